@@ -1,0 +1,71 @@
+#include "base/CodePage.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace tagler {
+
+bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+bool startsCharacter(std::string_view text, std::size_t index)
+{
+    std::size_t i = 0;
+    while (i < index && i < text.size())
+        i += (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+    return i == index;
+}
+
+std::string cutToBytes(std::string_view text, std::size_t maxBytes)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t step = (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+        if (i + step > maxBytes)
+            break;
+        i += step;
+    }
+    return std::string(text.substr(0, i));
+}
+
+QString fromCp932(std::string_view bytes)
+{
+    QStringDecoder decoder("Shift_JIS");
+    if (!decoder.isValid())
+        decoder = QStringDecoder("CP932");
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+static QStringEncoder makeEncoder()
+{
+    QStringEncoder encoder("windows-31j");
+    if (!encoder.isValid())
+        encoder = QStringEncoder("Shift_JIS");
+    return encoder;
+}
+
+std::string toCp932(const QString& text)
+{
+    QStringEncoder encoder = makeEncoder();
+    QByteArray bytes = encoder.encode(text);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::optional<std::string> toCp932Strict(const QString& text)
+{
+    std::string bytes = toCp932(text);
+    // The encoder substitutes silently; a round trip shows what was lost.
+    if (fromCp932(bytes) != text)
+        return std::nullopt;
+    return bytes;
+}
+
+bool representableInCp932(const QString& text) { return toCp932Strict(text).has_value(); }
+
+std::string sjis(std::string_view utf8)
+{
+    return toCp932(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+std::string toUtf8(std::string_view cp932) { return fromCp932(cp932).toStdString(); }
+
+} // namespace tagler

@@ -1,0 +1,63 @@
+#include "base/LineFile.h"
+
+#include "base/Error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tagler {
+
+bool fileExists(const std::string& path) { return QFileInfo(QString::fromStdString(path)).isFile(); }
+bool folderExists(const std::string& path) { return QFileInfo(QString::fromStdString(path)).isDir(); }
+
+Lines splitLines(std::string_view content)
+{
+    Lines lines;
+    std::string current;
+    bool pending = false; // a line has started but not ended
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        char c = content[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(std::move(current));
+            current.clear();
+            pending = false;
+            if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
+                ++i;
+        } else {
+            current.push_back(c);
+            pending = true;
+        }
+    }
+    if (pending)
+        lines.push_back(std::move(current));
+    return lines;
+}
+
+Lines readLines(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        fail(ErrorKind::InputOutput, "cannot read " + path + ": " + file.errorString().toStdString());
+    QByteArray all = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        fail(ErrorKind::InputOutput, "cannot read " + path);
+    return splitLines(std::string_view(all.constData(), static_cast<std::size_t>(all.size())));
+}
+
+void writeLines(const std::string& path, const Lines& lines)
+{
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        fail(ErrorKind::InputOutput, "cannot write " + path + ": " + file.errorString().toStdString());
+    QByteArray all;
+    for (const std::string& line : lines) {
+        all.append(line.data(), static_cast<qsizetype>(line.size()));
+        all.append("\r\n", 2);
+    }
+    if (file.write(all) != all.size() || !file.commit())
+        fail(ErrorKind::InputOutput, "cannot write " + path + ": " + file.errorString().toStdString());
+}
+
+} // namespace tagler

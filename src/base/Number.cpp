@@ -1,0 +1,110 @@
+#include "base/Number.h"
+
+#include "base/Error.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tagler {
+
+std::string formatNumber(float value)
+{
+    if (!std::isfinite(value))
+        fail(ErrorKind::InvalidFloatOp, "non-finite number");
+    if (value == 0.0f)
+        return "0";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", static_cast<double>(value));
+    std::string s = buf;
+    auto e = s.find('e');
+    if (e == std::string::npos)
+        return s;
+    // "1.5e-07" -> "1.5E-7", "1e+20" -> "1E20"
+    std::string mantissa = s.substr(0, e);
+    std::string exponent = s.substr(e + 1);
+    bool negative = !exponent.empty() && exponent[0] == '-';
+    if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+'))
+        exponent.erase(0, 1);
+    while (exponent.size() > 1 && exponent[0] == '0')
+        exponent.erase(0, 1);
+    return mantissa + "E" + (negative ? "-" : "") + exponent;
+}
+
+std::string formatNumber(double value)
+{
+    if (!std::isfinite(value))
+        fail(ErrorKind::InvalidFloatOp, "non-finite number");
+    return formatNumber(static_cast<float>(value));
+}
+
+std::string formatInteger(long long value) { return std::to_string(value); }
+
+static std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+double parseDecimal(std::string_view text)
+{
+    std::string_view t = trimBlanks(text);
+    if (!t.empty() && t.front() == '+')
+        t.remove_prefix(1);
+    double value = 0;
+    auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
+    if (t.empty() || ec != std::errc() || ptr != t.data() + t.size() || !std::isfinite(value))
+        fail(ErrorKind::Conversion, "'" + std::string(text) + "' is not a valid floating point value");
+    return value;
+}
+
+float parseFloat(std::string_view text)
+{
+    double v = parseDecimal(text);
+    if (std::fabs(v) > 3.4028234663852886e38)
+        fail(ErrorKind::Conversion, "'" + std::string(text) + "' is out of range");
+    return static_cast<float>(v);
+}
+
+bool tryParseInteger(std::string_view text, int& out)
+{
+    std::string_view t = trimBlanks(text);
+    if (!t.empty() && t.front() == '+')
+        t.remove_prefix(1);
+    auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), out);
+    return !t.empty() && ec == std::errc() && ptr == t.data() + t.size();
+}
+
+int parseInteger(std::string_view text)
+{
+    int v = 0;
+    if (!tryParseInteger(text, v))
+        fail(ErrorKind::Conversion, "'" + std::string(text) + "' is not a valid integer value");
+    return v;
+}
+
+double divide(double numerator, double denominator)
+{
+    if (denominator == 0.0) {
+        if (numerator == 0.0 || std::isnan(numerator))
+            fail(ErrorKind::InvalidFloatOp, "invalid floating point operation");
+        fail(ErrorKind::FloatDivideByZero, "floating point division by zero");
+    }
+    double r = numerator / denominator;
+    if (!std::isfinite(r))
+        fail(ErrorKind::InvalidFloatOp, "invalid floating point operation");
+    return r;
+}
+
+float finite(double value)
+{
+    if (!std::isfinite(value) || std::fabs(value) > 3.4028234663852886e38)
+        fail(ErrorKind::InvalidFloatOp, "invalid floating point operation");
+    return static_cast<float>(value);
+}
+
+} // namespace tagler
