@@ -1,0 +1,225 @@
+#include "host/DrawingModel.h"
+
+#include "host/CurveGeometry.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace tagler::host {
+namespace {
+
+constexpr double degree = std::numbers::pi / 180;
+
+// The host's current attributes while it reads the records in order.
+class Interpreter {
+public:
+    Interpreter(const HostSheet& sheet, Drawing& out)
+        : sheet_(sheet), out_(out), group_(sheet.group), color_(hostLineColor(sheet.lineColor)),
+          textType_(sheet.textType), freeText_(sheet.freeText), font_(sheet.font)
+    {
+    }
+
+    void read(const HostRecord& record, int lineNumber, const std::string& line)
+    {
+        lineNumber_ = lineNumber;
+        line_ = &line;
+        std::visit([this](const auto& r) { apply(r); }, record);
+    }
+
+private:
+    Point scaled(const Point& p) const { return {p.x * factor_, p.y * factor_}; }
+
+    void stroke(std::vector<Point> points, bool closed = false)
+    {
+        out_.shapes.push_back(Stroke{std::move(points), closed, color_, lineType_});
+    }
+    void fill(std::vector<Point> outline) { out_.shapes.push_back(Fill{std::move(outline), color_}); }
+    void skip(const std::string& reason) { out_.skipped.push_back({lineNumber_, *line_, reason}); }
+
+    void apply(const LineRecord& r) { stroke({scaled(r.from), scaled(r.to)}); }
+    void apply(const CircleRecord& r)
+    {
+        std::vector<Point> ring = ellipseArc({scaled(r.centre), r.radius * factor_}, 0, 2 * std::numbers::pi);
+        ring.pop_back();
+        stroke(std::move(ring), true);
+    }
+    void apply(const ArcRecord& r)
+    {
+        Ellipse e{scaled(r.centre), r.radius * factor_, r.flatness, r.tiltDeg * degree};
+        stroke(ellipseArc(e, r.startDeg * degree, arcSweepDegrees(r.startDeg, r.endDeg) * degree));
+    }
+    void apply(const SolidCircleRecord& r)
+    {
+        Ellipse e{scaled(r.centre), r.radius * factor_, r.flatness, r.tiltRad};
+        switch (r.kind) {
+        case SolidKind::Disc: {
+            std::vector<Point> ring = ellipseArc(e, 0, 2 * std::numbers::pi);
+            ring.pop_back();
+            fill(std::move(ring));
+            break;
+        }
+        case SolidKind::Segment:
+            fill(ellipseArc(e, r.startRad, r.sweepRad)); // the chord closes it
+            break;
+        case SolidKind::Sector: {
+            std::vector<Point> outline = ellipseArc(e, r.startRad, r.sweepRad);
+            outline.push_back(e.centre);
+            fill(std::move(outline));
+            break;
+        }
+        case SolidKind::Outside:
+            skip("outside solid is not drawn");
+            break;
+        }
+    }
+    void apply(const SolidPolygonRecord& r)
+    {
+        std::vector<Point> corners;
+        for (const Point& p : r.corners)
+            corners.push_back(scaled(p));
+        fill(std::move(corners));
+    }
+    void apply(const ColorRecord& r) { color_ = hostLineColor(r.number); }
+    void apply(const FreeColorRecord& r) { color_ = hostFreeColor(r.rgb); }
+    void apply(const LineTypeRecord& r) { lineType_ = r.number; }
+    void apply(const GroupRecord& r) { group_ = r.group; }
+    void apply(const LayerRecord&) {} // every layer is shown
+    void apply(const ScaleFactorRecord& r) { factor_ = r.factor; }
+    void apply(const TextTypeRecord& r)
+    {
+        textType_ = r.number;
+        freeText_.reset();
+    }
+    void apply(const FreeTextSizeRecord& r) { freeText_ = r; }
+    void apply(const FontRecord& r)
+    {
+        font_ = r.name;
+        italic_ = r.italic;
+    }
+    void apply(const BasePointRecord& r) { basePoint_ = r.basePoint; }
+    void apply(const CommentRecord&) {}
+    void apply(const UnknownRecord& r) { skip(r.reason); }
+
+    void apply(const TextRecord& r)
+    {
+        double groupScale = sheet_.groupScales.at(static_cast<std::size_t>(group_));
+        TextType size = freeText_ ? TextType{freeText_->width, freeText_->height, freeText_->spacing, freeText_->color}
+                                  : sheet_.type(textType_);
+        TextItem text;
+        text.height = size.height * groupScale;
+        Point d = scaled(r.direction);
+        text.length = std::hypot(d.x, d.y);
+        if (text.length > 0) {
+            text.angleDeg = std::atan2(d.y, d.x) / degree;
+        } else {
+            // No direction given: the length the text type itself gives.
+            double bytes = static_cast<double>(r.text.size());
+            text.length = std::max(0.0, ((size.width + size.spacing) / 2 * bytes - size.spacing / 2) * groupScale);
+        }
+        // The record's point is the base point the last "cc" chose.
+        double a = text.angleDeg * degree;
+        Point along{std::cos(a), std::sin(a)}, across{-along.y, along.x};
+        double back = (basePoint_ % 3) * text.length / 2, down = (basePoint_ / 3) * text.height / 2;
+        Point origin = scaled(r.origin);
+        text.corner = {origin.x - along.x * back - across.x * down, origin.y - along.y * back - across.y * down};
+        text.text = r.text;
+        text.font = font_;
+        text.italic = italic_;
+        text.color = hostLineColor(size.color);
+        out_.shapes.push_back(std::move(text));
+    }
+
+    const HostSheet& sheet_;
+    Drawing& out_;
+    int lineNumber_ = 0;
+    const std::string* line_ = nullptr;
+
+    int group_;
+    double factor_ = 1;
+    QColor color_;
+    int lineType_ = 1;
+    int textType_;
+    std::optional<FreeTextSizeRecord> freeText_;
+    std::string font_;
+    bool italic_ = false;
+    int basePoint_ = 0;
+};
+
+} // namespace
+
+void Extent::add(const Point& p)
+{
+    if (empty) {
+        left = right = p.x;
+        bottom = top = p.y;
+        empty = false;
+        return;
+    }
+    left = std::min(left, p.x);
+    right = std::max(right, p.x);
+    bottom = std::min(bottom, p.y);
+    top = std::max(top, p.y);
+}
+
+QColor hostLineColor(int number)
+{
+    static const QColor palette[8] = {
+        QColor(0, 134, 179),  // 1 sea blue
+        QColor(0, 0, 0),      // 2 black
+        QColor(0, 140, 60),   // 3 green
+        QColor(196, 132, 0),  // 4 amber
+        QColor(200, 0, 150),  // 5 magenta
+        QColor(30, 60, 220),  // 6 blue
+        QColor(110, 110, 110), // 7 grey
+        QColor(215, 30, 30),  // 8 red
+    };
+    if (number < 1 || number > 8)
+        return palette[1];
+    return palette[number - 1];
+}
+
+QColor hostFreeColor(unsigned value)
+{
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+Drawing buildDrawing(const Lines& records, const HostSheet& sheet)
+{
+    Drawing drawing;
+    Interpreter interpreter(sheet, drawing);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        interpreter.read(parseRecord(records[i]), static_cast<int>(i + 1), records[i]);
+    return drawing;
+}
+
+std::vector<Point> textBox(const TextItem& t)
+{
+    double a = t.angleDeg * degree;
+    Point along{std::cos(a) * t.length, std::sin(a) * t.length};
+    Point across{-std::sin(a) * t.height, std::cos(a) * t.height};
+    Point c = t.corner;
+    return {c,
+            {c.x + along.x, c.y + along.y},
+            {c.x + along.x + across.x, c.y + along.y + across.y},
+            {c.x + across.x, c.y + across.y}};
+}
+
+Extent drawingExtent(const Drawing& drawing)
+{
+    Extent extent;
+    for (const Shape& shape : drawing.shapes) {
+        if (const auto* s = std::get_if<Stroke>(&shape))
+            for (const Point& p : s->points)
+                extent.add(p);
+        else if (const auto* f = std::get_if<Fill>(&shape))
+            for (const Point& p : f->outline)
+                extent.add(p);
+        else
+            for (const Point& p : textBox(std::get<TextItem>(shape)))
+                extent.add(p);
+    }
+    return extent;
+}
+
+} // namespace tagler::host

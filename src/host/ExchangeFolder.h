@@ -1,0 +1,32 @@
+#pragma once
+#include "base/LineFile.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// The folder the host starts the program in.
+namespace tagler::host {
+
+inline constexpr const char* exchangeFileName = "jwc_temp.txt";
+// The header kept after the program has replaced jwc_temp.txt: the renderer
+// needs its group scales and text sizes.
+inline constexpr const char* headerCopyName = "jwc_temp.hdr";
+inline constexpr std::array<const char*, 5> defaultDataFiles = {"PLDATA.tx", "PKDATA.tx", "SENTAKUMEMO.TX",
+                                                                "PJDATA.tx", "PMDATA1.tx"};
+
+// Creates the folder if needed, writes jwc_temp.txt (header, then records)
+// and jwc_temp.hdr (header alone), and copies each default data file from
+// dataSource that the folder lacks. Returns the names copied. Throws an
+// input/output error.
+std::vector<std::string> prepareExchangeFolder(const std::string& folder, const Lines& header, const Lines& records,
+                                               const std::string& dataSource);
+
+// A record list typed in UTF-8 (a byte-order mark allowed), as CP932 lines.
+// A character the code page cannot hold is a conversion error.
+Lines readUtf8Records(const std::string& path);
+
+// jwc_temp.hdr in the folder of the given file.
+std::string headerCopyBeside(const std::string& file);
+
+} // namespace tagler::host

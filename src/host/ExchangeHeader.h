@@ -1,0 +1,37 @@
+#pragma once
+#include "base/LineFile.h"
+#include "host/HostRecord.h"
+#include "host/HostSheet.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The header the host writes into jwc_temp.txt before it starts the program.
+namespace tagler::host {
+
+enum class HostMode { normal, importText, frameWrite1, frameWrite2, textMode, fourPoint };
+
+// "normal" or "T1".."T5" in either case.
+std::optional<HostMode> hostModeFromName(std::string_view name);
+const char* hostModeName(HostMode mode); // "normal", "T1".."T5"
+bool handsOverSelection(HostMode mode);  // T1..T3: records instead of points
+
+struct HeaderRequest {
+    HostMode mode = HostMode::normal;
+    HostSheet sheet = defaultHostSheet(); // scales, text types, group, layer, colour, text type, font
+    // Numbered as the program names them: 1 tip, 2 leader end, 3 direction,
+    // 4 bend (four-point only). Text mode hands over 1 and 3 only; the program
+    // reads its point 2 from point 1's line.
+    Point p1, p2, p3, p4;
+};
+
+// Every line at the position the program reads for the mode. In the
+// selection modes (T1..T3) the records follow the returned lines.
+Lines buildHeader(const HeaderRequest& request);
+
+// A number as the host writes it: plain decimal, up to 15 significant digits,
+// more only when 15 would not read back to the same single-precision value.
+std::string hostDecimal(double value);
+
+} // namespace tagler::host

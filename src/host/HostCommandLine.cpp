@@ -1,0 +1,214 @@
+#include "host/HostCommandLine.h"
+
+#include "base/CodePage.h"
+#include "base/Error.h"
+#include "base/Number.h"
+
+#include <map>
+#include <set>
+
+namespace tagler::host {
+
+const char* const hostUsage =
+    "usage:\n"
+    "  tagler-host new DIR --p1 X,Y --p2 X,Y --p3 X,Y [--p4 X,Y] [--mode normal|T4|T5]\n"
+    "                  [--group-scales S0,...,S15 | --scale S] [--group G] [--layer L]\n"
+    "                  [--color C] [--text-type N] [--font NAME]\n"
+    "      T4 (text mode) takes --p1 and --p3 (point 2 is point 1); T5 needs --p4 (the bend)\n"
+    "  tagler-host new DIR --mode T1|T2|T3 [--records FILE] [same header options, no points]\n"
+    "  tagler-host run DIR [ARG] [--program PATH]\n"
+    "  tagler-host render FILE OUT.png|OUT.svg [--header HDR]\n";
+
+namespace {
+
+[[noreturn]] void wrong(const std::string& what) { fail(ErrorKind::Range, what); }
+
+std::string text(const QString& s) { return s.toStdString(); }
+
+// Every option takes one value; positionals are whatever is left.
+class Arguments {
+public:
+    Arguments(const QStringList& args, std::set<QString> known)
+    {
+        for (qsizetype i = 0; i < args.size(); ++i) {
+            const QString& a = args[i];
+            if (!a.startsWith("--")) {
+                positionals.push_back(a);
+                continue;
+            }
+            if (!known.count(a))
+                wrong("unknown option " + text(a));
+            if (i + 1 >= args.size())
+                wrong(text(a) + " needs a value");
+            if (!values_.emplace(a, args[i + 1]).second)
+                wrong(text(a) + " given twice");
+            ++i;
+        }
+    }
+    std::optional<QString> take(const QString& name) const
+    {
+        auto it = values_.find(name);
+        if (it == values_.end())
+            return std::nullopt;
+        return it->second;
+    }
+    std::vector<QString> positionals;
+
+private:
+    std::map<QString, QString> values_;
+};
+
+double number(const QString& value, const std::string& option)
+{
+    try {
+        return parseDecimal(text(value));
+    } catch (const Error&) {
+        fail(ErrorKind::Conversion, option + ": '" + text(value) + "' is not a number");
+    }
+}
+
+Point point(const QString& value, const std::string& option)
+{
+    QStringList xy = value.split(',');
+    if (xy.size() != 2)
+        fail(ErrorKind::Conversion, option + " takes X,Y");
+    return {number(xy[0], option), number(xy[1], option)};
+}
+
+int wholeNumber(const QString& value, const std::string& option, int low, int high)
+{
+    int v = 0;
+    if (!tryParseInteger(text(value), v) || v < low || v > high)
+        wrong(option + " must be " + std::to_string(low) + ".." + std::to_string(high));
+    return v;
+}
+
+// A hexadecimal digit as the host names groups and layers, or 0..15.
+int groupOrLayer(const QString& value, const std::string& option)
+{
+    bool ok = false;
+    int v = value.size() == 1 ? value.toInt(&ok, 16) : value.toInt(&ok, 10);
+    if (!ok || v < 0 || v > 15)
+        wrong(option + " must be 0..15 or one hexadecimal digit");
+    return v;
+}
+
+void readSheetOptions(const Arguments& a, HostSheet& sheet)
+{
+    auto scales = a.take("--group-scales");
+    auto scale = a.take("--scale");
+    if (scales && scale)
+        wrong("give --group-scales or --scale, not both");
+    if (scales) {
+        QStringList values = scales->split(',');
+        if (values.size() != 16)
+            wrong("--group-scales takes 16 values, one per group 0..F");
+        for (int i = 0; i < 16; ++i)
+            sheet.groupScales[static_cast<std::size_t>(i)] = number(values[i], "--group-scales");
+    }
+    if (scale)
+        sheet.groupScales.fill(number(*scale, "--scale"));
+    for (double s : sheet.groupScales)
+        if (!(s > 0))
+            wrong("a group scale must be positive");
+    if (auto g = a.take("--group"))
+        sheet.group = groupOrLayer(*g, "--group");
+    if (auto l = a.take("--layer"))
+        sheet.layer = groupOrLayer(*l, "--layer");
+    if (auto c = a.take("--color"))
+        sheet.lineColor = wholeNumber(*c, "--color", 1, 8);
+    if (auto t = a.take("--text-type"))
+        sheet.textType = wholeNumber(*t, "--text-type", 1, 10);
+    if (auto f = a.take("--font")) {
+        std::optional<std::string> name = toCp932Strict(*f);
+        if (!name || name->empty())
+            fail(ErrorKind::Conversion, "--font needs a name the code page can hold");
+        sheet.font = *name;
+    }
+}
+
+void readPoints(const Arguments& a, HeaderRequest& r)
+{
+    const QString names[4] = {"--p1", "--p2", "--p3", "--p4"};
+    std::optional<Point> given[4];
+    for (int i = 0; i < 4; ++i)
+        if (auto v = a.take(names[i]))
+            given[i] = point(*v, text(names[i]));
+
+    bool needed[4] = {true, true, true, false};
+    if (r.mode == HostMode::fourPoint)
+        needed[3] = true;
+    if (r.mode == HostMode::textMode) {
+        // Text mode hands over two points; the program reads point 2 from point 1's line.
+        if (given[1] && given[0] && !(*given[1] == *given[0]))
+            wrong("in T4 point 2 is point 1; give --p1 and --p3");
+        given[1] = given[0];
+    }
+    if (handsOverSelection(r.mode))
+        needed[0] = needed[1] = needed[2] = false;
+    for (int i = 0; i < 4; ++i) {
+        if (needed[i] && !given[i])
+            wrong(std::string("mode ") + hostModeName(r.mode) + " needs " + text(names[i]));
+        if (!needed[i] && given[i])
+            wrong(std::string("mode ") + hostModeName(r.mode) + " hands over no " + text(names[i]));
+    }
+    Point* slots[4] = {&r.p1, &r.p2, &r.p3, &r.p4};
+    for (int i = 0; i < 4; ++i)
+        if (given[i])
+            *slots[i] = *given[i];
+}
+
+} // namespace
+
+NewCommand parseNewCommand(const QStringList& args)
+{
+    Arguments a(args, {"--p1", "--p2", "--p3", "--p4", "--mode", "--group-scales", "--scale", "--group", "--layer",
+                       "--color", "--text-type", "--font", "--records"});
+    if (a.positionals.size() != 1)
+        wrong("new takes one folder");
+    NewCommand c;
+    c.folder = text(a.positionals[0]);
+    if (auto m = a.take("--mode")) {
+        std::optional<HostMode> mode = hostModeFromName(text(*m));
+        if (!mode)
+            wrong("--mode must be normal or T1..T5");
+        c.request.mode = *mode;
+    }
+    readSheetOptions(a, c.request.sheet);
+    readPoints(a, c.request);
+    if (auto r = a.take("--records")) {
+        if (!handsOverSelection(c.request.mode))
+            wrong("--records belongs to the modes T1, T2 and T3");
+        c.recordsFile = text(*r);
+    }
+    return c;
+}
+
+RunCommand parseRunCommand(const QStringList& args)
+{
+    Arguments a(args, {"--program"});
+    if (a.positionals.empty() || a.positionals.size() > 2)
+        wrong("run takes a folder and at most one argument for the program");
+    RunCommand c;
+    c.folder = text(a.positionals[0]);
+    if (a.positionals.size() == 2)
+        c.argument = text(a.positionals[1]);
+    if (auto p = a.take("--program"))
+        c.program = text(*p);
+    return c;
+}
+
+RenderCommand parseRenderCommand(const QStringList& args)
+{
+    Arguments a(args, {"--header"});
+    if (a.positionals.size() != 2)
+        wrong("render takes a record file and a picture file");
+    RenderCommand c;
+    c.recordFile = text(a.positionals[0]);
+    c.out = text(a.positionals[1]);
+    if (auto h = a.take("--header"))
+        c.header = text(*h);
+    return c;
+}
+
+} // namespace tagler::host

@@ -1,0 +1,38 @@
+#pragma once
+#include "host/ExchangeHeader.h"
+
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
+// The arguments of tagler-host's commands. A wrong argument is a range or
+// conversion error whose text says what is wrong.
+namespace tagler::host {
+
+struct NewCommand {
+    std::string folder;
+    HeaderRequest request;
+    std::optional<std::string> recordsFile; // T1..T3: the selection, UTF-8
+};
+
+struct RunCommand {
+    std::string folder;
+    std::optional<std::string> argument;
+    std::optional<std::string> program; // default: tagler beside tagler-host
+};
+
+struct RenderCommand {
+    std::string recordFile;
+    std::string out;
+    std::optional<std::string> header; // default: jwc_temp.hdr beside the record file
+};
+
+// Each takes the arguments after the command's name.
+NewCommand parseNewCommand(const QStringList& args);
+RunCommand parseRunCommand(const QStringList& args);
+RenderCommand parseRenderCommand(const QStringList& args);
+
+extern const char* const hostUsage;
+
+} // namespace tagler::host

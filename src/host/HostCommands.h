@@ -1,0 +1,17 @@
+#pragma once
+#include <QStringList>
+
+#include <string>
+
+// tagler-host's commands: new, run, render.
+namespace tagler::host {
+
+// Drawing commands paint text and need a QGuiApplication; the others do not.
+bool commandNeedsGui(const QString& command);
+
+// args: the command and its arguments. binFolder holds the default data
+// files and the program. Returns the process exit code; messages go to
+// stdout and stderr.
+int runHostCommand(const QStringList& args, const std::string& binFolder);
+
+} // namespace tagler::host

@@ -1,0 +1,53 @@
+#include "host/ProgramRun.h"
+
+#include "base/LineFile.h"
+#include "host/ExchangeFolder.h"
+
+#include <QDir>
+#include <QProcess>
+
+namespace tagler::host {
+
+bool exchangeFileUnprocessed(const std::string& folder)
+{
+    std::string path = QDir(QString::fromStdString(folder)).filePath(exchangeFileName).toStdString();
+    if (!fileExists(path))
+        return false;
+    Lines lines = readLines(path);
+    return !lines.empty() && lines[0].rfind("hq", 0) == 0;
+}
+
+RunOutcome runProgram(const std::string& program, const std::string& folder, const std::optional<std::string>& argument,
+                      int timeoutMs)
+{
+    QProcess process;
+    process.setProgram(QString::fromStdString(program));
+    if (argument)
+        process.setArguments({QString::fromStdString(*argument)});
+    process.setWorkingDirectory(QString::fromStdString(folder));
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+
+    RunOutcome outcome;
+    process.start();
+    if (!process.waitForStarted(-1)) {
+        outcome.status = RunOutcome::Status::FailedToStart;
+        outcome.message = process.errorString().toStdString();
+        return outcome;
+    }
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(-1);
+        outcome.status = RunOutcome::Status::TimedOut;
+        outcome.message = "no end after " + std::to_string(timeoutMs / 1000) + " s; killed";
+    } else if (process.exitStatus() == QProcess::CrashExit) {
+        outcome.status = RunOutcome::Status::Crashed;
+        outcome.message = process.errorString().toStdString();
+    } else {
+        outcome.exitCode = process.exitCode();
+    }
+    outcome.executed = !exchangeFileUnprocessed(folder);
+    return outcome;
+}
+
+} // namespace tagler::host

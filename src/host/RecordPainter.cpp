@@ -1,0 +1,188 @@
+#include "host/RecordPainter.h"
+
+#include "base/CodePage.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tagler::host {
+namespace {
+
+constexpr double captionHeight = 22;
+constexpr double penWidth = 1.5;
+// Glyphs are laid out at this size and scaled onto the text's box.
+constexpr double layoutPixels = 100;
+// Share of the em box below the baseline in the usual Japanese fonts.
+constexpr double descentShare = 0.12;
+
+// Maps drawing units (y up) onto the device (y down).
+class View {
+public:
+    View(const Extent& extent, const QRectF& area)
+    {
+        double w = extent.right - extent.left, h = extent.top - extent.bottom;
+        double size = std::max({w, h, 1e-9});
+        double margin = size * 0.06;
+        double viewW = std::max(w, size * 1e-3) + 2 * margin, viewH = std::max(h, size * 1e-3) + 2 * margin;
+        scale_ = std::min(area.width() / viewW, area.height() / viewH);
+        midX_ = (extent.left + extent.right) / 2;
+        midY_ = (extent.bottom + extent.top) / 2;
+        centre_ = area.center();
+    }
+    QPointF map(const Point& p) const
+    {
+        return {centre_.x() + (p.x - midX_) * scale_, centre_.y() - (p.y - midY_) * scale_};
+    }
+    QPolygonF map(const std::vector<Point>& points) const
+    {
+        QPolygonF polygon;
+        for (const Point& p : points)
+            polygon << map(p);
+        return polygon;
+    }
+    double scale() const { return scale_; }
+
+private:
+    double scale_ = 1, midX_ = 0, midY_ = 0;
+    QPointF centre_;
+};
+
+// Dotted and chain patterns for line types 2..8, in pen widths.
+QList<qreal> dashPattern(int lineType)
+{
+    switch (lineType) {
+    case 2: return {3, 3};
+    case 3: return {1, 3};
+    case 4: return {6, 3};
+    case 5: return {12, 3, 2, 3};
+    case 6: return {20, 4, 3, 4};
+    case 7: return {12, 3, 2, 3, 2, 3};
+    case 8: return {20, 4, 3, 4, 3, 4};
+    default: return {};
+    }
+}
+
+QPen strokePen(const Stroke& s)
+{
+    QPen pen(s.color, penWidth);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    QList<qreal> dashes = dashPattern(s.lineType);
+    if (!dashes.isEmpty())
+        pen.setDashPattern(dashes);
+    return pen;
+}
+
+void paintText(QPainter& painter, const View& view, const TextItem& t)
+{
+    double length = t.length * view.scale(), height = t.height * view.scale();
+    QString text = fromCp932(t.text);
+    if (height < 0.5 || text.isEmpty())
+        return;
+    QFont font = hostFont(t.font, t.italic);
+    font.setPixelSize(static_cast<int>(layoutPixels));
+    double advance = QFontMetricsF(font).horizontalAdvance(text);
+    if (advance <= 0)
+        return;
+    painter.save();
+    painter.translate(view.map(t.corner));
+    painter.rotate(-t.angleDeg); // y is flipped on the device
+    painter.scale(length > 0 ? length / advance : height / layoutPixels, height / layoutPixels);
+    painter.setFont(font);
+    painter.setPen(t.color);
+    painter.drawText(QPointF(0, -layoutPixels * descentShare), text);
+    painter.restore();
+}
+
+void paintOriginCross(QPainter& painter, const View& view, const QRectF& area)
+{
+    QPointF o = view.map({0, 0});
+    if (!area.contains(o))
+        return;
+    painter.setPen(QPen(QColor(200, 200, 200), 1));
+    painter.drawLine(QPointF(o.x() - 8, o.y()), QPointF(o.x() + 8, o.y()));
+    painter.drawLine(QPointF(o.x(), o.y() - 8), QPointF(o.x(), o.y() + 8));
+}
+
+void paintCaption(QPainter& painter, const QRectF& strip, const QString& caption)
+{
+    QFont font = hostFont({});
+    font.setPixelSize(13);
+    painter.setFont(font);
+    painter.setPen(QColor(70, 70, 70));
+    QString shown = QFontMetricsF(font).elidedText(caption, Qt::ElideMiddle, strip.width() - 8);
+    painter.drawText(strip.adjusted(4, 0, -4, 0), Qt::AlignCenter, shown);
+}
+
+} // namespace
+
+QFont hostFont(const std::string& cp932Name, bool italic)
+{
+    QStringList families;
+    if (!cp932Name.empty())
+        families << fromCp932(cp932Name);
+    families << "IPAGothic" << "Noto Sans CJK JP" << QString::fromUtf8("ＭＳ ゴシック");
+    QFont font;
+    font.setFamilies(families);
+    font.setItalic(italic);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+void paintDrawing(QPainter& painter, const QRectF& target, const Drawing& drawing, const QString& caption)
+{
+    painter.save();
+    painter.setClipRect(target);
+    painter.fillRect(target, Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+
+    QRectF area = target;
+    if (!caption.isEmpty()) {
+        area.setBottom(target.bottom() - captionHeight);
+        paintCaption(painter, QRectF(target.left(), area.bottom(), target.width(), captionHeight), caption);
+    }
+    area.adjust(4, 4, -4, -4);
+
+    Extent extent = drawingExtent(drawing);
+    if (extent.empty) {
+        painter.setPen(QColor(150, 150, 150));
+        painter.drawText(area, Qt::AlignCenter, QStringLiteral("(nothing drawn)"));
+        painter.restore();
+        return;
+    }
+    View view(extent, area);
+    paintOriginCross(painter, view, area);
+    for (const Shape& shape : drawing.shapes) {
+        if (const auto* s = std::get_if<Stroke>(&shape)) {
+            painter.setPen(strokePen(*s));
+            painter.setBrush(Qt::NoBrush);
+            if (s->closed)
+                painter.drawPolygon(view.map(s->points));
+            else
+                painter.drawPolyline(view.map(s->points));
+        } else if (const auto* f = std::get_if<Fill>(&shape)) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(f->color);
+            painter.drawPolygon(view.map(f->outline));
+        } else {
+            paintText(painter, view, std::get<TextItem>(shape));
+        }
+    }
+    painter.restore();
+}
+
+Drawing renderRecords(QPainter& painter, const QRectF& target, const Lines& records, const HostSheet& sheet,
+                      const QString& caption)
+{
+    Drawing drawing = buildDrawing(records, sheet);
+    paintDrawing(painter, target, drawing, caption);
+    return drawing;
+}
+
+} // namespace tagler::host
