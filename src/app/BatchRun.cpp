@@ -1,0 +1,110 @@
+#include "app/BatchRun.h"
+
+#include "app/InputText.h"
+#include "app/Session.h"
+#include "base/Clock.h"
+#include "base/Error.h"
+#include "settings/AnnotationSettings.h"
+
+#include <QFile>
+
+namespace tagler {
+
+ParsedBatchOptions parseBatchOptions(const std::vector<std::string>& args)
+{
+    ParsedBatchOptions p;
+    auto value = [&](std::size_t& i, const std::string& flag) -> std::optional<std::string> {
+        if (i + 1 >= args.size()) {
+            p.usageError = flag + " needs a value";
+            return std::nullopt;
+        }
+        return args[++i];
+    };
+    bool modeSeen = false;
+    for (std::size_t i = 0; i < args.size() && !p.usageError; ++i) {
+        const std::string& a = args[i];
+        if (a == "--text") {
+            p.options.textFile = value(i, a);
+        } else if (a == "--now") {
+            p.options.now = value(i, a);
+        } else if (a == "--set") {
+            auto v = value(i, a);
+            if (!v)
+                break;
+            const auto eq = v->find('=');
+            if (eq == std::string::npos || eq == 0)
+                p.usageError = "--set wants FIELD=VALUE, got '" + *v + "'";
+            else
+                p.options.sets.emplace_back(v->substr(0, eq), v->substr(eq + 1));
+        } else if (a.rfind("--", 0) == 0) {
+            p.usageError = "unknown option " + a;
+        } else if (!modeSeen) {
+            p.options.modeArgument = a;
+            modeSeen = true;
+        } else {
+            p.usageError = "unexpected argument " + a;
+        }
+    }
+    return p;
+}
+
+namespace {
+
+std::optional<Lines> readTextFile(const std::string& path, std::string& error)
+{
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly)) {
+        error = "cannot read " + path;
+        return std::nullopt;
+    }
+    const QString text = QString::fromUtf8(f.readAll());
+    auto lines = inputLinesFromText(text);
+    if (!lines)
+        error = path + " holds characters the CP932 code page cannot hold";
+    return lines;
+}
+
+} // namespace
+
+int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts, std::string& usageError)
+{
+    AnnotationSettings overrides;
+    for (const auto& [field, value] : o.sets) {
+        if (auto err = setSettingsField(overrides, field, value)) {
+            usageError = *err;
+            return kBatchUsage;
+        }
+    }
+    std::optional<FixedClock> fixed;
+    if (o.now) {
+        try {
+            fixed.emplace(parseLocalDateTime(*o.now));
+        } catch (const Error&) {
+            usageError = "--now wants YYYY-MM-DDTHH:MM:SS, got '" + *o.now + "'";
+            return kBatchUsage;
+        }
+    }
+    std::optional<Lines> text;
+    if (o.textFile) {
+        text = readTextFile(*o.textFile, usageError);
+        if (!text)
+            return kBatchUsage;
+    }
+
+    SystemClock systemClock;
+    const Clock& clock = fixed ? static_cast<const Clock&>(*fixed) : systemClock;
+    Session session(folder, sessionModeFromArgument(o.modeArgument), prompts, clock);
+    session.startUp();
+    if (session.terminateRequested())
+        return kBatchMessageShown;
+    for (const auto& [field, value] : o.sets)
+        setSettingsField(session.settings(), field, value);
+    if (text)
+        session.setInputLines(*text);
+    const bool enabled = session.completionEnabled();
+    const CompletionReport report = session.complete();
+    return enabled && report.written && !report.messageShown && !session.startupMessageShown() ? kBatchWritten
+                                                                                              : kBatchMessageShown;
+}
+
+} // namespace tagler

@@ -1,0 +1,33 @@
+#pragma once
+#include "app/Prompts.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tagler {
+
+// tagler-batch [T1|..|t5] [--text FILE] [--set FIELD=VALUE]... [--now YYYY-MM-DDTHH:MM:SS]
+struct BatchOptions {
+    std::string modeArgument;
+    std::optional<std::string> textFile;
+    std::vector<std::pair<std::string, std::string>> sets;
+    std::optional<std::string> now;
+};
+
+// A usage error's text, or the options.
+struct ParsedBatchOptions {
+    BatchOptions options;
+    std::optional<std::string> usageError;
+};
+ParsedBatchOptions parseBatchOptions(const std::vector<std::string>& args);
+
+inline constexpr int kBatchWritten = 0;
+inline constexpr int kBatchMessageShown = 1;
+inline constexpr int kBatchUsage = 2;
+
+// The session from start-up to completion in `folder`, without a window.
+int runBatch(const std::string& folder, const BatchOptions& options, Prompts& prompts, std::string& usageError);
+
+} // namespace tagler

@@ -1,0 +1,25 @@
+#pragma once
+#include "app/HostHeader.h"
+#include "app/Prompts.h"
+
+#include <string>
+
+namespace tagler {
+
+// What start-up takes from the exchange file, by session mode.
+struct ExchangeState {
+    SessionMode mode = SessionMode::normal;
+    HostHeader header;
+    Lines exchangeLines;     // the handed-over records, when framing existing text
+    Lines importedText;      // texts of the handed-over text records, for the input box
+    bool importedIntoBox = false;
+    bool completionEnabled = true;
+};
+
+std::string exchangeFilePath(const std::string& folder);
+
+// Reads and checks the exchange file, showing the start-up messages. Errors of
+// the header's token scans propagate with their kind.
+ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prompts& prompts);
+
+} // namespace tagler

@@ -1,0 +1,64 @@
+#pragma once
+#include "app/ExchangeStartup.h"
+#include "app/Prompts.h"
+#include "settings/AnnotationSettings.h"
+#include "writer/OutputList.h"
+
+#include <string>
+
+namespace tagler {
+
+class Clock;
+
+struct CompletionReport {
+    bool written = false;      // the exchange file was replaced
+    bool messageShown = false; // the writer stopped with a message
+};
+
+// The program's life without its window: start-up checks in their order,
+// the live settings and input text, completion and close.
+class Session final {
+public:
+    Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    void startUp();
+
+    SessionMode mode() const { return mode_; }
+    const std::string& startFolder() const { return startFolder_; }
+    AnnotationSettings& settings() { return settings_; }
+    const AnnotationSettings& settings() const { return settings_; }
+    const Lines& inputLines() const { return inputLines_; }
+    void setInputLines(Lines lines);
+    const ExchangeState& exchange() const { return exchange_; }
+
+    bool completionEnabled() const { return completionEnabled_; }
+    bool terminateRequested() const { return terminateRequested_; }
+    bool startupMessageShown() const { return startupMessageShown_; }
+    // The caption of 「入力完了」 in this mode.
+    std::string completionCaption() const;
+
+    // 「入力完了」: does nothing when disabled; otherwise writes the exchange file
+    // (not when importing text) and the program should end.
+    CompletionReport complete();
+    // The window closes without completing.
+    void close();
+
+private:
+    void showStartupError(const class Error& e);
+
+    std::string startFolder_;
+    SessionMode mode_;
+    Prompts& prompts_;
+    const Clock& clock_;
+    AnnotationSettings settings_;
+    ExchangeState exchange_;
+    Lines inputLines_;
+    OutputList output_;
+    bool completionEnabled_ = true;
+    bool terminateRequested_ = false;
+    bool startupMessageShown_ = false;
+};
+
+} // namespace tagler

@@ -1,0 +1,11 @@
+#pragma once
+#include "writer/OutputList.h"
+#include "writer/WriterInput.h"
+
+namespace tagler {
+
+// One annotation: leader geometry, frame, tip, leader, fill, text — appended
+// to the output list in that order. On an error the records so far stay.
+WriterResult runAnnotationWriter(const WriterInput& input, OutputList& output);
+
+} // namespace tagler

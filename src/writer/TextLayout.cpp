@@ -1,0 +1,180 @@
+#include "writer/TextLayout.h"
+
+#include "writer/WriterState.h"
+
+namespace tagler {
+
+double linePitch(const WriterState& s) { return (s.m.charHeight + s.m.lineSpacing) * s.scale; }
+
+double horizontalInset(const WriterState& s)
+{
+    const double perByte = s.m.charSpacing / 2 + s.m.halfCharWidth;
+    const bool shifted = s.underlineShifted && (s.frameType() == 1 || s.frameType() == 6);
+    double inset = 0;
+    if (!s.settings.noFrameGap) {
+        double bare = perByte * s.m.maxLineBytes - (shifted ? 0 : s.m.charSpacing / 2);
+        inset = (s.m.frameWidth - bare * s.scale) / 2;
+    }
+    if (shifted && (s.rotated() ? s.extendsUp : s.extendsRight))
+        inset += s.underlineShift;
+    return inset;
+}
+
+double verticalInset(const WriterState& s)
+{
+    if (s.settings.noFrameGap)
+        return 0;
+    return (s.settings.frameGapVertical / 10.0 + s.m.charHeight / 15 + 0.6) * s.scale;
+}
+
+bool slides(const WriterState& s)
+{
+    return (s.frameType() == 1 || s.frameType() == 6) && s.m.effectiveSlide >= 1;
+}
+
+double slideShift(const WriterState& s)
+{
+    return linePitch(s) * s.m.effectiveSlide + 2 * verticalInset(s) - double(s.m.lineSpacing) * s.scale;
+}
+
+namespace {
+
+struct Box {
+    Point a; // anchor
+    Point b; // far corner
+    double vI, hI, pitch, w2, halfChar;
+    int f;
+    bool longRound; // 長丸 or 長丸延長
+    bool beyond10;  // frame type 10 or above
+};
+
+Point ordinaryUntilted(const WriterState& s, const Box& k)
+{
+    double hI = k.hI;
+    const bool shapedRound = k.longRound && s.mode != SessionMode::textMode;
+    if (!s.rotated()) {
+        if (shapedRound)
+            hI += s.extendsRight ? -k.halfChar : k.halfChar;
+        double x = (s.extendsRight ? k.a.x : k.b.x) + hI;
+        double y = k.a.y + k.vI;
+        if ((shapedRound || s.sidePlacement) && s.leaderRunsDown)
+            y = k.b.y + k.vI;
+        return makePoint(x, y);
+    }
+    if (shapedRound)
+        hI += s.extendsUp ? -k.halfChar : k.halfChar;
+    double y = (s.extendsUp ? k.a.y : k.b.y) + hI;
+    double x = k.a.x - k.vI;
+    if ((shapedRound || s.sidePlacement) && !s.leaderRunsLeft)
+        x = k.b.x - k.vI;
+    return makePoint(x, y);
+}
+
+// Rotated layout, tilted, ordinary font: chosen by three flags.
+Point ordinaryRotatedTilted(const WriterState& s, const Box& k)
+{
+    const double S = s.straightEnd;
+    const bool l = s.leaderRunsLeft, u = s.extendsUp, r = s.extendsRight;
+    const Point A = k.a, B = k.b;
+    const double vI = k.vI, hI = k.hI;
+    double x = 0, y = 0, yRound = 0;
+    if (l && u && r) { x = A.x - vI; y = A.y + hI; yRound = A.y + hI; }
+    else if (l && u && !r) { x = B.x + vI; y = B.y - hI; yRound = S - hI; }
+    else if (l && !u && r) { x = B.x + vI; y = A.y - hI; yRound = A.y; }
+    else if (l && !u && !r) { x = A.x - vI; y = B.y + hI; yRound = B.y + hI; }
+    else if (!l && u && r) { x = B.x - vI; y = A.y + hI; yRound = A.y + hI; }
+    else if (!l && u && !r) { x = A.x + vI; y = B.y - hI; yRound = S - hI; }
+    else if (!l && !u && r) { x = A.x + vI; y = A.y - hI; yRound = A.y; }
+    else { x = B.x - vI; y = B.y + hI; yRound = B.y + hI; }
+    return makePoint(x, k.longRound ? yRound : y);
+}
+
+Point verticalUntilted(const WriterState& s, const Box& k)
+{
+    const Point A = k.a, B = k.b;
+    if (!k.longRound) {
+        if (!s.rotated()) {
+            const double baseY = s.leaderRunsDown && k.beyond10 ? B.y : A.y;
+            if (!s.extendsRight)
+                return makePoint(A.x - k.vI, baseY + k.w2 + k.vI);
+            return makePoint(A.x + k.vI, baseY + k.vI);
+        }
+        const double baseX = !s.leaderRunsLeft && k.beyond10 ? B.x : A.x;
+        return makePoint(baseX - k.pitch - k.vI, s.extendsUp ? B.y - k.hI : A.y - k.hI);
+    }
+    if (!s.rotated()) {
+        const double baseY = s.leaderRunsDown ? B.y : A.y;
+        if (!s.extendsRight)
+            return makePoint(A.x + k.pitch - k.hI, baseY + k.w2 + k.vI);
+        return makePoint(A.x + k.hI, baseY + k.vI);
+    }
+    const double baseX = s.leaderRunsLeft ? A.x : B.x;
+    const double y = !s.extendsUp ? A.y + k.vI : B.y - k.halfChar - k.vI;
+    return makePoint(baseX - k.w2 - k.vI, y);
+}
+
+Point verticalTilted(const WriterState& s, const Box& k)
+{
+    const Point A = k.a, B = k.b;
+    const double vI = k.vI, w2 = k.w2;
+    if (!s.rotated()) {
+        if (s.extendsRight)
+            return verticalUntilted(s, k);
+        double x = A.x - vI, y = A.y + w2 + vI;
+        if (s.leaderRunsDown && k.beyond10)
+            y = B.y + w2 + vI;
+        if (s.leaderRunsDown && k.longRound) {
+            y = B.y + w2 + vI;
+            x = A.x + k.pitch - k.hI;
+        }
+        return makePoint(x, y);
+    }
+    double x = A.x - w2 - vI;
+    double y = 0;
+    if (!s.extendsUp) {
+        y = A.y - vI;
+        if (!s.leaderRunsLeft && k.beyond10)
+            x = B.x - w2 - vI;
+        if (k.longRound) {
+            y = A.y + 0.7 * vI;
+            if (!s.leaderRunsLeft)
+                x = B.x - w2 - vI;
+        }
+    } else {
+        y = B.y - 1.7 * vI;
+        if (!s.leaderRunsLeft && k.beyond10)
+            x = B.x - w2 - vI;
+        if (k.longRound) {
+            y = s.straightEnd - k.hI;
+            if (!s.leaderRunsLeft)
+                x = B.x - w2 - vI;
+        }
+    }
+    return makePoint(x, y);
+}
+
+} // namespace
+
+Point computeTextOrigin(const WriterState& s)
+{
+    const int f = s.frameType();
+    Box k{s.p2, s.farCorner, verticalInset(s), horizontalInset(s), linePitch(s),
+          2 * s.m.halfCharWidth * s.scale, s.m.halfCharWidth * s.scale, f, f == 3 || f == 8, f >= 10};
+    Point o;
+    if (s.verticalFont)
+        o = s.tilted() ? verticalTilted(s, k) : verticalUntilted(s, k);
+    else if (s.rotated() && s.tilted())
+        o = ordinaryRotatedTilted(s, k);
+    else
+        o = ordinaryUntilted(s, k);
+
+    if (slides(s)) {
+        if (!s.rotated())
+            o.y = finite(o.y - slideShift(s));
+        else
+            o.x = finite(o.x + slideShift(s));
+    }
+    return o;
+}
+
+} // namespace tagler

@@ -1,0 +1,60 @@
+#include "writer/TiltRotation.h"
+
+#include "writer/WriterState.h"
+
+#include <cmath>
+
+namespace tagler {
+
+double directionDegrees(double dx, double dy)
+{
+    if (dx == 0)
+        dx = 1e-30;
+    double a = std::atan(dy / dx) * kDegreesPerRadian;
+    if (dx < 0)
+        a += 180;
+    else if (dy < 0)
+        a += 360;
+    return a;
+}
+
+TiltAngles tiltAngles(const WriterState& s, Point c, Point p3)
+{
+    double dx = double(p3.x) - c.x;
+    double dy = double(p3.y) - c.y;
+    double theta = std::atan(dy / (dx == 0 ? 0.0000001 : dx)) * kDegreesPerRadian;
+    TiltAngles t;
+    bool sameSide = s.leaderRunsLeft == s.extendsRight;
+    t.writingAngle = s.rotated() && sameSide ? theta + 180 : theta;
+
+    double phi = theta;
+    if (dx <= 0)
+        phi = theta + 180;
+    else if (dy < 0)
+        phi = theta + 360;
+    if (!s.rotated()) {
+        if (!s.extendsRight)
+            phi -= 180;
+    } else if (s.extendsUp) {
+        phi += sameSide ? 90 : -90;
+    } else {
+        phi += sameSide ? -90 : 90;
+    }
+    t.rotationAngle = phi;
+    return t;
+}
+
+TiltAngles tiltAngles(const WriterState& s) { return tiltAngles(s, s.leaderEnd, s.p3); }
+
+Point rotateAbout(Point p, Point c, double angle)
+{
+    double dx = double(p.x) - c.x;
+    double dy = double(p.y) - c.y;
+    double r = std::sqrt(dx * dx + dy * dy);
+    double a = (directionDegrees(dx, dy) + angle) / kDegreesPerRadian;
+    return makePoint(c.x + r * std::cos(a), c.y + r * std::sin(a));
+}
+
+Point tiltPoint(const WriterState& s, Point p) { return rotateAbout(p, s.leaderEnd, tiltAngles(s).rotationAngle); }
+
+} // namespace tagler

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace tagler {
+
+struct WriterState;
+
+// 下線 and 下線延長: the underline, with the leader rerouted or the text moved where the leader would cross it.
+void writeUnderlineFrame(WriterState& s);
+
+} // namespace tagler
