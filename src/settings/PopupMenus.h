@@ -5,7 +5,7 @@
 // which mirror controls of the basic settings.
 namespace tagler {
 
-// Item k (0 "Jww", 1..8 線色 1..8) sets the leader colour and puts the arrow,
+// Item k (0 the host's colour, 1..8 線色 1..8) sets the leader colour and puts the arrow,
 // dot, extension and frame colours back to "as the leader", so one choice
 // recolours the whole annotation. Range error for an item that does not exist.
 void chooseLeaderColor(AnnotationSettings& settings, int item);
