@@ -2,6 +2,7 @@
 
 #include "base/CodePage.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -123,12 +124,19 @@ void paintCaption(QPainter& painter, const QRectF& strip, const QString& caption
 
 QFont hostFont(const std::string& cp932Name, bool italic)
 {
-    QStringList families;
+    QStringList wanted;
     if (!cp932Name.empty())
-        families << fromCp932(cp932Name);
-    families << "IPAGothic" << "Noto Sans CJK JP" << QString::fromUtf8("ＭＳ ゴシック");
+        wanted << fromCp932(cp932Name);
+    wanted << QString::fromUtf8("ＭＳ ゴシック") << "IPAGothic" << "Noto Sans CJK JP";
+    // Only installed names: an SVG names just the first family, and its viewer
+    // has no fall-back list.
+    QStringList families;
+    for (const QString& name : wanted)
+        if (QFontDatabase::hasFamily(name) && !families.contains(name))
+            families << name;
     QFont font;
-    font.setFamilies(families);
+    if (!families.isEmpty())
+        font.setFamilies(families);
     font.setItalic(italic);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
@@ -167,7 +175,8 @@ void paintDrawing(QPainter& painter, const QRectF& target, const Drawing& drawin
             else
                 painter.drawPolyline(view.map(s->points));
         } else if (const auto* f = std::get_if<Fill>(&shape)) {
-            painter.setPen(Qt::NoPen);
+            // A hairline of the fill's own colour closes the seams between adjoining solids.
+            painter.setPen(QPen(f->color, 0.8));
             painter.setBrush(f->color);
             painter.drawPolygon(view.map(f->outline));
         } else {

@@ -13,7 +13,8 @@ class QPainter;
 // single picture, an SVG and a sheet of many tiles share one painter.
 namespace tagler::host {
 
-// The named font first, then Japanese fonts this machine is likely to have.
+// The named font first, then ＭＳ ゴシック, IPAGothic and Noto Sans CJK JP, each
+// only when installed.
 QFont hostFont(const std::string& cp932Name, bool italic = false);
 
 // White background, the drawing fitted with a margin, y up, a thin cross at
