@@ -4,6 +4,7 @@
 #include "host/ExchangeFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace tagler::host {
@@ -21,7 +22,11 @@ RunOutcome runProgram(const std::string& program, const std::string& folder, con
                       int timeoutMs)
 {
     QProcess process;
-    process.setProgram(QString::fromStdString(program));
+    // A path names a file from our folder; the program starts in another one.
+    QString path = QString::fromStdString(program);
+    if (path.contains('/'))
+        path = QFileInfo(path).absoluteFilePath();
+    process.setProgram(path);
     if (argument)
         process.setArguments({QString::fromStdString(*argument)});
     process.setWorkingDirectory(QString::fromStdString(folder));

@@ -16,8 +16,9 @@ struct RunOutcome {
 
 inline constexpr int defaultRunTimeoutMs = 10 * 60 * 1000;
 
-// The program's own output goes to ours. A program that runs past the
-// timeout is killed.
+// The program's own output goes to ours. A relative path is taken from our
+// working folder, a bare name from PATH. A program that runs past the timeout
+// is killed.
 RunOutcome runProgram(const std::string& program, const std::string& folder, const std::optional<std::string>& argument,
                       int timeoutMs = defaultRunTimeoutMs);
 

@@ -14,7 +14,6 @@
 namespace tagler::host {
 namespace {
 
-constexpr double captionHeight = 22;
 constexpr double penWidth = 1.5;
 // Glyphs are laid out at this size and scaled onto the text's box.
 constexpr double layoutPixels = 100;
@@ -152,8 +151,8 @@ void paintDrawing(QPainter& painter, const QRectF& target, const Drawing& drawin
 
     QRectF area = target;
     if (!caption.isEmpty()) {
-        area.setBottom(target.bottom() - captionHeight);
-        paintCaption(painter, QRectF(target.left(), area.bottom(), target.width(), captionHeight), caption);
+        area.setBottom(target.bottom() - captionStripHeight);
+        paintCaption(painter, QRectF(target.left(), area.bottom(), target.width(), captionStripHeight), caption);
     }
     area.adjust(4, 4, -4, -4);
 

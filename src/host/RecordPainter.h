@@ -13,6 +13,9 @@ class QPainter;
 // single picture, an SVG and a sheet of many tiles share one painter.
 namespace tagler::host {
 
+// Height of the caption strip under a drawing, in device pixels.
+inline constexpr double captionStripHeight = 22;
+
 // The named font first, then ＭＳ ゴシック, IPAGothic and Noto Sans CJK JP, each
 // only when installed.
 QFont hostFont(const std::string& cp932Name, bool italic = false);

@@ -29,7 +29,7 @@ Drawing renderToFile(const Lines& records, const HostSheet& sheet, const std::st
     QString suffix = QFileInfo(path).suffix().toLower();
     QSize size = pictureSize(drawing);
     if (!caption.isEmpty())
-        size.rheight() += 22;
+        size.rheight() += static_cast<int>(captionStripHeight);
     QRectF target(QPointF(0, 0), QSizeF(size));
 
     if (suffix == "png") {

@@ -83,7 +83,11 @@ TEST_F(HostProgramTest, StartsInTheFolderWithOneArgument)
     std::string program = script("tells.sh", "pwd > seen.txt; echo \"$#:$1\" >> seen.txt");
     runProgram(program, folder, "T4");
     EXPECT_EQ(readLines(folder + "/seen.txt"), (Lines{folder, "1:T4"}));
-    runProgram(program, folder, std::nullopt);
+    // A relative path is ours, not the program's folder's.
+    std::string relative = QDir::current().relativeFilePath(QString::fromStdString(program)).toStdString();
+    ASSERT_NE(relative.front(), '/');
+    RunOutcome outcome = runProgram(relative, folder, std::nullopt);
+    EXPECT_EQ(outcome.status, RunOutcome::Status::Ended) << outcome.message;
     EXPECT_EQ(readLines(folder + "/seen.txt"), (Lines{folder, "0:"}));
 }
 
