@@ -93,7 +93,7 @@ int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts,
 
     SystemClock systemClock;
     const Clock& clock = fixed ? static_cast<const Clock&>(*fixed) : systemClock;
-    Session session(folder, sessionModeFromArgument(o.modeArgument), prompts, clock);
+    Session session(folder, sessionModeFromArgument(o.modeArgument), prompts, clock, Session::DataFiles::readOnly);
     session.startUp();
     if (session.terminateRequested())
         return kBatchMessageShown;

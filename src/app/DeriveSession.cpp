@@ -85,7 +85,7 @@ int effectiveSlideOf(int s, int k)
 }
 
 // Text before the first blank, or all of it when there is none.
-std::string beforeBlank(const std::string& text, std::string* rest = nullptr)
+std::string beforeBlank(std::string text, std::string* rest = nullptr)
 {
     const auto blank = text.find(' ');
     if (rest)

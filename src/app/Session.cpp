@@ -33,8 +33,8 @@ private:
 
 } // namespace
 
-Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock)
-    : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock)
+Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles)
+    : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles)
 {
     exchange_.mode = mode;
 }
@@ -70,6 +70,8 @@ void Session::startUp()
             completionEnabled_ = false;
         if (exchange_.importedIntoBox)
             setInputLines(exchange_.importedText);
+        loadPersistentState(prompts);
+        loadBasicSettings(prompts);
         if (mode_ == SessionMode::frameWrite1)
             settings_.tiltFrame = false;
     } catch (const Error& e) {
@@ -77,11 +79,106 @@ void Session::startUp()
     }
 }
 
+std::string Session::stateFilePath() const { return startFolder_ + "/" + kPersistentStateFileName; }
+std::string Session::patternsFilePath() const { return startFolder_ + "/" + kBasicSettingsFileName; }
+
+void Session::loadPersistentState(Prompts& prompts)
+{
+    stateLines_.assign(kPersistentStateLineCount, "");
+    const std::string path = stateFilePath();
+    if (!fileExists(path)) {
+        prompts.information(messages::kStateMissing);
+        // The program ends once the window would show.
+        terminateRequested_ = true;
+        return;
+    }
+    stateLines_ = readLines(path);
+    if (!persistentStateAccepted(stateLines_)) {
+        prompts.warning(messages::kStateInvalid);
+        completionEnabled_ = false;
+        return;
+    }
+    const bool padded = applyPersistentState(stateLines_, settings_, extras_);
+    stateAccepted_ = true;
+    if (padded && dataFiles_ == DataFiles::readWrite)
+        writeLines(path, stateLines_);
+}
+
+void Session::loadBasicSettings(Prompts& prompts)
+{
+    patternLines_.assign(kBasicSettingsLineCount, "0");
+    const std::string path = patternsFilePath();
+    if (!fileExists(path)) {
+        prompts.information(messages::patternsMissing());
+        completionEnabled_ = false;
+        patternNames_ = defaultPatternNames();
+        return;
+    }
+    patternLines_ = readLines(path);
+    if (!basicSettingsAccepted(patternLines_)) {
+        prompts.warning(messages::kPatternsInvalid);
+        completionEnabled_ = false;
+        return;
+    }
+    applyBasicSettingsPattern(patternLines_, settings_.selectedPattern, settings_, true, patternNames_);
+}
+
+void Session::saveState()
+{
+    if (dataFiles_ != DataFiles::readWrite)
+        return;
+    try {
+        saveStateOnExit(stateFilePath(), stateLines_, settings_, extras_);
+    } catch (const Error& e) {
+        if (e.kind() != ErrorKind::InputOutput)
+            throw;
+        prompts_.warning(messages::kIoError);
+    }
+}
+
+bool Session::registerSessionSettings()
+{
+    try {
+        tagler::registerSessionSettings(stateFilePath(), stateLines_, settings_, extras_);
+        stateAccepted_ = true;
+        return true;
+    } catch (const Error& e) {
+        if (e.kind() != ErrorKind::InputOutput)
+            throw;
+        prompts_.warning(messages::kIoError);
+        return false;
+    }
+}
+
+bool Session::registerBasicSettings(std::string_view newName)
+{
+    try {
+        registerBasicSettingsPattern(patternsFilePath(), patternLines_, settings_.selectedPattern, settings_,
+                                     patternNames_, newName);
+    } catch (const Error& e) {
+        const auto text = messages::dataErrorMessage(e.kind());
+        if (!text || (e.kind() != ErrorKind::Conversion && e.kind() != ErrorKind::InputOutput))
+            throw;
+        prompts_.warning(*text);
+        return false;
+    }
+    saveState();
+    return true;
+}
+
+void Session::selectPattern(int index)
+{
+    settings_.selectedPattern = index;
+    if (basicSettingsAccepted(patternLines_))
+        applyBasicSettingsPattern(patternLines_, index, settings_, false, patternNames_);
+}
+
 CompletionReport Session::complete()
 {
     CompletionReport report;
     if (!completionEnabled_)
         return report;
+    saveState();
     if (mode_ == SessionMode::importText)
         return report;
     output_.clear();
@@ -100,6 +197,6 @@ CompletionReport Session::complete()
     return report;
 }
 
-void Session::close() {}
+void Session::close() { saveState(); }
 
 } // namespace tagler

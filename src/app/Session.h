@@ -2,6 +2,8 @@
 #include "app/ExchangeStartup.h"
 #include "app/Prompts.h"
 #include "settings/AnnotationSettings.h"
+#include "settings/BasicSettingsPattern.h"
+#include "settings/PersistentState.h"
 #include "writer/OutputList.h"
 
 #include <string>
@@ -19,7 +21,10 @@ struct CompletionReport {
 // the live settings and input text, completion and close.
 class Session final {
 public:
-    Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock);
+    // A session that only reads its data files (the batch program) never writes them.
+    enum class DataFiles { readWrite, readOnly };
+    Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock,
+            DataFiles dataFiles = DataFiles::readWrite);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -32,6 +37,17 @@ public:
     const Lines& inputLines() const { return inputLines_; }
     void setInputLines(Lines lines);
     const ExchangeState& exchange() const { return exchange_; }
+    SessionExtras& extras() { return extras_; }
+    const PatternNames& patternNames() const { return patternNames_; }
+    std::string stateFilePath() const;
+    std::string patternsFilePath() const;
+
+    // 「設定登録」 and 「基本設定登録」; false when the file could not be written
+    // (the message has been shown and the old file is whole).
+    bool registerSessionSettings();
+    bool registerBasicSettings(std::string_view newName);
+    // A click in the pattern list.
+    void selectPattern(int index);
 
     bool completionEnabled() const { return completionEnabled_; }
     bool terminateRequested() const { return terminateRequested_; }
@@ -47,6 +63,9 @@ public:
 
 private:
     void showStartupError(const class Error& e);
+    void loadPersistentState(Prompts& prompts);
+    void loadBasicSettings(Prompts& prompts);
+    void saveState();
 
     std::string startFolder_;
     SessionMode mode_;
@@ -56,6 +75,12 @@ private:
     ExchangeState exchange_;
     Lines inputLines_;
     OutputList output_;
+    DataFiles dataFiles_;
+    Lines stateLines_;
+    Lines patternLines_;
+    PatternNames patternNames_ = defaultPatternNames();
+    SessionExtras extras_;
+    bool stateAccepted_ = false;
     bool completionEnabled_ = true;
     bool terminateRequested_ = false;
     bool startupMessageShown_ = false;

@@ -1,0 +1,41 @@
+#pragma once
+#include "base/LineFile.h"
+#include "settings/SessionMode.h"
+
+#include <QTemporaryDir>
+#include <string>
+
+namespace tagler::test {
+
+// A host header as the real host writes it, at the program's line positions.
+struct HeaderSpec {
+    std::string p1 = "0 0";
+    std::string p2 = "10 10";
+    std::string p3 = "20 10";
+    std::string p4 = "5 5";
+    std::string scales = "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";
+    std::string group = "lg0";
+    std::string layer = "ly0";
+    std::string colour = "lc1";
+    std::string textType = "cn1";
+    std::string font = "cn\"$<ＭＳ ゴシック>"; // UTF-8 here, CP932 in the file
+};
+
+Lines headerLines(const HeaderSpec& spec, SessionMode mode = SessionMode::normal);
+
+// A fresh folder for one test.
+class Folder {
+public:
+    Folder();
+    std::string path() const { return dir_.path().toStdString(); }
+    std::string file(const std::string& name) const { return path() + "/" + name; }
+    void write(const std::string& name, const Lines& lines) const { writeLines(file(name), lines); }
+    Lines read(const std::string& name) const { return readLines(file(name)); }
+    // The default data files a fresh install has.
+    void copyDefaultDataFiles() const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+} // namespace tagler::test

@@ -1,0 +1,30 @@
+#include "support/RunFixture.h"
+
+#include "base/CodePage.h"
+#include "writer/AnnotationWriter.h"
+
+namespace tagler::test {
+
+Run runAnnotation(const HeaderSpec& spec, const AnnotationSettings& settings, const std::vector<std::string>& utf8,
+                  SessionMode mode)
+{
+    const HostHeader header = parseHostHeader(headerLines(spec, mode), mode);
+    Lines lines;
+    for (const auto& l : utf8)
+        lines.push_back(sjis(l));
+    OutputList out;
+    Run run;
+    run.input = deriveSession(header, mode, settings, lines, out);
+    runAnnotationWriter(run.input, out);
+    for (const auto& r : out.records())
+        run.records.push_back(toUtf8(r));
+    return run;
+}
+
+std::vector<std::string> afterPrologue(const Run& run)
+{
+    std::size_t skip = 2 + (run.input.settings.writeGroup != 0 ? 2 : 0);
+    return std::vector<std::string>(run.records.begin() + static_cast<long>(skip), run.records.end());
+}
+
+} // namespace tagler::test
