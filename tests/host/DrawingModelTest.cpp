@@ -1,5 +1,6 @@
 #include "base/CodePage.h"
 #include "base/Error.h"
+#include "base/LineFile.h"
 #include "host/CurveGeometry.h"
 #include "host/DrawingModel.h"
 #include "host/ExchangeHeader.h"
@@ -218,6 +219,19 @@ TEST(DrawingModel, CountsWhatItSkips)
         EXPECT_EQ(d.skipped[i].lineNumber, lines[i]);
     EXPECT_EQ(d.skipped[2].line, "ci 1 2");
     EXPECT_EQ(d.shapes.size(), 1u);
+}
+
+TEST(DrawingModel, DrawsTheHandMadeSampleWhole)
+{
+    // CP932 with CR LF, as the program hands records back.
+    Drawing d = buildDrawing(readLines(TAGLER_TEST_DATA "/host_sample_records.txt"), defaultHostSheet());
+    EXPECT_TRUE(d.skipped.empty());
+    std::vector<TextItem> texts = shapesOf<TextItem>(d);
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].text, sjis("注釈テキスト"));
+    EXPECT_EQ(texts[0].font, sjis("ＭＳ ゴシック"));
+    EXPECT_EQ(shapesOf<Stroke>(d).size(), 11u); // two leaders, box, long-round frame, chain line
+    EXPECT_EQ(shapesOf<Fill>(d).size(), 5u);   // arrow, dot, fill and its two round ends
 }
 
 TEST(HostSheetReader, ReadsARealHostHeader)
