@@ -1,12 +1,33 @@
 #include "writer/CloudFrame.h"
 
+#include "writer/BalloonOutline.h"
+#include "writer/CloudScallops.h"
+#include "writer/ColourSelection.h"
+#include "writer/Records.h"
 #include "writer/WriterState.h"
 
 namespace tagler {
 
-void writeCloudFrame(WriterState&)
+namespace {
+
+std::string scallopRecord(const WriterState& s, const Scallop& scallop)
 {
-    // Not drawn yet: the annotation is written without this shape.
+    const bool alongX = scallop.edge == ScallopEdge::upper || scallop.edge == ScallopEdge::lower;
+    const char* tail = alongX ? (scallop.longSide ? " 0 180 0.5 " : " 0 180 0.65 ")
+                              : (scallop.longSide ? " 180 0 0.5 " : " 180 0 0.65 ");
+    const float tilt = finite(frameTurnDegrees(s) + scallopEdgeTilt(scallop.edge));
+    return tiltedArcRecord(turnedForTilt(s, scallop.centre), scallop.radius, tail, tilt);
+}
+
+} // namespace
+
+void writeCloudFrame(WriterState& s)
+{
+    const BalloonOutline box = cloudOutline(s);
+    appendColour(s, s.settings.frameColor);
+    for (const Scallop& scallop : cloudScallops(s, box))
+        s.out.append(scallopRecord(s, scallop));
+    writeBalloonTail(s, box);
 }
 
 } // namespace tagler
