@@ -11,8 +11,9 @@ namespace tagler {
 
 double leaderDirection(const WriterState& s)
 {
-    double dx = double(s.p2.x) - s.p1.x;
-    double dy = double(s.p2.y) - s.p1.y;
+    // Towards the leader end: the frame stage may already have moved point 2 by the attach offset.
+    double dx = double(s.leaderEnd.x) - s.p1.x;
+    double dy = double(s.leaderEnd.y) - s.p1.y;
     if (dx == 0)
         dx = 1e-11;
     double theta = std::atan(dy / dx) * 57.29578;
@@ -60,7 +61,7 @@ void runTipStage(WriterState& s)
     } else if (set.tipSymbol >= 4) {
         double bent = theta;
         if (f == 13 || f == 14) {
-            const double d = std::hypot(double(s.p2.x) - p1.x, double(s.p2.y) - p1.y);
+            const double d = std::hypot(double(s.leaderEnd.x) - p1.x, double(s.leaderEnd.y) - p1.y);
             const double k = 1.7 * std::sqrt(divide(d, s.scale)) + 7.3;
             const bool first = curveSide(s);
             bent += (f == 13) == first ? k : -k;
