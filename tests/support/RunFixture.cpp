@@ -5,7 +5,7 @@
 
 namespace tagler::test {
 
-Run runAnnotation(const HeaderSpec& spec, const AnnotationSettings& settings, const std::vector<std::string>& utf8,
+AnnotationRun runAnnotation(const HeaderSpec& spec, const AnnotationSettings& settings, const std::vector<std::string>& utf8,
                   SessionMode mode)
 {
     const HostHeader header = parseHostHeader(headerLines(spec, mode), mode);
@@ -13,7 +13,7 @@ Run runAnnotation(const HeaderSpec& spec, const AnnotationSettings& settings, co
     for (const auto& l : utf8)
         lines.push_back(sjis(l));
     OutputList out;
-    Run run;
+    AnnotationRun run;
     run.input = deriveSession(header, mode, settings, lines, out);
     runAnnotationWriter(run.input, out);
     for (const auto& r : out.records())
@@ -21,7 +21,7 @@ Run runAnnotation(const HeaderSpec& spec, const AnnotationSettings& settings, co
     return run;
 }
 
-std::vector<std::string> afterPrologue(const Run& run)
+std::vector<std::string> afterPrologue(const AnnotationRun& run)
 {
     std::size_t skip = 2 + (run.input.settings.writeGroup != 0 ? 2 : 0);
     return std::vector<std::string>(run.records.begin() + static_cast<long>(skip), run.records.end());

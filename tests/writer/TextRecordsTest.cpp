@@ -1,0 +1,181 @@
+#include "support/RunFixture.h"
+
+#include "base/Clock.h"
+#include "base/CodePage.h"
+#include "writer/AnnotationWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+// Text type 1 of the test header: half width 1, height 2, spacing 0; scale 1;
+// 枠と文字間なし on, so the text sits on the box without insets.
+namespace tagler {
+namespace {
+
+using test::HeaderSpec;
+using test::AnnotationRun;
+using Records = std::vector<std::string>;
+
+Records textRecords(const AnnotationRun& run)
+{
+    Records out;
+    std::copy_if(run.records.begin(), run.records.end(), std::back_inserter(out), [](const std::string& r) {
+        return r.rfind("ch ", 0) == 0 || r.rfind("cc", 0) == 0;
+    });
+    return out;
+}
+
+AnnotationSettings bottomAttached()
+{
+    AnnotationSettings s;
+    s.attachPosition = 4;
+    return s;
+}
+
+TEST(TextRecords, OneLineIsAWholeAnnotation)
+{
+    const AnnotationRun run = test::runAnnotation({}, bottomAttached(), {"ABC"});
+    const Records expected = {"lt1", "ly0",
+                              "lc1",            // 記号なし still writes its colour
+                              "lc1", " 0 0 10 10", // the leader
+                              "cn\"$<ＭＳ ゴシック>", "cn1", "ly0", "ch 10 10 3 0 \"ABC", "lg0", "ly0"};
+    EXPECT_EQ(run.records, expected);
+}
+
+TEST(TextRecords, LinesAreStackedBottomFirst)
+{
+    struct Case {
+        std::vector<std::string> lines;
+        Records expected;
+    };
+    const Case cases[] = {
+        {{"A", "BB", "CCC"}, {"ch 10 10 3 0 \"CCC", "ch 10 12 3 0 \"BB", "ch 10 14 3 0 \"A"}},
+        // A memo line takes no room and is not written.
+        {{"A", "~~memo", "C"}, {"ch 10 10 1 0 \"C", "ch 10 12 1 0 \"A"}},
+        // An empty line is still a record and still takes its pitch.
+        {{"A", ""}, {"ch 10 10 1 0 \"", "ch 10 12 1 0 \"A"}},
+        {{}, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(textRecords(test::runAnnotation({}, bottomAttached(), c.lines)), c.expected) << c.lines.size();
+}
+
+TEST(TextRecords, SlideMovesTheBottomLinesBelowTheUnderlineOnly)
+{
+    AnnotationSettings s = bottomAttached();
+    s.textSlide = 5; // 最大２行 with two lines slides one
+    s.frameType = 1;
+    EXPECT_EQ(textRecords(test::runAnnotation({}, s, {"AB", "CD"})),
+              (Records{"ch 10 8 2 0 \"CD", "ch 10 12 2 0 \"AB"}));
+    s.frameType = 2;
+    EXPECT_EQ(textRecords(test::runAnnotation({}, s, {"AB", "CD"})),
+              (Records{"ch 10 10 2 0 \"CD", "ch 10 12 2 0 \"AB"}));
+}
+
+TEST(TextRecords, TopAttachedBoxHangsBelowPointTwo)
+{
+    AnnotationSettings s;
+    s.attachPosition = 0;
+    s.frameType = 2;
+    // frameHeight 8: the block's lines run from y 2 up to the top edge at 10.
+    EXPECT_EQ(textRecords(test::runAnnotation({}, s, {"A", "B", "C", "D"})),
+              (Records{"ch 10 2 1 0 \"D", "ch 10 4 1 0 \"C", "ch 10 6 1 0 \"B", "ch 10 8 1 0 \"A"}));
+}
+
+TEST(TextRecords, TiltIsReleasedWhenPointThreeIsStraightAbove)
+{
+    AnnotationSettings s = bottomAttached();
+    s.tiltFrame = true;
+    HeaderSpec h;
+    h.p3 = "10 30";
+    EXPECT_EQ(textRecords(test::runAnnotation(h, s, {"ABC"})), (Records{"ch 10 10  0 3 \"ABC"}));
+}
+
+TEST(TextRecords, TiltedTextIsTurnedAboutTheLeaderEnd)
+{
+    AnnotationSettings s = bottomAttached();
+    s.tiltFrame = true;
+    HeaderSpec h;
+    h.p3 = "20 20";
+    EXPECT_EQ(textRecords(test::runAnnotation(h, s, {"A", "B"})),
+              (Records{"ch 10 10 0.70710676908493 0.70710676908493 \"B",
+                       "ch 8.58578681945801 11.414213180542 0.70710676908493 0.70710676908493 \"A"}));
+}
+
+TEST(TextRecords, VerticalFontRunsAgainstALeftwardExtensionTopLineFirst)
+{
+    AnnotationSettings s = bottomAttached();
+    s.fontSwitch = 1;
+    s.chosenFontName = sjis("@ＭＳ ゴシック");
+    HeaderSpec h;
+    h.p3 = "0 10";
+    const AnnotationRun run = test::runAnnotation(h, s, {"A", "BB"});
+    EXPECT_EQ(textRecords(run), (Records{"ch 10 12 -2 0 \"A", "ch 10 14 -2 0 \"BB"}));
+    const Records tail(run.records.end() - 3, run.records.end());
+    EXPECT_EQ(tail, (Records{"cn\"$<ＭＳ ゴシック>)", "lg0", "ly0"}));
+    EXPECT_NE(std::find(run.records.begin(), run.records.end(), "cn\"$<@ＭＳ ゴシック>"), run.records.end());
+}
+
+TEST(TextRecords, WithoutTheFontSwitchThereIsNoClosingFontRecord)
+{
+    const AnnotationRun run = test::runAnnotation({}, bottomAttached(), {"A"});
+    EXPECT_EQ(std::count_if(run.records.begin(), run.records.end(),
+                            [](const std::string& r) { return r.find(">)") != std::string::npos; }),
+              0);
+}
+
+TEST(TextRecords, TextLayerIsWrittenInLowerCaseHex)
+{
+    AnnotationSettings s = bottomAttached();
+    s.textLayer = 11;
+    const AnnotationRun run = test::runAnnotation({}, s, {"A"});
+    const auto font = std::find(run.records.begin(), run.records.end(), "cn1");
+    ASSERT_NE(font, run.records.end());
+    EXPECT_EQ(*(font + 1), "lya");
+}
+
+TEST(TextRecords, TextModeCentresEachLineAndCutsHostCodesIntoPieces)
+{
+    AnnotationSettings s = bottomAttached();
+    s.textCenterBase = true;
+    s.useEmbeddedText = true;
+    HeaderSpec h;
+    h.p1 = "10 10";
+    h.p3 = "20 10";
+    const AnnotationRun run = test::runAnnotation(h, s, {"AB", "$1X=fY"}, SessionMode::textMode);
+    // The measured line is 12 bytes wide: its pieces start half of it back.
+    const Records expected = {"lt1", "ly0", "cn\"$<ＭＳ ゴシック>", "cn1", "ly0",
+                              "cc1", "cc0", "ch 4 10 12 0 \"X", "ch 5 10 12 0 \"=f", "ch 15 10 12 0 \"Y",
+                              "cc1", "ch 10 12 12 0 \"AB", "lg0", "ly0"};
+    EXPECT_EQ(run.records, expected);
+}
+
+TEST(TextRecords, TextModeWritesNoLeaderEvenWhenEveryLeaderWouldShow)
+{
+    AnnotationSettings s = bottomAttached();
+    s.arrowLength = 1; // the square test never hides anything
+    s.tipSymbol = 6;
+    HeaderSpec h;
+    h.p1 = "10 10";
+    h.p3 = "20 10";
+    const AnnotationRun run = test::runAnnotation(h, s, {"A"}, SessionMode::textMode);
+    EXPECT_EQ(run.records, (Records{"lt1", "ly0", "cn\"$<ＭＳ ゴシック>", "cn1", "ly0", "ch 10 10 1 0 \"A", "lg0", "ly0"}));
+}
+
+TEST(TextRecords, DateLinesUseTheRunsClock)
+{
+    AnnotationSettings s = bottomAttached();
+    s.useEmbeddedText = true;
+    HeaderSpec h;
+    const HostHeader header = parseHostHeader(test::headerLines(h), SessionMode::normal);
+    OutputList out;
+    WriterInput in = deriveSession(header, SessionMode::normal, s, {"$2%y/%m/%d"}, out);
+    const FixedClock clock(LocalDateTime{2024, 5, 6, 14, 7, 9, 2});
+    in.clock = &clock;
+    runAnnotationWriter(in, out);
+    EXPECT_NE(std::find(out.records().begin(), out.records().end(), "ch 10 10 8 0 \"24/05/06"), out.records().end());
+}
+
+} // namespace
+} // namespace tagler

@@ -1,0 +1,100 @@
+#pragma once
+// One writer run built from points, scale, metrics and settings, for tests
+// that check the records it appends.
+#include "writer/AnnotationWriter.h"
+#include "writer/FrameStage.h"
+#include "writer/LeaderGeometry.h"
+#include "writer/LeaderStage.h"
+#include "writer/OutputList.h"
+#include "writer/TipStage.h"
+#include "writer/WriterInput.h"
+#include "writer/WriterState.h"
+
+#include <string>
+#include <vector>
+
+namespace tagler::test {
+
+using Records = std::vector<std::string>;
+
+// Host records no stage could compute, so a verbatim copy is recognisable.
+inline HostRecords testHostRecords() { return HostRecords{"lg0", "ly0", "lc9", "TestFont"}; }
+
+// One annotation as the session hands it to the writer. The leader's
+// visibility is given, not derived: the session derives it before the writer runs.
+struct WriterCase {
+    SessionMode mode = SessionMode::normal;
+    Point p1, p2, p3, p4;
+    float scale = 1;
+    TextBlockMetrics metrics;
+    AnnotationSettings settings;
+    std::vector<std::string> lines;
+    bool leaderVisible = true;
+    HostRecords host = testHostRecords();
+
+    WriterInput input() const
+    {
+        WriterInput in;
+        in.mode = mode;
+        in.settings = settings;
+        in.host = host;
+        in.textTypeNumber = "1";
+        in.scale = scale;
+        in.point1 = p1;
+        in.point2 = p2;
+        in.point3 = p3;
+        in.point4 = p4;
+        const Point far = mode == SessionMode::fourPoint ? p4 : p2;
+        in.leaderDx = double(far.x) - p1.x;
+        in.leaderDy = double(far.y) - p1.y;
+        in.leaderVisible = leaderVisible;
+        in.metrics = metrics;
+        in.lines = lines;
+        return in;
+    }
+};
+
+// Every record of a whole writer run.
+inline Records runRecords(const WriterCase& c)
+{
+    OutputList out;
+    runAnnotationWriter(c.input(), out);
+    return out.records();
+}
+
+// The stages run one at a time, so a test can read the state between them.
+class StagedRun final {
+public:
+    explicit StagedRun(const WriterCase& c) : input_(c.input()), state_(input_, out_) {}
+    StagedRun(const StagedRun&) = delete;
+    StagedRun& operator=(const StagedRun&) = delete;
+
+    // Leader geometry and the frame stage.
+    StagedRun& throughFrames()
+    {
+        runLeaderGeometry(state_);
+        runFrameStage(state_);
+        return *this;
+    }
+    // Then the tip symbol and the leader line.
+    StagedRun& throughLeader()
+    {
+        throughFrames();
+        runTipStage(state_);
+        runLeaderStage(state_);
+        return *this;
+    }
+
+    const WriterState& state() const { return state_; }
+    const Records& records() const { return out_.records(); }
+
+private:
+    WriterInput input_;
+    OutputList out_;
+    WriterState state_;
+};
+
+inline Records frameRecords(const WriterCase& c) { return StagedRun(c).throughFrames().records(); }
+inline Records leaderRecords(const WriterCase& c) { return StagedRun(c).throughLeader().records(); }
+
+} // namespace tagler::test
