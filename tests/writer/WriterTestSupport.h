@@ -11,11 +11,25 @@
 #include "writer/WriterState.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tagler::test {
 
 using Records = std::vector<std::string>;
+
+// A block of one or more lines whose frame box is width × height drawing
+// units; the character sizes are in mm at 1/1.
+inline TextBlockMetrics boxMetrics(float frameWidth, float frameHeight, double charHeight = 3, int lines = 1)
+{
+    TextBlockMetrics m;
+    m.halfCharWidth = 1.5;
+    m.charHeight = charHeight;
+    m.lineCount = lines;
+    m.frameWidth = frameWidth;
+    m.frameHeight = frameHeight;
+    return m;
+}
 
 // Host records no stage could compute, so a verbatim copy is recognisable.
 inline HostRecords testHostRecords() { return HostRecords{"lg0", "ly0", "lc9", "TestFont"}; }
@@ -65,7 +79,9 @@ inline Records runRecords(const WriterCase& c)
 // The stages run one at a time, so a test can read the state between them.
 class StagedRun final {
 public:
-    explicit StagedRun(const WriterCase& c) : input_(c.input()), state_(input_, out_) {}
+    explicit StagedRun(const WriterCase& c) : StagedRun(c.input()) {}
+    // From an input the session derived.
+    explicit StagedRun(WriterInput input) : input_(std::move(input)), state_(input_, out_) {}
     StagedRun(const StagedRun&) = delete;
     StagedRun& operator=(const StagedRun&) = delete;
 
