@@ -1,12 +1,21 @@
 #include "writer/BoxFrame.h"
 
-#include "writer/WriterState.h"
+#include "writer/ColourSelection.h"
+#include "writer/FrameLineSupport.h"
 
 namespace tagler {
 
-void writeBoxFrame(WriterState&)
+void writeBoxFrame(WriterState& s)
 {
-    // Not drawn yet: the annotation is written without this shape.
+    appendColour(s, s.settings.frameColor);
+    const Point a = s.p2;
+    const Point b = s.farCorner;
+    const Point corners[4] = {a, Point{b.x, a.y}, b, Point{a.x, b.y}};
+    Point turned[4];
+    for (int i = 0; i < 4; ++i)
+        turned[i] = framePoint(s, corners[i]);
+    for (int i = 0; i < 4; ++i)
+        s.out.append(lineRecord(turned[i], turned[(i + 1) % 4]));
 }
 
 } // namespace tagler
