@@ -9,11 +9,12 @@
 
 namespace tagler {
 
-double leaderDirection(const WriterState& s)
+namespace {
+
+double directionFromTip(const WriterState& s, Point target)
 {
-    // Towards the leader end: the frame stage may already have moved point 2 by the attach offset.
-    double dx = double(s.leaderEnd.x) - s.p1.x;
-    double dy = double(s.leaderEnd.y) - s.p1.y;
+    double dx = double(target.x) - s.p1.x;
+    double dy = double(target.y) - s.p1.y;
     if (dx == 0)
         dx = 1e-11;
     double theta = std::atan(dy / dx) * 57.29578;
@@ -21,6 +22,23 @@ double leaderDirection(const WriterState& s)
         theta += 180;
     return theta;
 }
+
+// Where the straight leader's first segment runs: the symbol and the dot's rim
+// start must line up with it, and it ends at the leader end only when nothing
+// bends or reroutes the leader.
+Point firstLeaderTarget(const WriterState& s)
+{
+    if (s.mode == SessionMode::fourPoint)
+        return s.p4;
+    if ((s.frameType() == 1 || s.frameType() == 6) && s.leaderOverText)
+        return s.connector;
+    return s.leaderEnd;
+}
+
+} // namespace
+
+// Towards the leader end: the frame stage may already have moved point 2 by the attach offset.
+double leaderDirection(const WriterState& s) { return directionFromTip(s, s.leaderEnd); }
 
 bool curveSide(const WriterState& s)
 {
@@ -48,7 +66,7 @@ void runTipStage(WriterState& s)
         (f >= 10 && f <= 12))
         return;
 
-    const double theta = leaderDirection(s);
+    const double theta = f == 13 || f == 14 ? leaderDirection(s) : directionFromTip(s, firstLeaderTarget(s));
     const bool dot = set.tipSymbol == 2 || set.tipSymbol == 3;
     appendColour(s, dot ? set.dotColor : set.arrowColor);
 

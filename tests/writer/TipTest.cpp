@@ -152,6 +152,36 @@ TEST(TipSymbol, ArrowFollowsTheLeaderNotTheMovedAnchor)
     EXPECT_EQ(r[8], " 0 0 -100 0");
 }
 
+// The symbol follows the leader as drawn, whose first segment may not run to
+// the leader end: in four-point mode it runs to the bend, and under a
+// rerouting underline to the connector K.
+TEST(TipSymbol, SymbolFollowsTheFirstLeaderSegment)
+{
+    // Bend at (300, 400): the rim start is 75 × (0.6, 0.8).
+    WriterCase bent = tipCase(2, {0, 0}, {900, 400});
+    bent.mode = SessionMode::fourPoint;
+    bent.p4 = Point{300, 400};
+    bent.scale = 50;
+    bent.settings.dotRadius = 15;
+    EXPECT_EQ(leaderRecords(bent),
+              (Records{"lc9", "sc 0 0 75 1 0 0 3.1416 100", "lc9", " 45 60 300 400", " 300 400 900 400"}));
+
+    // 下線 with the text running back under a shallow leader from (100, 5):
+    // rerouted to K = (0, 5), straight to the left of the tip.
+    WriterCase rerouted = tipCase(2, {100, 5}, {0, 0});
+    rerouted.settings.frameType = 1;
+    rerouted.metrics = boxMetrics(40, 5, 5);
+    rerouted.settings.dotRadius = 5;
+    EXPECT_EQ(leaderRecords(rerouted),
+              (Records{"lc9", " 0 0 40 0", "lc9", "sc 100 5 0.5 1 0 0 3.1416 100", "lc9", " 0 0 0 5", " 99.5 5 0 5"}));
+    // 矢印１ running left takes W2 at 180° - 30°.
+    rerouted.settings.tipSymbol = 4;
+    rerouted.settings.arrowAngle = 6;
+    const Records r = leaderRecords(rerouted);
+    ASSERT_EQ(r.size(), 7u);
+    EXPECT_EQ(r[3], " 100 5 98.267951965332 6");
+}
+
 // Whether a leader is drawn is derived by the session from the arrow length:
 // point 2 strictly inside the square of half side (length - 1) / 10 × scale
 // around the tip suppresses tip symbol and leader; the frame and text stay.
