@@ -2,6 +2,8 @@
 
 #include "writer/WriterState.h"
 
+#include <algorithm>
+
 namespace tagler {
 
 double linePitch(const WriterState& s) { return (s.m.charHeight + s.m.lineSpacing) * s.scale; }
@@ -86,6 +88,10 @@ Point ordinaryRotatedTilted(const WriterState& s, const Box& k)
     else if (!l && u && !r) { x = A.x + vI; y = B.y - hI; yRound = S - hI; }
     else if (!l && !u && r) { x = A.x + vI; y = A.y - hI; yRound = A.y; }
     else { x = B.x - vI; y = B.y + hI; yRound = B.y + hI; }
+    // The rows pick the box's right edge (extendsUp == extendsRight) or its left one, assuming the
+    // box lies away from the tip; a curved leader's box is not placed so when tilted.
+    if (k.f == 13 || k.f == 14)
+        x = u == r ? std::max(A.x, B.x) - vI : std::min(A.x, B.x) + vI;
     return makePoint(x, k.longRound ? yRound : y);
 }
 

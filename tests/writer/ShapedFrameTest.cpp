@@ -445,5 +445,63 @@ TEST(CurvedLeader, EndsAtTheLeaderEndWhenTheBoxIsShifted)
     EXPECT_NEAR(distance(rim, {-30, -20}) + distance(rim, end), distance({-30, -20}, end), 1e-4);
 }
 
+// A point inside the convex quadrilateral q (corners in ring order, either turn).
+bool inside(Point p, const std::vector<double>& q)
+{
+    int sign = 0;
+    for (int i = 0; i < 4; ++i) {
+        const double ax = q[2 * i], ay = q[2 * i + 1];
+        const double bx = q[(2 * i + 2) % 8], by = q[(2 * i + 3) % 8];
+        const double cross = (bx - ax) * (p.y - ay) - (by - ay) * (p.x - ax);
+        const int s = cross > 1e-6 ? 1 : (cross < -1e-6 ? -1 : 0);
+        if (s != 0 && sign != 0 && s != sign)
+            return false;
+        if (s != 0)
+            sign = s;
+    }
+    return true;
+}
+
+TEST(CurvedLeader, TiltedRotatedTextStaysInsideItsFilledBox)
+{
+    // Rotated layout, tilted: the curved leaders' box is not placed away from the tip, so the
+    // text must follow the box it really has.
+    const struct {
+        Point p1, p3;
+    } cases[] = {{{0, 0}, {20, 42}}, {{0, 0}, {8, 42}}, {{30, 40}, {20, -18}}, {{30, 0}, {8, -18}}};
+    for (int frameType : {13, 14})
+        for (const auto& k : cases) {
+            WriterCase c = shapedCase(frameType, k.p1, k.p3);
+            c.p2 = {14, 12};
+            c.settings.tiltFrame = true;
+            c.settings.noFrameGap = false;
+            c.settings.attachPosition = 2;
+            c.settings.fillInside = true;
+            c.metrics.charHeight = 2;
+            c.metrics.halfCharWidth = 1;
+            c.metrics.lineCount = 2;
+            c.metrics.textWidth = 8;
+            c.lines = {"ABCD", "EFGH"};
+            const Records r = runRecords(c);
+            std::vector<double> box;
+            std::vector<Point> origins;
+            for (const std::string& s : r) {
+                if (s.rfind("sl ", 0) == 0)
+                    box = numbersOf(s);
+                if (s.rfind("ch ", 0) == 0) {
+                    std::istringstream in(s.substr(3));
+                    Point o;
+                    in >> o.x >> o.y;
+                    origins.push_back(o);
+                }
+            }
+            ASSERT_EQ(box.size(), 8u);
+            ASSERT_EQ(origins.size(), 2u);
+            for (const Point& o : origins)
+                EXPECT_TRUE(inside(o, box)) << frameType << " tip " << k.p1.x << "," << k.p1.y << " p3 " << k.p3.x
+                                            << "," << k.p3.y << ": text at " << o.x << "," << o.y;
+        }
+}
+
 } // namespace
 } // namespace tagler::test
