@@ -3,6 +3,7 @@
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "host/ExchangeFolder.h"
+#include "host/Gallery.h"
 #include "host/HostCommandLine.h"
 #include "host/ProgramRun.h"
 #include "host/RenderFile.h"
@@ -85,9 +86,25 @@ int renderFile(const RenderCommand& c)
     return 0;
 }
 
+int galleryCommand(const QStringList& args)
+{
+    if (args.size() != 1 || !args[0].endsWith(".png", Qt::CaseInsensitive)) {
+        std::cerr << "usage: tagler-host gallery OUT.png\n";
+        return usageExit;
+    }
+    const std::string out = args[0].toStdString();
+    const int failures = writeGallery(out);
+    std::cout << "tagler-host: wrote the frame gallery into " << out << "\n";
+    if (failures > 0) {
+        std::cerr << "tagler-host: " << failures << " tile(s) could not be written whole; see their captions\n";
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
-bool commandNeedsGui(const QString& command) { return command == "render"; }
+bool commandNeedsGui(const QString& command) { return command == "render" || command == "gallery"; }
 
 int runHostCommand(const QStringList& args, const std::string& binFolder)
 {
@@ -104,6 +121,8 @@ int runHostCommand(const QStringList& args, const std::string& binFolder)
             return runFolder(parseRunCommand(rest), binFolder);
         if (command == "render")
             return renderFile(parseRenderCommand(rest));
+        if (command == "gallery")
+            return galleryCommand(rest);
         std::cerr << "tagler-host: unknown command " << command.toStdString() << "\n" << hostUsage;
         return usageExit;
     } catch (const Error& e) {

@@ -1,0 +1,147 @@
+#include "host/Gallery.h"
+
+#include "app/DeriveSession.h"
+#include "app/HostHeader.h"
+#include "base/CodePage.h"
+#include "base/Error.h"
+#include "host/ExchangeHeader.h"
+#include "host/RecordPainter.h"
+#include "writer/AnnotationWriter.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <array>
+
+namespace tagler::host {
+namespace {
+
+constexpr int tileWidth = 380;
+constexpr int tileHeight = 300;
+constexpr int headerHeight = 36;
+
+const std::array<const char*, 15> frameNames = {
+    "枠無", "下線", "四角", "長丸", "括弧", "枠無延長", "下線延長", "四角延長", "長丸延長", "括弧延長",
+    "吹出四角", "雲 等片", "雲 異片", "曲線引出１", "曲線引出２"};
+const std::array<const char*, 8> tipNames = {"引出なし", "記号なし", "実点", "空点",
+                                             "矢印１", "矢印２", "矢印３", "矢印４"};
+
+struct Layout {
+    const char* name;
+    bool rotated;
+    bool tilted;
+};
+
+const std::array<Layout, 4> layouts = {{
+    {"horizontal", false, false},
+    {"horizontal, tilted", false, true},
+    {"rotated", true, false},
+    {"rotated, tilted", true, true},
+}};
+
+// Cycles through the symbols so the sheet shows each of them somewhere.
+int tipFor(int frameType) { return 2 + frameType % 6; }
+
+HeaderRequest requestFor(const Layout& layout)
+{
+    HeaderRequest r;
+    r.mode = HostMode::normal;
+    r.p1 = {0, 0};
+    r.p2 = {14, 12};
+    if (!layout.rotated)
+        r.p3 = layout.tilted ? Point{44, 20} : Point{44, 12};
+    else
+        r.p3 = layout.tilted ? Point{20, 42} : Point{14, 42};
+    return r;
+}
+
+AnnotationSettings settingsFor(int frameType, const Layout& layout)
+{
+    AnnotationSettings s;
+    s.frameType = frameType;
+    s.tipSymbol = tipFor(frameType);
+    s.tiltFrame = layout.tilted;
+    s.attachPosition = 2; // 全体中央
+    s.noFrameGap = false;
+    s.fillInside = true;
+    s.fillColor = 0xC0F0FF; // light amber, red in the low byte
+    s.fillGap = 3;
+    s.leaderColor = 1;
+    s.frameColor = 5;
+    s.arrowLength = 30;
+    s.dotRadius = 8;
+    return s;
+}
+
+struct Tile {
+    Lines records;
+    QString caption;
+    bool failed = false;
+};
+
+Tile annotate(int frameType, const Layout& layout)
+{
+    const HeaderRequest request = requestFor(layout);
+    const AnnotationSettings settings = settingsFor(frameType, layout);
+    Tile tile;
+    tile.caption = QString("%1 %2 · %3 · %4")
+                       .arg(frameType)
+                       .arg(QString::fromUtf8(frameNames[static_cast<std::size_t>(frameType)]))
+                       .arg(QString::fromUtf8(layout.name))
+                       .arg(frameType >= 10 && frameType <= 12
+                                ? QString::fromUtf8("tail, no tip symbol")
+                                : QString::fromUtf8(tipNames[static_cast<std::size_t>(settings.tipSymbol)]));
+    OutputList out;
+    try {
+        const HostHeader header = parseHostHeader(buildHeader(request), SessionMode::normal);
+        const Lines text = {sjis("注釈文字の例"), sjis("Tagler 2")};
+        const WriterInput input = deriveSession(header, SessionMode::normal, settings, text, out);
+        const WriterResult result = runAnnotationWriter(input, out);
+        if (result.tiltReleased)
+            tile.caption += " (tilt released)";
+    } catch (const Error& e) {
+        // What was written so far is still drawn, as the host would.
+        tile.caption += QString(" — ") + QString::fromUtf8(e.what());
+        tile.failed = true;
+    }
+    tile.records = out.records();
+    return tile;
+}
+
+} // namespace
+
+int writeGallery(const std::string& out)
+{
+    const int columns = static_cast<int>(layouts.size());
+    const int rows = static_cast<int>(frameNames.size());
+    QImage image(columns * tileWidth, headerHeight + rows * tileHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const HostSheet sheet = defaultHostSheet();
+    int failures = 0;
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QFont title = hostFont(sheet.font);
+        title.setPixelSize(16);
+        painter.setFont(title);
+        painter.drawText(QRectF(0, 0, image.width(), headerHeight), Qt::AlignCenter,
+                         QString::fromUtf8("Tagler frames: each tile written by the writer, drawn by the stand-in host "
+                                           "(fill on, gap 0.3 mm, attach 全体中央)"));
+        for (int f = 0; f < rows; ++f)
+            for (int c = 0; c < columns; ++c) {
+                const Tile tile = annotate(f, layouts[static_cast<std::size_t>(c)]);
+                failures += tile.failed;
+                const QRectF target(c * tileWidth + 2, headerHeight + f * tileHeight + 2, tileWidth - 4,
+                                    tileHeight - 4);
+                renderRecords(painter, target, tile.records, sheet, tile.caption);
+                painter.setPen(QColor(200, 200, 200));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(target);
+            }
+    }
+    if (!image.save(QString::fromStdString(out), "PNG"))
+        fail(ErrorKind::InputOutput, "cannot write " + out);
+    return failures;
+}
+
+} // namespace tagler::host
