@@ -120,5 +120,47 @@ TEST(FrameLongRound, UnderlineAndLongRoundIgnoreTheAttachPosition)
     }
 }
 
+// In text mode every frame takes the attach offset, here the bare block
+// height B = 3 × scale for 最上行上; there is no leader. With no frame gap the
+// text origin is the text point, so the box is not moved before the shift,
+// except that the long-round frame first steps one half character (1.5) along.
+TEST(FrameTextMode, UnderlineAndLongRoundTakeTheAttachShift)
+{
+    struct Case {
+        const char* name;
+        int frameType;
+        int attach;
+        Records expected;
+    };
+    const Case cases[] = {
+        {"下線, 最下行下", 1, 4, {"lc3", " 0 0 40 0"}},
+        {"下線, 最上行上", 1, 0, {"lc3", " 0 -3 40 -3"}},
+        {"長丸, 最上行上", 3, 0, {"lc3", " 1.5 -3 41.5 -3", " 41.5 7 1.5 7", "ci 1.5 2 5 90 -90 1 0", "ci 41.5 2 5 -90 90 1 0"}},
+    };
+    for (const Case& k : cases) {
+        WriterCase c = roundCase(k.frameType, {0, 0}, {0, 0}, {10, 0});
+        c.mode = SessionMode::textMode;
+        c.leaderVisible = false;
+        c.settings.noFrameGap = true;
+        c.settings.attachPosition = k.attach;
+        EXPECT_EQ(frameRecords(c), k.expected) << k.name;
+    }
+}
+
+// Text mode, tilted: the attach shift moves the near end off the leader end,
+// so both ends of the underline turn. Scale 5: B = 15, and the 3-4-5 turn
+// maps (0, -15) to (9, -12) and (40, -15) to (41, 12).
+TEST(FrameTextMode, TiltedUnderlineTurnsBothEnds)
+{
+    WriterCase c = roundCase(1, {100, 100}, {100, 100}, {140, 130});
+    c.mode = SessionMode::textMode;
+    c.leaderVisible = false;
+    c.scale = 5;
+    c.settings.noFrameGap = true;
+    c.settings.tiltFrame = true;
+    c.settings.attachPosition = 0;
+    EXPECT_EQ(frameRecords(c), (Records{"lc3", " 109 88 141 112"}));
+}
+
 } // namespace
 } // namespace tagler::test
