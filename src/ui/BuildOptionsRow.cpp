@@ -1,0 +1,80 @@
+#include "ui/Builders.h"
+#include "ui/ItemIcons.h"
+#include "ui/Placement.h"
+
+#include <QAbstractItemView>
+
+namespace tagler {
+
+namespace {
+
+constexpr int kLabelTop = 1;
+constexpr int kControlTop = 14;
+
+QComboBox* comboWithIcons(QWidget* parent, const QStringList& items, QIcon (*icon)(int), int x, int width)
+{
+    QComboBox* box = place::combo(parent, items, x, kControlTop, width);
+    box->setIconSize(icons::kSize);
+    for (int i = 0; i < box->count(); ++i)
+        box->setItemIcon(i, icon(i));
+    // The list may be wider than the closed box, so no item is cut.
+    box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 8);
+    return box;
+}
+
+QLabel* labelAbove(QWidget* parent, const QString& text, int x, int width)
+{
+    return place::label(parent, text, x + 2, kLabelTop, width, 13);
+}
+
+} // namespace
+
+void buildOptionsRow(QWidget* w, MainControls& c)
+{
+    c.tipSymbolLabel = labelAbove(w, QStringLiteral("先端記号"), 2, 95);
+    c.tipSymbol = comboWithIcons(w,
+                                 {QStringLiteral("引出なし"), QStringLiteral("記号なし"), QStringLiteral("実点"),
+                                  QStringLiteral("空点"), QStringLiteral("矢印１"), QStringLiteral("矢印２"),
+                                  QStringLiteral("矢印３"), QStringLiteral("矢印４")},
+                                 icons::tipSymbol, 2, 97);
+
+    c.extensionLengthLabel = labelAbove(w, QStringLiteral("延長線長さ"), 100, 100);
+    c.extensionLengthMode = place::combo(w, {QStringLiteral("任意"), QStringLiteral("指定")}, 100, kControlTop, 56);
+    c.extensionLength = place::spin(w, 0, 99, 158, kControlTop, 43);
+
+    c.frameTypeLabel = labelAbove(w, QStringLiteral("文字枠"), 203, 105);
+    c.frameType = comboWithIcons(
+        w,
+        {QStringLiteral("枠無"), QStringLiteral("下線"), QStringLiteral("四角"), QStringLiteral("長丸"),
+         QStringLiteral("括弧"), QStringLiteral("枠無延長"), QStringLiteral("下線延長"), QStringLiteral("四角延長"),
+         QStringLiteral("長丸延長"), QStringLiteral("括弧延長"), QStringLiteral("吹出四角"), QStringLiteral("雲　等片"),
+         QStringLiteral("雲　異片"), QStringLiteral("曲線引出１"), QStringLiteral("曲線引出２")},
+        icons::frame, 203, 107);
+
+    c.attachPositionLabel = labelAbove(w, QStringLiteral("アタッチ位置"), 312, 109);
+    c.attachPosition = comboWithIcons(w,
+                                      {QStringLiteral("最上行上"), QStringLiteral("最上行中央"),
+                                       QStringLiteral("全体中央"), QStringLiteral("最下行中央"),
+                                       QStringLiteral("最下行下")},
+                                      icons::attachPosition, 312, 111);
+
+    c.textSlideLabel = labelAbove(w, QStringLiteral("文字スライド"), 425, 105);
+    c.textSlide = comboWithIcons(w,
+                                 {QStringLiteral("なし"), QStringLiteral("１行"), QStringLiteral("２行"),
+                                  QStringLiteral("３行"), QStringLiteral("最大１行"), QStringLiteral("最大２行"),
+                                  QStringLiteral("最大３行")},
+                                 icons::textSlide, 425, 107);
+
+    c.lineTypeLabel = labelAbove(w, QStringLiteral("線種"), 534, 67);
+    c.lineType = place::combo(w,
+                              {QStringLiteral("実線"), QStringLiteral("点線1"), QStringLiteral("点線2"),
+                               QStringLiteral("点線3"), QStringLiteral("1点鎖1"), QStringLiteral("1点鎖2"),
+                               QStringLiteral("2点鎖1"), QStringLiteral("2点鎖2")},
+                              534, kControlTop, 69);
+
+    c.textTypeLabel = labelAbove(w, QStringLiteral("文字種"), 605, 120);
+    // The ten host text types are added once the exchange file has been read.
+    c.textType = place::combo(w, {QStringLiteral("JWW書込文字")}, 605, kControlTop, 122);
+}
+
+} // namespace tagler

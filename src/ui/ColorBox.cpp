@@ -1,0 +1,57 @@
+#include "ui/ColorBox.h"
+
+#include "app/ColourItems.h"
+#include "ui/WindowLook.h"
+
+#include <QPixmap>
+
+namespace tagler {
+
+namespace {
+
+QIcon swatch(std::int32_t colour)
+{
+    QPixmap p(16, 12);
+    p.fill(toQColor(colour));
+    return QIcon(p);
+}
+
+} // namespace
+
+ColorBox::ColorBox(QWidget* parent) : QComboBox(parent)
+{
+    setIconSize(QSize(16, 12));
+    for (int i = 0; i < kColourItemCount; ++i)
+        addItem(swatch(colourItemValue(i, custom_)), QString::fromUtf8(colourItemName(i)));
+    setMaxVisibleItems(kColourItemCount);
+}
+
+void ColorBox::setChoice(std::int32_t customColour, int index)
+{
+    custom_ = customColour;
+    paintCustomSwatch();
+    setCurrentIndex(index >= 0 && index < kColourItemCount ? index : kCustomColourItem);
+}
+
+std::int32_t ColorBox::chosenColour() const { return colourItemValue(currentIndex(), custom_); }
+
+void ColorBox::paintCustomSwatch() { setItemIcon(kCustomColourItem, swatch(custom_)); }
+
+void ColorBox::showPopup()
+{
+    if (openGeometry_) {
+        closedGeometry_ = geometry();
+        setGeometry(*openGeometry_);
+        raise();
+    }
+    QComboBox::showPopup();
+}
+
+void ColorBox::hidePopup()
+{
+    QComboBox::hidePopup();
+    if (openGeometry_ && closedGeometry_.isValid())
+        setGeometry(closedGeometry_);
+}
+
+} // namespace tagler

@@ -1,0 +1,12 @@
+#include "ui/Cp932Validator.h"
+
+#include "base/CodePage.h"
+
+namespace tagler {
+
+QValidator::State Cp932Validator::validate(QString& input, int&) const
+{
+    return representableInCp932(input) ? Acceptable : Invalid;
+}
+
+} // namespace tagler

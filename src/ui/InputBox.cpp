@@ -1,0 +1,154 @@
+#include "ui/InputBox.h"
+
+#include "app/InputBoxRules.h"
+#include "app/InputText.h"
+#include "base/CodePage.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+
+namespace tagler {
+
+InputBox::InputBox(ImeControl& ime, QWidget* parent) : QPlainTextEdit(parent), ime_(ime)
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setTabChangesFocus(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    document()->setDocumentMargin(1);
+    // The selection stays visible while the user works elsewhere in the window.
+    QPalette p = palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
+    setPalette(p);
+    connect(this, &QPlainTextEdit::textChanged, this, &InputBox::enforceLimits);
+}
+
+Lines InputBox::cp932Lines() const
+{
+    // The limits keep the text representable; an empty list is the safe answer otherwise.
+    return inputLinesFromText(toPlainText()).value_or(Lines{});
+}
+
+void InputBox::setCp932Lines(const Lines& lines)
+{
+    QStringList text;
+    for (const std::string& line : lines)
+        text << fromCp932(line);
+    setPlainText(text.join(QLatin1Char('\n')));
+}
+
+bool InputBox::caretOnLastAllowedLine() const
+{
+    return textCursor().blockNumber() >= kInputMaxLines - 1;
+}
+
+void InputBox::insertLineBreak()
+{
+    QTextCursor c = textCursor();
+    QString after = toPlainText();
+    after.replace(c.selectionStart(), c.selectionEnd() - c.selectionStart(), QStringLiteral("\n"));
+    // A sixth line would push the last one out of the box.
+    if (!withinLineLimit(after))
+        return;
+    c.insertText(QStringLiteral("\n"));
+    setTextCursor(c);
+}
+
+void InputBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & Qt::AltModifier)) {
+        Q_EMIT completionRequested();
+        return;
+    }
+    if (enter) {
+        insertLineBreak();
+        return;
+    }
+    if (event->key() == Qt::Key_Down && !(event->modifiers() & Qt::ShiftModifier) && caretOnLastAllowedLine())
+        return;
+    const QString typed = event->text();
+    if (!typed.isEmpty() && acceptableInput(typed) != typed) {
+        QApplication::beep();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void InputBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString commit = acceptableInput(event->commitString());
+    if (commit != event->commitString()) {
+        QApplication::beep();
+        QInputMethodEvent filtered(event->preeditString(), event->attributes());
+        filtered.setCommitString(commit, event->replacementStart(), event->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&filtered);
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void InputBox::insertFromMimeData(const QMimeData* source)
+{
+    if (!source->hasText())
+        return;
+    const QString text = acceptableInput(source->text());
+    if (text != source->text())
+        QApplication::beep();
+    textCursor().insertText(text);
+    ensureCursorVisible();
+}
+
+void InputBox::enforceLimits()
+{
+    if (correcting_)
+        return;
+    QTextCursor caret = textCursor();
+    const InputBoxCorrection c = correctInputBox(toPlainText(), caret.position());
+    if (c.removals.empty())
+        return;
+    const bool linesRemoved = document()->blockCount() > kInputMaxLines;
+    correcting_ = true;
+    // One undo step with the edit that broke the limits.
+    QTextCursor edit(document());
+    edit.joinPreviousEditBlock();
+    for (auto r = c.removals.rbegin(); r != c.removals.rend(); ++r) {
+        edit.setPosition(r->start);
+        edit.setPosition(r->end, QTextCursor::KeepAnchor);
+        edit.removeSelectedText();
+    }
+    edit.endEditBlock();
+    caret.setPosition(c.caret);
+    setTextCursor(caret);
+    if (linesRemoved) {
+        verticalScrollBar()->setValue(0);
+        horizontalScrollBar()->setValue(0);
+    }
+    correcting_ = false;
+}
+
+void InputBox::enterEvent(QEnterEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    QPlainTextEdit::enterEvent(event);
+}
+
+void InputBox::leaveEvent(QEvent* event)
+{
+    ownImeMode_ = ImeMode::dontCare;
+    QPlainTextEdit::leaveEvent(event);
+}
+
+void InputBox::focusInEvent(QFocusEvent* event)
+{
+    if (ownImeMode_ != ImeMode::dontCare)
+        ime_.setMode(ownImeMode_);
+    QPlainTextEdit::focusInEvent(event);
+}
+
+} // namespace tagler

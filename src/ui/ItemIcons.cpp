@@ -1,0 +1,154 @@
+#include "ui/ItemIcons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <functional>
+
+namespace tagler::icons {
+
+namespace {
+
+QIcon drawn(const std::function<void(QPainter&)>& draw)
+{
+    QPixmap p(kSize);
+    p.fill(Qt::transparent);
+    QPainter painter(&p);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    draw(painter);
+    return QIcon(p);
+}
+
+// Three short rows standing for text.
+void textRows(QPainter& p, int x, int y, int rows, int width = 8)
+{
+    p.save();
+    p.setPen(QPen(Qt::darkGray, 1));
+    for (int r = 0; r < rows; ++r)
+        p.drawLine(x, y + 3 * r, x + width, y + 3 * r);
+    p.restore();
+}
+
+} // namespace
+
+QIcon tipSymbol(int index)
+{
+    return drawn([index](QPainter& p) {
+        const QPointF tip(3, 11);
+        const QPointF end(20, 3);
+        if (index > 0)
+            p.drawLine(tip, end);
+        const QPointF w1(9, 5.5);
+        const QPointF w2(10.5, 10);
+        switch (index) {
+        case 0: p.drawLine(QPointF(3, 11), QPointF(6, 11)); break; // only a mark where the leader would start
+        case 2: p.setBrush(Qt::black); p.drawEllipse(tip, 2.2, 2.2); break;
+        case 3: p.setBrush(Qt::white); p.drawEllipse(tip, 2.2, 2.2); break;
+        case 4: p.drawLine(tip, w1); break;
+        case 5: p.drawLine(tip, w1); p.drawLine(tip, w2); break;
+        case 6: p.drawPolygon(QPolygonF{tip, w1, w2}); break;
+        case 7: p.setBrush(Qt::black); p.drawPolygon(QPolygonF{tip, w1, w2}); break;
+        default: break;
+        }
+    });
+}
+
+QIcon frame(int index)
+{
+    return drawn([index](QPainter& p) {
+        const bool extended = index >= 5 && index <= 9;
+        const int shape = extended ? index - 5 : index;
+        const int x = extended ? 7 : 3;
+        const QRectF box(x, 2, 21 - x - 1, 10);
+        if (extended)
+            p.drawLine(QPointF(1, 12), QPointF(x, 12));
+        textRows(p, x + 3, 5, 2, static_cast<int>(box.width()) - 6);
+        switch (shape) {
+        case 1: p.drawLine(box.bottomLeft(), box.bottomRight()); break;
+        case 2: p.drawRect(box); break;
+        case 3: p.drawRoundedRect(box, 5, 5); break;
+        case 4:
+            p.drawPolyline(QPolygonF{{box.left() + 2, box.top()}, box.topLeft(), box.bottomLeft(), {box.left() + 2, box.bottom()}});
+            p.drawPolyline(QPolygonF{{box.right() - 2, box.top()}, box.topRight(), box.bottomRight(), {box.right() - 2, box.bottom()}});
+            break;
+        case 10: p.drawRect(QRectF(6, 1, 15, 9)); p.drawPolyline(QPolygonF{{9, 10}, {2, 13}, {13, 10}}); break;
+        case 11:
+        case 12: {
+            QPainterPath cloud;
+            const int step = index == 11 ? 4 : 3;
+            for (int cx = 6; cx <= 18; cx += step) {
+                cloud.addEllipse(QPointF(cx, 3), 2.5, 2.2);
+                cloud.addEllipse(QPointF(cx, 10), 2.5, 2.2);
+            }
+            p.drawPath(cloud);
+            break;
+        }
+        case 13:
+        case 14: {
+            QPainterPath curve(QPointF(1, 13));
+            curve.cubicTo(QPointF(3, 4), QPointF(8, 4), QPointF(11, 7));
+            p.drawPath(curve);
+            if (index == 14)
+                p.drawRect(QRectF(11, 2, 10, 10));
+            else
+                p.drawLine(QPointF(11, 12), QPointF(21, 12));
+            break;
+        }
+        default: break;
+        }
+    });
+}
+
+QIcon attachPosition(int index)
+{
+    return drawn([index](QPainter& p) {
+        p.drawRect(QRectF(8, 1, 13, 12));
+        textRows(p, 10, 4, 3, 9);
+        static constexpr double kY[] = {1, 4, 7, 10, 13};
+        const double y = kY[index >= 0 && index <= 4 ? index : 0];
+        p.setPen(QPen(Qt::red, 1.5));
+        p.drawLine(QPointF(1, y), QPointF(8, y));
+    });
+}
+
+QIcon textSlide(int index)
+{
+    return drawn([index](QPainter& p) {
+        // Rows 3..0 above the underline; a slide moves that many rows below it.
+        const int shifted = index == 0 ? 0 : (index <= 3 ? index : index - 3);
+        const int baseline = 7;
+        p.drawLine(QPointF(1, baseline), QPointF(21, baseline));
+        p.setPen(QPen(Qt::darkGray, 1));
+        for (int r = 0; r < 3; ++r) {
+            const int y = (r < shifted) ? baseline + 3 + 3 * r : baseline - 2 - 3 * (r - shifted);
+            p.drawLine(4, y, 18, y);
+        }
+        if (index >= 4) {
+            p.setPen(QPen(Qt::blue, 1));
+            p.drawText(QRectF(14, 0, 8, 8), Qt::AlignCenter, QStringLiteral("≦"));
+        }
+    });
+}
+
+} // namespace tagler::icons
+
+namespace tagler::icons {
+
+QIcon imeGlyph(int mode)
+{
+    static const char* const kGlyphs[] = {"あ", "カ", "ｶ", "Ａ"};
+    const char* glyph = kGlyphs[mode >= 1 && mode <= 4 ? mode - 1 : 0];
+    QPixmap p(14, 14);
+    p.fill(Qt::transparent);
+    QPainter painter(&p);
+    painter.setPen(QPen(QColor(0, 0, 160), 1));
+    painter.drawRect(0, 0, 13, 13);
+    QFont f = painter.font();
+    f.setPixelSize(11);
+    painter.setFont(f);
+    painter.drawText(QRect(0, 0, 14, 14), Qt::AlignCenter, QString::fromUtf8(glyph));
+    return QIcon(p);
+}
+
+} // namespace tagler::icons

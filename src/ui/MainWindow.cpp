@@ -1,0 +1,428 @@
+#include "ui/MainWindow.h"
+
+#include "app/ColourItems.h"
+#include "app/CompletionShortcut.h"
+#include "app/Session.h"
+#include "app/StatusLine.h"
+#include "base/CodePage.h"
+#include "settings/ControlEnabling.h"
+#include "settings/PopupMenus.h"
+#include "ui/Builders.h"
+#include "ui/Choosers.h"
+#include "ui/ColorBox.h"
+#include "ui/Cp932Validator.h"
+#include "ui/GridPopupMenu.h"
+#include "ui/Help.h"
+#include "ui/InputBox.h"
+#include "ui/ItemIcons.h"
+#include "ui/RegisterFeedback.h"
+#include "ui/SettingsBinding.h"
+#include "ui/WindowLook.h"
+#include "ui/WindowPlace.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStatusTipEvent>
+#include <QTableWidget>
+
+namespace tagler {
+
+MainWindow::MainWindow(Session& session, ImeControl& ime, Choosers& choosers, QWidget* parent)
+    : QWidget(parent), session_(session), ime_(ime), choosers_(choosers)
+{
+    setWindowTitle(QStringLiteral("　タグラー 4.0β1"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(kClientSize);
+    setFont(windowFont());
+    setAutoFillBackground(true);
+    build();
+    bindSettings();
+    connectActions();
+    connectColourBoxes();
+    startUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::build()
+{
+    buildOptionsRow(this, c_);
+    buildSideColumn(this, c_);
+    buildQuickSelect(this, c_);
+    buildInputArea(this, c_, ime_);
+    buildTextBookArea(this, c_);
+    buildCharacterModePanel(this, c_);
+    buildBasicSettingsPanel(this, c_);
+    applyHints(c_);
+    c_.patternName->setValidator(new Cp932Validator(c_.patternName));
+    gridMenu_ = new GridPopupMenu(this);
+    feedback_ = new RegisterFeedback({c_.registerSettings, c_.registerPattern}, {c_.savedLabel, c_.nothingSavedLabel},
+                                     this);
+}
+
+void MainWindow::bindSettings()
+{
+    binding_ = new SettingsBinding(session_.settings(), this);
+    SettingsBinding& b = *binding_;
+    using S = AnnotationSettings;
+    b.index(c_.tipSymbol, &S::tipSymbol);
+    b.index(c_.extensionLengthMode, &S::extensionLengthMode);
+    b.value(c_.extensionLength, &S::extensionLength);
+    b.index(c_.frameType, &S::frameType);
+    b.index(c_.attachPosition, &S::attachPosition);
+    b.index(c_.textSlide, &S::textSlide);
+    b.index(c_.lineType, &S::lineType);
+    b.index(c_.textType, &S::textType);
+    b.index(c_.copyMode, &S::copyMode);
+    b.flag(c_.useEmbeddedText, &S::useEmbeddedText);
+    b.flag(c_.fillInside, &S::fillInside);
+    b.flag(c_.tiltFrame, &S::tiltFrame);
+    b.flag(c_.textCenterBase, &S::textCenterBase);
+    b.flag(c_.fixedLeaderLength, &S::fixedLeaderLength);
+
+    b.value(c_.arrowLength, &S::arrowLength);
+    b.index(c_.arrowAngle, &S::arrowAngle);
+    b.value(c_.lineSpacing, &S::lineSpacing);
+    b.value(c_.frameGapVertical, &S::frameGapVertical);
+    b.value(c_.frameGapHorizontal, &S::frameGapHorizontal);
+    b.flag(c_.noFrameGap, &S::noFrameGap);
+    b.value(c_.fillGap, &S::fillGap);
+    b.index(c_.leaderColor, &S::leaderColor);
+    b.index(c_.arrowColor, &S::arrowColor);
+    b.index(c_.dotColor, &S::dotColor);
+    b.index(c_.extensionColor, &S::extensionColor);
+    b.index(c_.frameColor, &S::frameColor);
+    b.index(c_.writeGroup, &S::writeGroup);
+    b.index(c_.lineLayer, &S::lineLayer);
+    b.index(c_.textLayer, &S::textLayer);
+    b.group(c_.detectionRange, &S::detectionRange);
+
+    S& s = session_.settings();
+    // The two digit lists together are one field.
+    b.shown(c_.dotRadiusOnes, [this, &s] { c_.dotRadiusOnes->setCurrentIndex(s.dotRadius / 10); });
+    b.shown(c_.dotRadiusTenths, [this, &s] { c_.dotRadiusTenths->setCurrentIndex(s.dotRadius % 10); });
+    connect(c_.dotRadiusOnes, &QComboBox::currentIndexChanged, this, [this, &s](int digit) {
+        chooseDotRadiusOnes(s, digit);
+        showDerived();
+    });
+    connect(c_.dotRadiusTenths, &QComboBox::currentIndexChanged, this, [this, &s](int digit) {
+        chooseDotRadiusTenths(s, digit);
+        showDerived();
+    });
+    // 連続 is stored with the slot that is down; which one is the quick select's business.
+    constexpr int kContinuousWithoutSlot = 11;
+    b.shown(c_.continuous, [this, &s] { c_.continuous->setChecked(s.continuous != 0); });
+    connect(c_.continuous, &QCheckBox::toggled, this,
+            [&s](bool on) { s.continuous = on ? (s.continuous != 0 ? s.continuous : kContinuousWithoutSlot) : 0; });
+    b.shown(c_.fillColor, [this, &s] { c_.fillColor->setChoice(s.fillColor, s.fillColorIndex); });
+    b.shown(c_.windowColor, [this, &s] { c_.windowColor->setChoice(s.windowColor, s.windowColorIndex); });
+    b.shown(c_.patternList, [this, &s] { c_.patternList->setCurrentRow(s.selectedPattern); });
+    connect(binding_, &SettingsBinding::changed, this, &MainWindow::showDerived);
+}
+
+void MainWindow::connectColourBoxes()
+{
+    AnnotationSettings& s = session_.settings();
+    connect(c_.fillColor, &QComboBox::activated, this, [this, &s](int index) {
+        s.fillColorIndex = index;
+        if (index == kCustomColourItem)
+            chooseCustomColour(c_.fillColor, s.fillColor, s.fillColorIndex);
+        showSettings();
+    });
+    connect(c_.windowColor, &QComboBox::activated, this, [this, &s](int index) {
+        s.windowColorIndex = index;
+        if (index == kCustomColourItem)
+            chooseCustomColour(c_.windowColor, s.windowColor, s.windowColorIndex);
+        showSettings();
+    });
+}
+
+void MainWindow::chooseCustomColour(ColorBox* box, std::int32_t& colour, int& index)
+{
+    // A cancelled dialog keeps the custom entry as it was.
+    if (const auto chosen = choosers_.chooseColour(toQColor(box->customColour())))
+        colour = fromQColor(*chosen);
+    else
+        colour = box->customColour();
+    index = kCustomColourItem;
+}
+
+void MainWindow::connectActions()
+{
+    AnnotationSettings& s = session_.settings();
+    connect(c_.registerSettings, &QPushButton::clicked, this, [this] {
+        feedback_->flash(c_.registerSettings);
+        storeWindowPlace();
+        session_.registerSessionSettings();
+        showSettings();
+    });
+    connect(c_.basicSettings, &QPushButton::clicked, this,
+            [this] { c_.basicPanel->setVisible(!c_.basicPanel->isVisible()); });
+    connect(c_.closeBasicPanel, &QPushButton::clicked, c_.basicPanel, &QWidget::hide);
+    connect(c_.registerPattern, &QPushButton::clicked, this, &MainWindow::registerPattern);
+    connect(c_.patternList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            selectPattern(row);
+    });
+
+    connect(c_.imeStartMode, &QPushButton::clicked, this, [this, &s] {
+        imeButton_ = clickImeButton(imeButton_, ime_);
+        s.imeStartMode = imeButton_.storedValue();
+        c_.input->setOwnImeMode(imeButton_.down ? imeModeFor(imeButton_.mode) : ImeMode::closed);
+        showImeButton();
+    });
+    c_.imeStartMode->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(c_.imeStartMode, &QWidget::customContextMenuRequested, this, [this, &s] {
+        if (!imeButton_.down)
+            return;
+        imeButton_ = advanceImeButton(imeButton_, ime_);
+        s.imeStartMode = imeButton_.storedValue();
+        c_.input->setOwnImeMode(imeModeFor(imeButton_.mode));
+        showImeButton();
+    });
+
+    connect(c_.fontSwitch, &QPushButton::clicked, this, [this, &s] {
+        s.fontSwitch = s.fontSwitch != 0 ? 0 : 1;
+        showDerived();
+    });
+    c_.fontName->installEventFilter(this);
+
+    connect(c_.clear, &QPushButton::clicked, c_.input, &QPlainTextEdit::clear);
+    connect(c_.input, &QPlainTextEdit::textChanged, this,
+            [this] { session_.setInputLines(c_.input->cp932Lines()); });
+    connect(c_.input, &InputBox::completionRequested, this, [this] {
+        if (c_.complete->isEnabled() && shortcutCompletes(session_))
+            complete();
+    });
+    connect(c_.complete, &QPushButton::clicked, this, &MainWindow::complete);
+
+    connect(c_.textBookGrid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { gridMenu_->popup(c_.textBookGrid->viewport()->mapToGlobal(at)); });
+    connect(gridMenu_, &GridPopupMenu::completeChosen, this, &MainWindow::complete);
+    connect(gridMenu_, &GridPopupMenu::clearChosen, c_.input, &QPlainTextEdit::clear);
+    connect(gridMenu_, &GridPopupMenu::leaderColourChosen, this, [this, &s](int item) {
+        chooseLeaderColor(s, item);
+        showSettings();
+    });
+    connect(gridMenu_, &GridPopupMenu::dotRadiusOnesChosen, this, [this, &s](int digit) {
+        chooseDotRadiusOnes(s, digit);
+        showSettings();
+    });
+    connect(gridMenu_, &GridPopupMenu::dotRadiusTenthsChosen, this, [this, &s](int digit) {
+        chooseDotRadiusTenths(s, digit);
+        showSettings();
+    });
+
+    connect(c_.hintMode, &QPushButton::toggled, this, &MainWindow::setHintsShown);
+    connect(c_.help, &QPushButton::clicked, this, [this] { showHelp(this, session_.startFolder()); });
+}
+
+void MainWindow::startUp()
+{
+    session_.startUp();
+    const QString caption = QString::fromStdString(session_.completionCaption());
+    c_.complete->setText(caption);
+    if (session_.mode() == SessionMode::importText)
+        gridMenu_->setCompletionCaption(caption);
+    c_.characterModePanel->setVisible(session_.mode() == SessionMode::textMode);
+    for (const HostTextType& type : session_.exchange().header.textTypes)
+        c_.textType->addItem(fromCp932(type.label));
+    c_.input->setCp932Lines(session_.inputLines());
+    showPatternNames();
+    showSettings();
+    imeButton_ = imeButtonAtStart(session_.settings().imeStartMode, ime_);
+    if (imeButton_.down)
+        c_.input->setOwnImeMode(imeModeFor(imeButton_.mode));
+    showImeButton();
+    showStatusLine();
+    placeWindow();
+}
+
+void MainWindow::placeWindow()
+{
+    const auto stored = storedWindowPlace(session_.extras().windowLeft, session_.extras().windowTop);
+    if (!stored)
+        return;
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    move(placeOnScreens(*stored, size(), screens));
+}
+
+void MainWindow::storeWindowPlace()
+{
+    session_.extras().windowLeft = std::to_string(pos().x());
+    session_.extras().windowTop = std::to_string(pos().y());
+}
+
+void MainWindow::showSettings()
+{
+    settleColourChoices(session_.settings());
+    binding_->show();
+    showDerived();
+}
+
+void MainWindow::showDerived()
+{
+    const AnnotationSettings& s = session_.settings();
+    const ControlEnabling e = updateControlEnabling(s, session_.mode());
+    c_.tipSymbol->setEnabled(e.tipSymbol);
+    c_.attachPosition->setEnabled(e.attachPosition);
+    c_.textSlide->setEnabled(e.textSlide);
+    c_.extensionLengthMode->setEnabled(e.extensionLengthMode);
+    c_.extensionLength->setEnabled(e.extensionLength);
+    c_.useEmbeddedText->setEnabled(e.useEmbeddedText);
+    c_.registerSettings->setEnabled(e.registerSettings);
+    c_.tiltFrame->setEnabled(e.tiltFrame);
+    c_.slotSave->setEnabled(e.quickSelectSave);
+    c_.clear->setEnabled(e.clear);
+    c_.fontSwitch->setEnabled(e.fontSwitch);
+    c_.fixedLeaderLength->setEnabled(e.fixedLeaderLength);
+    c_.rememberLength->setEnabled(e.rememberLength);
+    c_.basicSettings->setEnabled(e.basicSettings);
+    c_.complete->setEnabled(session_.completionEnabled());
+    gridMenu_->completeAction()->setEnabled(session_.completionEnabled());
+    gridMenu_->applyEnabling(e);
+    gridMenu_->showChecks(popupMenuChecks(s));
+
+    QPalette window = palette();
+    window.setColor(QPalette::Window, toQColor(s.windowColor));
+    setPalette(window);
+
+    c_.fontName->setText(fromCp932(s.chosenFontName));
+    QPalette name = c_.fontName->palette();
+    name.setColor(QPalette::Base, s.fontSwitch != 0 ? QColor(0, 255, 0) : toQColor(s.windowColor));
+    c_.fontName->setPalette(name);
+    const std::string& hostFont = session_.exchange().header.hostFontName;
+    const std::string& inputFont =
+        s.fontSwitch != 0 ? s.chosenFontName : (hostFont.empty() ? AnnotationSettings::defaultFontName() : hostFont);
+    c_.input->setFont(namedFont(fromCp932(inputFont)));
+
+    c_.settingsPreview->update();
+}
+
+void MainWindow::showImeButton()
+{
+    const QSignalBlocker blocker(c_.imeStartMode);
+    c_.imeStartMode->setChecked(imeButton_.down);
+    c_.imeStartMode->setText(QString::fromStdString(imeCaption(imeButton_.mode)));
+    c_.imeStartMode->setIcon(icons::imeGlyph(imeButton_.mode));
+}
+
+void MainWindow::showPatternNames()
+{
+    const QSignalBlocker blocker(c_.patternList);
+    const int row = c_.patternList->currentRow();
+    c_.patternList->clear();
+    for (const std::string& name : session_.patternNames())
+        c_.patternList->addItem(fromCp932(name));
+    c_.patternList->setCurrentRow(row >= 0 ? row : session_.settings().selectedPattern);
+}
+
+void MainWindow::showStatusLine()
+{
+    const auto& names = session_.patternNames();
+    const int pattern = session_.settings().selectedPattern;
+    const std::string name =
+        pattern >= 0 && pattern < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(pattern)] : "";
+    c_.statusBar->setText(folderStatusLine(name, session_.extras().textBookFolder, session_.startFolder()));
+}
+
+void MainWindow::selectPattern(int index)
+{
+    session_.selectPattern(index);
+    showSettings();
+    showStatusLine();
+}
+
+void MainWindow::registerPattern()
+{
+    feedback_->flash(c_.registerPattern);
+    const QString name = c_.patternName->text();
+    const auto bytes = toCp932Strict(name);
+    if (!bytes)
+        return; // the validator lets nothing else through
+    storeWindowPlace();
+    if (!session_.registerBasicSettings(*bytes))
+        return;
+    if (!name.isEmpty())
+        c_.patternName->clear();
+    showPatternNames();
+}
+
+void MainWindow::chooseFont()
+{
+    AnnotationSettings& s = session_.settings();
+    const auto family = choosers_.chooseFont(fromCp932(s.chosenFontName));
+    if (!family)
+        return;
+    const auto bytes = toCp932Strict(*family);
+    if (!bytes || bytes->empty()) {
+        QApplication::beep();
+        return;
+    }
+    s.chosenFontName = *bytes;
+    showDerived();
+}
+
+void MainWindow::complete()
+{
+    if (!session_.completionEnabled() || finished_)
+        return;
+    storeWindowPlace();
+    session_.setInputLines(c_.input->cp932Lines());
+    session_.complete();
+    finished_ = true;
+    Q_EMIT finished();
+}
+
+void MainWindow::setHintsShown(bool shown)
+{
+    hintsShown_ = shown;
+    if (shown)
+        c_.statusBar->clear();
+    else
+        showStatusLine();
+}
+
+bool MainWindow::event(QEvent* e)
+{
+    if (e->type() == QEvent::StatusTip) {
+        if (hintsShown_)
+            c_.statusBar->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == c_.fontName && e->type() == QEvent::MouseButtonPress) {
+        chooseFont();
+        return true;
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void MainWindow::closeEvent(QCloseEvent* e)
+{
+    if (!finished_) {
+        storeWindowPlace();
+        session_.close();
+        finished_ = true;
+    }
+    e->accept();
+}
+
+} // namespace tagler

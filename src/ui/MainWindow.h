@@ -1,0 +1,76 @@
+#pragma once
+#include "app/ImeStartButton.h"
+#include "ui/MainControls.h"
+
+#include <QWidget>
+
+namespace tagler {
+
+class Choosers;
+class GridPopupMenu;
+class ImeControl;
+class RegisterFeedback;
+class Session;
+class SettingsBinding;
+
+// The one window: shows the session's settings on its controls, turns the
+// user's actions into calls on the session, and asks to end after completion.
+class MainWindow final : public QWidget {
+    Q_OBJECT
+public:
+    // Runs the session's start-up; its messages may come before the window shows.
+    MainWindow(Session& session, ImeControl& ime, Choosers& choosers, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const MainControls& controls() const { return c_; }
+    GridPopupMenu& gridMenu() const { return *gridMenu_; }
+    const RegisterFeedback& feedback() const { return *feedback_; }
+    const ImeStartButton& imeButton() const { return imeButton_; }
+    bool hintsShown() const { return hintsShown_; }
+
+    // 「入力完了」, also from the grid menu and Alt+Enter.
+    void complete();
+
+Q_SIGNALS:
+    // Completion has written its results; the program should end.
+    void finished();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build();
+    void bindSettings();
+    void connectActions();
+    void connectColourBoxes();
+    void startUp();
+    void placeWindow();
+    void storeWindowPlace();
+
+    void showSettings();     // every control from the settings
+    void showDerived();      // what follows from them: enabling, menus, colours, fonts
+    void showStatusLine();
+    void showPatternNames();
+    void showImeButton();
+
+    void selectPattern(int index);
+    void registerPattern();
+    void chooseFont();
+    void chooseCustomColour(class ColorBox* box, std::int32_t& colour, int& index);
+    void setHintsShown(bool shown);
+
+    Session& session_;
+    ImeControl& ime_;
+    Choosers& choosers_;
+    MainControls c_;
+    GridPopupMenu* gridMenu_ = nullptr;
+    RegisterFeedback* feedback_ = nullptr;
+    SettingsBinding* binding_ = nullptr;
+    ImeStartButton imeButton_;
+    bool hintsShown_ = false;
+    bool finished_ = false;
+};
+
+} // namespace tagler

@@ -1,0 +1,45 @@
+#include "ui/RegisterFeedback.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+
+namespace tagler {
+
+QColor registeredCaptionColour() { return QColor(0, 128, 0); }
+
+RegisterFeedback::RegisterFeedback(std::initializer_list<QAbstractButton*> buttons,
+                                   std::initializer_list<QLabel*> labels, QObject* parent)
+    : QObject(parent), buttons_(buttons), labels_(labels)
+{
+    timer_.setSingleShot(true);
+    timer_.setInterval(kMilliseconds);
+    connect(&timer_, &QTimer::timeout, this, &RegisterFeedback::expire);
+}
+
+void RegisterFeedback::flash(QAbstractButton* button)
+{
+    QPalette p = button->palette();
+    p.setColor(QPalette::ButtonText, registeredCaptionColour());
+    button->setPalette(p);
+    timer_.start();
+}
+
+void RegisterFeedback::flash(QLabel* label)
+{
+    label->show();
+    timer_.start();
+}
+
+void RegisterFeedback::expire()
+{
+    for (QAbstractButton* b : buttons_) {
+        QPalette p = b->palette();
+        p.setColor(QPalette::ButtonText, QApplication::palette(b).color(QPalette::ButtonText));
+        b->setPalette(p);
+    }
+    for (QLabel* l : labels_)
+        l->hide();
+}
+
+} // namespace tagler
