@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <string>
 
 namespace tagler {
