@@ -108,14 +108,13 @@ private:
         TextItem text;
         text.height = size.height * groupScale;
         Point d = scaled(r.direction);
-        text.length = std::hypot(d.x, d.y);
-        if (text.length > 0) {
+        if (std::hypot(d.x, d.y) > 0)
             text.angleDeg = std::atan2(d.y, d.x) / degree;
-        } else {
-            // No direction given: the length the text type itself gives.
-            double bytes = static_cast<double>(r.text.size());
-            text.length = std::max(0.0, ((size.width + size.spacing) / 2 * bytes - size.spacing / 2) * groupScale);
-        }
+        // The text type sizes the text; the record's vector only gives its
+        // direction (tilted records carry a unit vector, untilted ones the
+        // block's width, which is longer than its shorter lines).
+        double bytes = static_cast<double>(r.text.size());
+        text.length = std::max(0.0, ((size.width + size.spacing) / 2 * bytes - size.spacing / 2) * groupScale);
         // The record's point is the base point the last "cc" chose.
         double a = text.angleDeg * degree;
         Point along{std::cos(a), std::sin(a)}, across{-along.y, along.x};

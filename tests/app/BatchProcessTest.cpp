@@ -82,8 +82,9 @@ TEST(BatchProcess, ExitCodesTellUsageFromMessages)
         const Result r = batch(f, c.args);
         EXPECT_EQ(r.exitCode, c.code) << c.name << ": " << r.err;
         EXPECT_NE(r.err.find(c.stderrPart), std::string::npos) << c.name << ": " << r.err;
-        if (c.exchange && c.code == 2)
+        if (c.exchange && c.code == 2) {
             EXPECT_EQ(f.read("jwc_temp.txt"), test::headerLines({})) << c.name;
+        }
     }
 }
 

@@ -97,7 +97,7 @@ TEST(DrawingModel, ReadInScaleMultipliesWhatFollows)
     std::vector<TextItem> texts = shapesOf<TextItem>(d);
     ASSERT_EQ(texts.size(), 1u);
     expectNear(texts[0].corner, {2, 2});
-    EXPECT_DOUBLE_EQ(texts[0].length, 4);
+    EXPECT_DOUBLE_EQ(texts[0].angleDeg, 0);
 }
 
 TEST(DrawingModel, TextHeightIsTheTextTypeTimesTheGroupScale)
@@ -118,32 +118,37 @@ TEST(DrawingModel, TextHeightIsTheTextTypeTimesTheGroupScale)
     EXPECT_EQ(texts[5].color, hostLineColor(sheet.type(7).color)); // a type its own
 }
 
-TEST(DrawingModel, TextWithoutDirectionTakesItsLengthFromTheTextType)
+TEST(DrawingModel, TextTakesItsLengthFromTheTextTypeAndOnlyItsDirectionFromTheRecord)
 {
     HostSheet sheet = defaultHostSheet();
     sheet.groupScales[0] = 10;
     // Type 5: width 5, spacing 0.5; four bytes: (2.5 + 0.25) * 4 - 0.25 = 10.75 mm.
-    std::vector<TextItem> texts = shapesOf<TextItem>(buildDrawing({"cn5", "ch 0 0 0 0 \"" + sjis("注釈")}, sheet));
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_DOUBLE_EQ(texts[0].length, 107.5);
+    const std::string text = sjis("注釈");
+    std::vector<TextItem> texts = shapesOf<TextItem>(
+        buildDrawing({"cn5", "ch 0 0 0 0 \"" + text, "ch 0 0 500 0 \"" + text, "ch 0 0 0 1 \"" + text}, sheet));
+    ASSERT_EQ(texts.size(), 3u);
+    for (const TextItem& t : texts)
+        EXPECT_DOUBLE_EQ(t.length, 107.5);
     EXPECT_DOUBLE_EQ(texts[0].angleDeg, 0);
+    EXPECT_DOUBLE_EQ(texts[1].angleDeg, 0);
+    EXPECT_DOUBLE_EQ(texts[2].angleDeg, 90); // a tilted record's unit vector
 }
 
 TEST(DrawingModel, BasePointPlacesTheTextBox)
 {
-    HostSheet sheet = defaultHostSheet(); // type 10 is 10 high
+    HostSheet sheet = defaultHostSheet(); // type 10: 10 wide, 10 high, spacing 1; "AB" is 10.5 long
     for (int base = 0; base <= 8; ++base) {
         SCOPED_TRACE(base);
         Lines records = {"cn10", "cc" + std::to_string(base), "ch 100 100 20 0 \"AB", "ch 100 100  0 20 \"AB"};
         std::vector<TextItem> texts = shapesOf<TextItem>(buildDrawing(records, sheet));
         ASSERT_EQ(texts.size(), 2u);
-        double back = (base % 3) * 10.0, down = (base / 3) * 5.0;
+        double back = (base % 3) * 5.25, down = (base / 3) * 5.0;
         expectNear(texts[0].corner, {100 - back, 100 - down});
         // Written upwards: "along" is +y, "across" is -x.
         EXPECT_NEAR(texts[1].angleDeg, 90, eps);
         expectNear(texts[1].corner, {100 + down, 100 - back});
         std::vector<Point> box = textBox(texts[0]);
-        expectNear(box[2], {100 - back + 20, 100 - down + 10});
+        expectNear(box[2], {100 - back + 10.5, 100 - down + 10});
     }
 }
 
