@@ -1,0 +1,217 @@
+// The annotation box as the user types, pastes and moves in it.
+#include "base/CodePage.h"
+#include "ui/InputBox.h"
+#include "ui/QtImeControl.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QEnterEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+using namespace tagler;
+
+namespace {
+
+// Key presses carrying text beyond Latin-1, as a keyboard layout sends them.
+void typeText(QWidget* w, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+}
+
+} // namespace
+
+class InputBoxTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void enterIsRefusedOnTheFifthLine();
+    void enterReplacingASelectionIsAllowed();
+    void typingPastSeventyBytesCutsTheLine();
+    void pastingSevenLinesLeavesFive();
+    void pastedEmojiIsRefused();
+    void typedEmojiIsRefused();
+    void inputMethodCommitIsFiltered();
+    void downArrowStaysOnTheFifthLine();
+    void altEnterAsksForCompletionWithoutALineBreak();
+    void undoTakesBackTheWholeEdit();
+    void codePageLinesRoundTrip();
+    void hoverFocusesAndLeavingDropsTheOwnImeMode();
+
+private:
+    void typeLines(int count);
+
+    std::unique_ptr<QtImeControl> ime_;
+    std::unique_ptr<QWidget> window_;
+    InputBox* box_ = nullptr;
+};
+
+void InputBoxTest::init()
+{
+    ime_ = std::make_unique<QtImeControl>();
+    window_ = std::make_unique<QWidget>();
+    box_ = new InputBox(*ime_, window_.get());
+    box_->setGeometry(0, 0, 437, 72);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    box_->setFocus();
+}
+
+void InputBoxTest::cleanup()
+{
+    window_.reset();
+    ime_.reset();
+}
+
+void InputBoxTest::typeLines(int count)
+{
+    for (int i = 1; i <= count; ++i) {
+        QTest::keyClicks(box_, QString::number(i));
+        if (i < count)
+            QTest::keyClick(box_, Qt::Key_Return);
+    }
+}
+
+void InputBoxTest::enterIsRefusedOnTheFifthLine()
+{
+    typeLines(5);
+    QTest::keyClick(box_, Qt::Key_Return);
+    QTest::keyClicks(box_, QStringLiteral("x"));
+    QCOMPARE(box_->toPlainText(), QStringLiteral("1\n2\n3\n4\n5x"));
+    // Also in the middle: a break there would push the fifth line out.
+    box_->moveCursor(QTextCursor::Start);
+    QTest::keyClick(box_, Qt::Key_Enter);
+    QCOMPARE(box_->toPlainText(), QStringLiteral("1\n2\n3\n4\n5x"));
+}
+
+void InputBoxTest::enterReplacingASelectionIsAllowed()
+{
+    typeLines(5);
+    // Lines 2 and 3 selected become one break: four lines, nothing lost.
+    QTextCursor c = box_->textCursor();
+    c.setPosition(2);
+    c.setPosition(6, QTextCursor::KeepAnchor);
+    box_->setTextCursor(c);
+    QTest::keyClick(box_, Qt::Key_Return);
+    QCOMPARE(box_->toPlainText(), QStringLiteral("1\n\n4\n5"));
+}
+
+void InputBoxTest::typingPastSeventyBytesCutsTheLine()
+{
+    QTest::keyClicks(box_, QString(69, QLatin1Char('a')));
+    QTest::keyClicks(box_, QStringLiteral("bc"));
+    QCOMPARE(box_->toPlainText(), QString(69, QLatin1Char('a')) + QStringLiteral("b"));
+    QCOMPARE(box_->cp932Lines(), (Lines{std::string(69, 'a') + "b"}));
+    // A double-byte character that would straddle the limit does not go in by halves.
+    box_->clear();
+    QTest::keyClicks(box_, QString(69, QLatin1Char('a')));
+    typeText(box_, QStringLiteral("あ"));
+    QCOMPARE(box_->cp932Lines(), (Lines{std::string(69, 'a')}));
+}
+
+void InputBoxTest::pastingSevenLinesLeavesFive()
+{
+    QApplication::clipboard()->setText(QStringLiteral("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7"));
+    box_->paste();
+    QCOMPARE(box_->toPlainText(), QStringLiteral("1\n2\n3\n4\n5"));
+    QCOMPARE(box_->textCursor().blockNumber(), 4);
+    QCOMPARE(box_->cp932Lines().size(), std::size_t(5));
+}
+
+void InputBoxTest::pastedEmojiIsRefused()
+{
+    QApplication::clipboard()->setText(QStringLiteral("注\U0001F600釈"));
+    box_->paste();
+    QCOMPARE(box_->toPlainText(), QStringLiteral("注釈"));
+    QCOMPARE(box_->cp932Lines(), (Lines{sjis("注釈")}));
+}
+
+void InputBoxTest::typedEmojiIsRefused()
+{
+    QTest::keyClicks(box_, QStringLiteral("a"));
+    typeText(box_, QStringLiteral("\U0001F600"));
+    QTest::keyClicks(box_, QStringLiteral("b"));
+    QCOMPARE(box_->toPlainText(), QStringLiteral("ab"));
+}
+
+void InputBoxTest::inputMethodCommitIsFiltered()
+{
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("漢\U0001F600字"));
+    QApplication::sendEvent(box_, &commit);
+    QCOMPARE(box_->toPlainText(), QStringLiteral("漢字"));
+}
+
+void InputBoxTest::downArrowStaysOnTheFifthLine()
+{
+    typeLines(5);
+    QTest::keyClicks(box_, QStringLiteral("xyz"));
+    QTextCursor c = box_->textCursor();
+    c.setPosition(c.position() - 2); // between x and y on the fifth line
+    box_->setTextCursor(c);
+    const int before = box_->textCursor().position();
+    QTest::keyClick(box_, Qt::Key_Down);
+    QCOMPARE(box_->textCursor().position(), before);
+    // Above the fifth line the arrow moves as usual.
+    box_->moveCursor(QTextCursor::Start);
+    QTest::keyClick(box_, Qt::Key_Down);
+    QCOMPARE(box_->textCursor().blockNumber(), 1);
+}
+
+void InputBoxTest::altEnterAsksForCompletionWithoutALineBreak()
+{
+    QSignalSpy asked(box_, &InputBox::completionRequested);
+    QTest::keyClicks(box_, QStringLiteral("abc"));
+    QTest::keyClick(box_, Qt::Key_Return, Qt::AltModifier);
+    QCOMPARE(asked.count(), 1);
+    QCOMPARE(box_->toPlainText(), QStringLiteral("abc"));
+}
+
+void InputBoxTest::undoTakesBackTheWholeEdit()
+{
+    QTest::keyClicks(box_, QStringLiteral("ab"));
+    QApplication::clipboard()->setText(QStringLiteral("1\n2\n3\n4\n5\n6"));
+    box_->paste();
+    QCOMPARE(box_->toPlainText(), QStringLiteral("ab1\n2\n3\n4\n5"));
+    box_->undo();
+    QCOMPARE(box_->toPlainText(), QStringLiteral("ab"));
+}
+
+void InputBoxTest::codePageLinesRoundTrip()
+{
+    const Lines lines{sjis("一行目"), "", sjis("ｶﾅ ①")};
+    box_->setCp932Lines(lines);
+    QCOMPARE(box_->cp932Lines(), lines);
+}
+
+void InputBoxTest::hoverFocusesAndLeavingDropsTheOwnImeMode()
+{
+    QLineEdit* other = new QLineEdit(window_.get());
+    other->setGeometry(0, 80, 100, 20);
+    other->show();
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    box_->setOwnImeMode(ImeMode::katakanaHalf);
+
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(box_, &enter);
+    QTRY_VERIFY(box_->hasFocus());
+    QCOMPARE(ime_->current(), ImeMode::katakanaHalf);
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(box_, &leave);
+    const auto requests = ime_->requested().size();
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    QApplication::sendEvent(box_, &enter);
+    QTRY_VERIFY(box_->hasFocus());
+    // Coming back forces no mode: the user's own IME state stays.
+    QCOMPARE(ime_->requested().size(), requests);
+}
+
+QTEST_MAIN(InputBoxTest)
+#include "InputBoxTest.moc"
