@@ -10,6 +10,9 @@
 #include "ui/WindowLook.h"
 
 #include <QDir>
+#include <QMessageBox>
+#include <exception>
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -24,14 +27,21 @@ int main(int argc, char** argv)
     tagler::QtChoosers choosers;
     tagler::Session session(QDir::currentPath().toStdString(), mode, prompts, clock);
 
-    tagler::MainWindow window(session, ime, choosers);
-    prompts.setParent(&window);
-    choosers.setParent(&window);
+    std::unique_ptr<tagler::MainWindow> window;
+    try {
+        window = std::make_unique<tagler::MainWindow>(session, ime, choosers);
+    } catch (const std::exception& e) {
+        // Start-up reports the errors it knows; anything else ends here, visibly.
+        QMessageBox::critical(nullptr, QString::fromUtf8(tagler::messages::kTitle), QString::fromLocal8Bit(e.what()));
+        return 1;
+    }
+    prompts.setParent(window.get());
+    choosers.setParent(window.get());
     // Without its state file the program has nothing to show; it ends where
     // the window would appear, and writes nothing.
     if (session.terminateRequested())
         return 0;
-    QObject::connect(&window, &tagler::MainWindow::finished, &app, &QCoreApplication::quit);
-    window.show();
+    QObject::connect(window.get(), &tagler::MainWindow::finished, &app, &QCoreApplication::quit);
+    window->show();
     return app.exec();
 }

@@ -121,8 +121,8 @@ void buildPatterns(QFrame* p, MainControls& c)
 {
     constexpr int x = 396;
     constexpr int width = 166;
-    place::label(p, QStringLiteral("ウィンドウ色"), x, row(0) + 4, 80);
-    c.windowColor = place::at(new ColorBox(p), x + 80, row(0), width - 80);
+    place::label(p, QStringLiteral("ウィンドウ色"), x, row(0) + 4, 76);
+    c.windowColor = place::at(new ColorBox(p), x + 76, row(0), width - 76);
 
     place::label(p, QStringLiteral("基本設定切替"), x, row(1) + 4, width);
     c.patternList = place::at(new QListWidget(p), x, row(1) + 18, width, 88);

@@ -1,6 +1,7 @@
 #include "ui/Builders.h"
 #include "ui/ColorBox.h"
 #include "ui/Placement.h"
+#include "ui/WindowLook.h"
 
 #include <QFrame>
 
@@ -31,6 +32,11 @@ void buildSideColumn(QWidget* w, MainControls& c)
     c.previewFrame = place::at(new QFrame(w), 610, 40, 105, 62);
     c.previewFrame->setFrameShape(QFrame::Box);
     c.previewFrame->setAutoFillBackground(true);
+    // Cream behind the settings picture; the slot preview turns it silver.
+    QPalette cream = c.previewFrame->palette();
+    constexpr std::int32_t kCream = 15793151;
+    cream.setColor(QPalette::Window, toQColor(kCream));
+    c.previewFrame->setPalette(cream);
     c.settingsPreview = place::at(new QWidget(c.previewFrame), 1, 1, 104, 60);
     c.slotPreview = place::at(new QWidget(c.previewFrame), 1, 1, 104, 60);
     c.slotPreview->hide();

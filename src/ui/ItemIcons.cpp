@@ -125,8 +125,9 @@ QIcon textSlide(int index)
             p.drawLine(4, y, 18, y);
         }
         if (index >= 4) {
+            // "at most": a bar caps the rows that may move
             p.setPen(QPen(Qt::blue, 1));
-            p.drawText(QRectF(14, 0, 8, 8), Qt::AlignCenter, QStringLiteral("≦"));
+            p.drawLine(20, baseline + 1, 20, baseline + 9);
         }
     });
 }
