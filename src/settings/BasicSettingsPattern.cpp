@@ -188,12 +188,4 @@ void registerBasicSettingsPattern(const std::string& path, Lines& lines, int pat
     writeLines(path, lines);
 }
 
-std::string basicSettingsInvalidMessage() { return sjis("PKDATA.tx が不正です\r\n再度登録してください"); }
-
-std::string basicSettingsMissingMessage()
-{
-    return sjis("基本設定データ　") + kBasicSettingsFileName + "\r\n" + sjis("が見つかりません") + "\r\n" +
-           sjis("再度登録してください");
-}
-
 } // namespace tagler

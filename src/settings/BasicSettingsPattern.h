@@ -51,8 +51,4 @@ void storeBasicSettingsPattern(Lines& lines, int patternIndex, const AnnotationS
 void registerBasicSettingsPattern(const std::string& path, Lines& lines, int patternIndex,
                                   const AnnotationSettings& settings, PatternNames& names, std::string_view newName);
 
-// CP932 texts of the start-up messages.
-std::string basicSettingsInvalidMessage(); // "PKDATA.tx が不正です\r\n再度登録してください"
-std::string basicSettingsMissingMessage(); // "基本設定データ　PKDATA.tx\r\nが見つかりません\r\n再度登録してください"
-
 } // namespace tagler

@@ -230,11 +230,4 @@ void rememberLeaderLength(Lines& list, AnnotationSettings& settings, const std::
         list[kRememberedLeaderLengthLine] = lengthText;
 }
 
-std::string persistentStateInvalidMessage() { return sjis("PLDATA.tx が不正です"); }
-
-std::string persistentStateMissingMessage()
-{
-    return sjis("PLDATA.tx が見つかりません\r\nDATA.lzhが解凍されているか確認してください");
-}
-
 } // namespace tagler

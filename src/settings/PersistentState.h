@@ -28,7 +28,7 @@ enum class PersistentStateScope {
 };
 
 // Whether a loaded file may be applied; a refused one is reported with
-// persistentStateInvalidMessage().
+// the session's message.
 bool persistentStateAccepted(const Lines& list);
 
 // Lines 0..25 into the settings and extras. Empty window positions become "0"
@@ -55,9 +55,5 @@ bool saveStateOnExit(const std::string& path, Lines& list, const AnnotationSetti
 
 // 「長さ記憶」: the list line is what a later slot release reads back.
 void rememberLeaderLength(Lines& list, AnnotationSettings& settings, const std::string& lengthText);
-
-// CP932 texts of the start-up messages.
-std::string persistentStateInvalidMessage(); // "PLDATA.tx が不正です"
-std::string persistentStateMissingMessage();
 
 } // namespace tagler

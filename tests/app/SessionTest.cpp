@@ -6,6 +6,7 @@
 #include "support/ExchangeFixture.h"
 #include "support/RecordingPrompts.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -197,6 +198,21 @@ TEST(SessionCompletion, DisabledCompletionDoesNothing)
     auto s = start(f); // no exchange file
     EXPECT_FALSE(s->session->complete().written);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(f.file("jwc_temp.txt"))));
+}
+
+TEST(SessionCompletion, AFailedStateSaveIsReportedAndCompletionGoesOn)
+{
+    Folder f;
+    f.copyDefaultDataFiles();
+    f.write("jwc_temp.txt", test::headerLines({}));
+    auto s = start(f);
+    // The state file's place turns into a folder: it can no longer be replaced.
+    QFile::remove(QString::fromStdString(f.file("PLDATA.tx")));
+    QDir().mkdir(QString::fromStdString(f.file("PLDATA.tx")));
+    s->session->setInputLines({"a"});
+    const CompletionReport r = s->session->complete();
+    EXPECT_EQ(s->prompts.shown, Shown{warning(messages::kIoError)});
+    EXPECT_TRUE(r.written);
 }
 
 TEST(SessionModes, ArgumentsInEitherCase)

@@ -271,14 +271,6 @@ TEST(BasicSettingsPattern, RegisteringRepairsAMissingOrRefusedFile)
     }
 }
 
-TEST(BasicSettingsPattern, MissingFileMessageNamesTheFile)
-{
-    EXPECT_EQ(toUtf8(basicSettingsMissingMessage()), "基本設定データ　PKDATA.tx\r\nが見つかりません\r\n再度登録してください");
-    const PatternNames names = defaultPatternNames();
-    for (int i = 0; i < kPatternCount; ++i)
-        EXPECT_EQ(toUtf8(names[static_cast<std::size_t>(i)]), "基本設定 " + std::to_string(i + 1));
-}
-
 TEST(BasicSettingsPattern, FailedSaveRaisesInputOutputAndKeepsTheOldFile)
 {
     QTemporaryDir dir;
