@@ -1,6 +1,6 @@
 #include "ui/ColorBox.h"
 
-#include "app/ColourItems.h"
+#include "settings/ColourItems.h"
 #include "ui/WindowLook.h"
 
 #include <QPixmap>

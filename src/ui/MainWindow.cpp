@@ -1,6 +1,6 @@
 #include "ui/MainWindow.h"
 
-#include "app/ColourItems.h"
+#include "settings/ColourItems.h"
 #include "app/CompletionShortcut.h"
 #include "app/Session.h"
 #include "app/StatusLine.h"

@@ -1,6 +1,6 @@
 #include "ui/WindowLook.h"
 
-#include "app/ColourItems.h"
+#include "settings/ColourItems.h"
 
 namespace tagler {
 

@@ -1,5 +1,7 @@
 #include "writer/FillStage.h"
 
+#include "settings/ColourItems.h"
+
 #include "writer/BalloonOutline.h"
 #include "writer/CloudScallops.h"
 #include "writer/Records.h"
@@ -153,7 +155,8 @@ void runFillStage(WriterState& s)
     if (!s.settings.fillInside)
         return;
     const double gap = s.settings.fillGap * 0.1 * s.scale;
-    s.out.append("lc10 " + std::to_string(s.settings.fillColor));
+    // The colour the box shows: a standard entry's own, or the custom one.
+    s.out.append("lc10 " + std::to_string(colourItemValue(s.settings.fillColorIndex, s.settings.fillColor)));
 
     switch (s.frameType()) {
     case 3: case 8:

@@ -2,7 +2,7 @@
 // from the data files show on the controls.
 #include "UiTestSupport.h"
 
-#include "app/ColourItems.h"
+#include "settings/ColourItems.h"
 #include "ui/ColorBox.h"
 #include "ui/GridPopupMenu.h"
 #include "ui/InputBox.h"

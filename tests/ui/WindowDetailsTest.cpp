@@ -1,6 +1,6 @@
 // Small rules the window relies on: colour box items, the folder line and
 // where a remembered window position lands.
-#include "app/ColourItems.h"
+#include "settings/ColourItems.h"
 #include "app/StatusLine.h"
 #include "base/CodePage.h"
 #include "settings/AnnotationSettings.h"

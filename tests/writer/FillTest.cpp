@@ -222,3 +222,24 @@ TEST(FillStage, CloudGapMovesEveryScallopInwards)
 
 } // namespace
 } // namespace tagler::test
+
+namespace tagler::test {
+namespace {
+
+TEST(Fill, WritesTheColourTheBoxShows)
+{
+    struct Case {
+        int index;
+        std::int32_t written;
+    };
+    // 0 the custom entry, 10 red, 17 money green (0x00BBGGRR).
+    const Case cases[] = {{0, kMagenta}, {10, 0x0000FF}, {17, 12639424}};
+    for (const Case& k : cases) {
+        WriterCase c = fillCase(2, {0, 0}, {40, 10}, 0);
+        c.settings.fillColorIndex = k.index;
+        EXPECT_EQ(fillRecords(c).front(), "lc10 " + std::to_string(k.written)) << k.index;
+    }
+}
+
+} // namespace
+} // namespace tagler::test

@@ -1,4 +1,4 @@
-#include "app/ColourItems.h"
+#include "settings/ColourItems.h"
 
 #include <array>
 
