@@ -17,7 +17,8 @@ const char* const hostUsage =
     "      T4 (text mode) takes --p1 and --p3 (point 2 is point 1); T5 needs --p4 (the bend)\n"
     "  tagler-host new DIR --mode T1|T2|T3 [--records FILE] [same header options, no points]\n"
     "  tagler-host run DIR [ARG] [--program PATH]\n"
-    "  tagler-host render FILE OUT.png|OUT.svg [--header HDR]\n";
+    "  tagler-host render FILE OUT.png|OUT.svg [--header HDR]\n"
+    "  tagler-host gallery OUT.png\n";
 
 namespace {
 
