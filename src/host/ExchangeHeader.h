@@ -1,4 +1,5 @@
 #pragma once
+#include "settings/SessionMode.h"
 #include "base/LineFile.h"
 #include "host/HostRecord.h"
 #include "host/HostSheet.h"
@@ -10,7 +11,8 @@
 // The header the host writes into jwc_temp.txt before it starts the program.
 namespace tagler::host {
 
-enum class HostMode { normal, importText, frameWrite1, frameWrite2, textMode, fourPoint };
+// The host starts the program in the same modes the program knows.
+using HostMode = SessionMode;
 
 // "normal" or "T1".."T5" in either case.
 std::optional<HostMode> hostModeFromName(std::string_view name);
