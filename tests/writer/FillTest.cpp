@@ -48,16 +48,6 @@ Records fillRecords(const WriterCase& c)
     return Records(out.records().begin() + static_cast<std::ptrdiff_t>(before), out.records().end());
 }
 
-std::vector<double> numbersOf(const std::string& record)
-{
-    std::istringstream in(record.substr(3));
-    std::vector<double> v;
-    double x;
-    while (in >> x)
-        v.push_back(x);
-    return v;
-}
-
 Point turned(Point p, Point c, double degrees)
 {
     const double a = degrees * std::numbers::pi / 180;

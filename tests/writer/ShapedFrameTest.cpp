@@ -28,17 +28,6 @@ WriterCase shapedCase(int frameType, Point p1, Point p3)
     return c;
 }
 
-// The numbers of a record after its keyword.
-std::vector<double> numbersOf(const std::string& record)
-{
-    std::istringstream in(record.rfind("ci ", 0) == 0 || record.rfind("sl ", 0) == 0 ? record.substr(3) : record);
-    std::vector<double> v;
-    double x;
-    while (in >> x)
-        v.push_back(x);
-    return v;
-}
-
 Point rotated(Point p, Point c, double degrees)
 {
     const double a = degrees * std::numbers::pi / 180;

@@ -10,6 +10,8 @@
 #include "writer/WriterInput.h"
 #include "writer/WriterState.h"
 
+#include <cctype>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -109,6 +111,20 @@ private:
     OutputList out_;
     WriterState state_;
 };
+
+// The numbers of a record after its keyword, if it has one.
+inline std::vector<double> numbersOf(const std::string& record)
+{
+    std::size_t start = 0;
+    while (start < record.size() && std::isalpha(static_cast<unsigned char>(record[start])))
+        ++start;
+    std::istringstream in(record.substr(start));
+    std::vector<double> v;
+    double x;
+    while (in >> x)
+        v.push_back(x);
+    return v;
+}
 
 inline Records frameRecords(const WriterCase& c) { return StagedRun(c).throughFrames().records(); }
 inline Records leaderRecords(const WriterCase& c) { return StagedRun(c).throughLeader().records(); }
