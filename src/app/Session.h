@@ -1,6 +1,7 @@
 #pragma once
 #include "app/ExchangeStartup.h"
 #include "app/Prompts.h"
+#include "base/Error.h"
 #include "settings/AnnotationSettings.h"
 #include "settings/BasicSettingsPattern.h"
 #include "settings/PersistentState.h"
@@ -62,7 +63,7 @@ public:
     void close();
 
 private:
-    void showStartupError(const class Error& e);
+    void showStartupError(const Error& e);
     void loadPersistentState(Prompts& prompts);
     void loadBasicSettings(Prompts& prompts);
     void saveState();
