@@ -2,6 +2,7 @@
 #include "base/CodePage.h"
 #include "ui/InputBox.h"
 #include "ui/QtImeControl.h"
+#include "UiTestSupport.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,17 +13,7 @@
 #include <memory>
 
 using namespace tagler;
-
-namespace {
-
-// Key presses carrying text beyond Latin-1, as a keyboard layout sends them.
-void typeText(QWidget* w, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &press);
-}
-
-} // namespace
+using tagler::test::typeText;
 
 class InputBoxTest : public QObject {
     Q_OBJECT

@@ -26,12 +26,6 @@ bool hasLineStartingWith(const Lines& lines, const std::string& prefix)
 
 QColor captionColour(const QPushButton* b) { return b->palette().color(QPalette::ButtonText); }
 
-void typeText(QWidget* w, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &press);
-}
-
 } // namespace
 
 class MainWindowLifecycleTest : public QObject {

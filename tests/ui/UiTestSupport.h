@@ -10,7 +10,9 @@
 #include "ui/MainWindow.h"
 #include "ui/QtImeControl.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -112,6 +114,13 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// Key presses carrying text beyond Latin-1, as a keyboard layout sends them.
+inline void typeText(QWidget* w, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+}
 
 inline const LocalDateTime kTestTime{2024, 5, 6, 7, 8, 9, 2};
 
