@@ -1,7 +1,6 @@
-#include "app/DeriveSession.h"
 #include "app/HostHeader.h"
+#include "app/RunAnnotation.h"
 #include "base/CodePage.h"
-#include "writer/AnnotationWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,7 +20,9 @@ tagler::Lines header()
 
 void completeAnnotation(benchmark::State& state)
 {
-    const tagler::HostHeader h = tagler::parseHostHeader(header(), tagler::SessionMode::normal);
+    tagler::ExchangeState exchange;
+    exchange.header = tagler::parseHostHeader(header(), tagler::SessionMode::normal);
+    const tagler::FixedClock clock(tagler::parseLocalDateTime("2026-01-01T09:00:00"));
     tagler::AnnotationSettings s;
     s.frameType = static_cast<int>(state.range(0));
     s.tipSymbol = 7;
@@ -31,8 +32,7 @@ void completeAnnotation(benchmark::State& state)
                                  "x"};
     for (auto _ : state) {
         tagler::OutputList out;
-        tagler::WriterInput in = tagler::deriveSession(h, tagler::SessionMode::normal, s, lines, out);
-        tagler::runAnnotationWriter(in, out);
+        tagler::runAnnotation(exchange, s, lines, clock, out);
         benchmark::DoNotOptimize(out.records().data());
     }
 }

@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/Number.h"
+#include "settings/FrameType.h"
 #include "writer/LineMeasure.h"
 #include "writer/Records.h"
 
@@ -198,7 +199,8 @@ WriterInput deriveSession(const HostHeader& header, SessionMode mode, const Anno
     in.point2 = pointOf(header.point2Line);
     in.point3 = pointOf(header.point3Line);
 
-    const Point far = mode == SessionMode::fourPoint && set.frameType < 11 ? in.point4 : in.point2;
+    const bool bends = traits(frameTypeAt(set.frameType)).bendsThroughPoint4;
+    const Point far = mode == SessionMode::fourPoint && bends ? in.point4 : in.point2;
     in.leaderDx = double(far.x) - in.point1.x;
     in.leaderDy = double(far.y) - in.point1.y;
     const double a = (set.arrowLength - 1) * double(in.scale) / 10;

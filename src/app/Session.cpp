@@ -182,7 +182,8 @@ CompletionReport Session::complete()
     if (mode_ == SessionMode::importText)
         return report;
     output_.clear();
-    const AnnotationOutcome outcome = runAnnotation(exchange_, settings_, inputLines_, &clock_, output_);
+    const AnnotationOutcome outcome = runAnnotation(exchange_, settings_, inputLines_, clock_, output_);
+    outcome.changes.applyTo(settings_);
     if (outcome.errorMessage) {
         prompts_.warning(*outcome.errorMessage);
         report.messageShown = true;

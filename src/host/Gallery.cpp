@@ -1,12 +1,12 @@
 #include "host/Gallery.h"
 
-#include "app/DeriveSession.h"
 #include "app/HostHeader.h"
+#include "app/RunAnnotation.h"
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "host/ExchangeHeader.h"
 #include "host/RecordPainter.h"
-#include "writer/AnnotationWriter.h"
+#include "settings/FrameType.h"
 
 #include <QImage>
 #include <QPainter>
@@ -20,9 +20,6 @@ constexpr int tileWidth = 380;
 constexpr int tileHeight = 300;
 constexpr int headerHeight = 36;
 
-const std::array<const char*, 15> frameNames = {
-    "枠無", "下線", "四角", "長丸", "括弧", "枠無延長", "下線延長", "四角延長", "長丸延長", "括弧延長",
-    "吹出四角", "雲 等片", "雲 異片", "曲線引出１", "曲線引出２"};
 const std::array<const char*, 8> tipNames = {"引出なし", "記号なし", "実点", "空点",
                                              "矢印１", "矢印２", "矢印３", "矢印４"};
 
@@ -40,7 +37,7 @@ const std::array<Layout, 4> layouts = {{
 }};
 
 // Cycles through the symbols so the sheet shows each of them somewhere.
-int tipFor(int frameType) { return 2 + frameType % 6; }
+int tipFor(FrameType frame) { return 2 + frameIndex(frame) % 6; }
 
 HeaderRequest requestFor(const Layout& layout)
 {
@@ -55,11 +52,11 @@ HeaderRequest requestFor(const Layout& layout)
     return r;
 }
 
-AnnotationSettings settingsFor(int frameType, const Layout& layout)
+AnnotationSettings settingsFor(FrameType frame, const Layout& layout)
 {
     AnnotationSettings s;
-    s.frameType = frameType;
-    s.tipSymbol = tipFor(frameType);
+    s.frameType = frameIndex(frame);
+    s.tipSymbol = tipFor(frame);
     s.tiltFrame = layout.tilted;
     s.attachPosition = 2; // 全体中央
     s.noFrameGap = false;
@@ -79,30 +76,31 @@ struct Tile {
     bool failed = false;
 };
 
-Tile annotate(int frameType, const Layout& layout)
+Tile annotate(FrameType frame, const Layout& layout)
 {
     const HeaderRequest request = requestFor(layout);
-    const AnnotationSettings settings = settingsFor(frameType, layout);
+    const AnnotationSettings settings = settingsFor(frame, layout);
+    const FrameTraits& t = traits(frame);
     Tile tile;
     tile.caption = QString("%1 %2 · %3 · %4")
-                       .arg(frameType)
-                       .arg(QString::fromUtf8(frameNames[static_cast<std::size_t>(frameType)]))
+                       .arg(frameIndex(frame))
+                       .arg(QString::fromUtf8(t.name))
                        .arg(QString::fromUtf8(layout.name))
-                       .arg(frameType >= 10 && frameType <= 12
+                       .arg(t.drawsOwnLeader
                                 ? QString::fromUtf8("tail, no tip symbol")
                                 : QString::fromUtf8(tipNames[static_cast<std::size_t>(settings.tipSymbol)]));
+    ExchangeState exchange;
+    exchange.header = parseHostHeader(buildHeader(request), SessionMode::normal);
+    const Lines text = {sjis("注釈文字の例"), sjis("Tagler 2")};
+    const FixedClock clock(parseLocalDateTime("2026-01-01T09:00:00"));
     OutputList out;
-    try {
-        const HostHeader header = parseHostHeader(buildHeader(request), SessionMode::normal);
-        const Lines text = {sjis("注釈文字の例"), sjis("Tagler 2")};
-        const WriterInput input = deriveSession(header, SessionMode::normal, settings, text, out);
-        const WriterResult result = runAnnotationWriter(input, out);
-        if (result.tiltReleased)
-            tile.caption += " (tilt released)";
-    } catch (const Error& e) {
+    const AnnotationOutcome outcome = runAnnotation(exchange, settings, text, clock, out);
+    if (outcome.errorMessage) {
         // What was written so far is still drawn, as the host would.
-        tile.caption += QString(" — ") + QString::fromUtf8(e.what());
+        tile.caption += QString(" — ") + QString::fromUtf8(*outcome.errorMessage);
         tile.failed = true;
+    } else if (outcome.changes.tiltFrame == false) {
+        tile.caption += " (tilt released)";
     }
     tile.records = out.records();
     return tile;
@@ -113,7 +111,7 @@ Tile annotate(int frameType, const Layout& layout)
 int writeGallery(const std::string& out)
 {
     const int columns = static_cast<int>(layouts.size());
-    const int rows = static_cast<int>(frameNames.size());
+    const int rows = kFrameTypeCount;
     QImage image(columns * tileWidth, headerHeight + rows * tileHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     const HostSheet sheet = defaultHostSheet();
@@ -129,7 +127,7 @@ int writeGallery(const std::string& out)
                                            "(fill on, gap 0.3 mm, attach 全体中央)"));
         for (int f = 0; f < rows; ++f)
             for (int c = 0; c < columns; ++c) {
-                const Tile tile = annotate(f, layouts[static_cast<std::size_t>(c)]);
+                const Tile tile = annotate(frameTypeAt(f), layouts[static_cast<std::size_t>(c)]);
                 failures += tile.failed;
                 const QRectF target(c * tileWidth + 2, headerHeight + f * tileHeight + 2, tileWidth - 4,
                                     tileHeight - 4);

@@ -1,28 +1,18 @@
 #include "settings/ControlEnabling.h"
 
-#include <initializer_list>
-
 namespace tagler {
 
 namespace {
 
-bool oneOf(int value, std::initializer_list<int> set)
-{
-    for (int v : set)
-        if (v == value)
-            return true;
-    return false;
-}
-
 // The frame decides what a leader annotation can use.
-void applyFrameRules(ControlEnabling& e, int frameType, int extensionLengthMode)
+void applyFrameRules(ControlEnabling& e, FrameType frameType, int extensionLengthMode)
 {
-    e.textSlide = oneOf(frameType, {1, 6});
-    e.attachPosition = !oneOf(frameType, {1, 3, 6, 8, 10, 11, 12});
-    const bool extends = frameType >= 5 && frameType <= 9;
-    e.extensionLengthMode = extends;
-    e.extensionLength = extends && extensionLengthMode == 1;
-    e.tipSymbol = !oneOf(frameType, {10, 11, 12});
+    const FrameTraits& t = traits(frameType);
+    e.textSlide = t.takesSlide;
+    e.attachPosition = t.takesAttachShift;
+    e.extensionLengthMode = t.extended;
+    e.extensionLength = t.extended && extensionLengthMode == 1;
+    e.tipSymbol = !t.drawsOwnLeader;
 }
 
 // Importing text and framing existing text draw no leader, and their
@@ -39,7 +29,7 @@ void disableForExistingText(ControlEnabling& e)
 
 } // namespace
 
-ControlEnabling updateControlEnabling(int frameType, int extensionLengthMode, SessionMode mode)
+ControlEnabling updateControlEnabling(FrameType frameType, int extensionLengthMode, SessionMode mode)
 {
     ControlEnabling e;
     switch (mode) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "settings/AnnotationSettings.h"
+#include "settings/FrameType.h"
 #include "settings/SessionMode.h"
 
 // Which option controls may be used, from the frame type and the session
@@ -28,12 +29,12 @@ struct ControlEnabling {
     friend bool operator==(const ControlEnabling&, const ControlEnabling&) = default;
 };
 
-// frameType is the 文字枠 index, extensionLengthMode 0 任意 / 1 指定.
-ControlEnabling updateControlEnabling(int frameType, int extensionLengthMode, SessionMode mode);
+// extensionLengthMode 0 任意 / 1 指定.
+ControlEnabling updateControlEnabling(FrameType frameType, int extensionLengthMode, SessionMode mode);
 
 inline ControlEnabling updateControlEnabling(const AnnotationSettings& settings, SessionMode mode)
 {
-    return updateControlEnabling(settings.frameType, settings.extensionLengthMode, mode);
+    return updateControlEnabling(frameTypeAt(settings.frameType), settings.extensionLengthMode, mode);
 }
 
 } // namespace tagler

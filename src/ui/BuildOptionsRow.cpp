@@ -1,6 +1,7 @@
 #include "ui/Builders.h"
 #include "ui/ItemIcons.h"
 #include "ui/Placement.h"
+#include "settings/FrameType.h"
 
 #include <QAbstractItemView>
 
@@ -43,13 +44,10 @@ void buildOptionsRow(QWidget* w, MainControls& c)
     c.extensionLength = place::spin(w, 0, 99, 158, kControlTop, 43);
 
     c.frameTypeLabel = labelAbove(w, QStringLiteral("文字枠"), 203, 105);
-    c.frameType = comboWithIcons(
-        w,
-        {QStringLiteral("枠無"), QStringLiteral("下線"), QStringLiteral("四角"), QStringLiteral("長丸"),
-         QStringLiteral("括弧"), QStringLiteral("枠無延長"), QStringLiteral("下線延長"), QStringLiteral("四角延長"),
-         QStringLiteral("長丸延長"), QStringLiteral("括弧延長"), QStringLiteral("吹出四角"), QStringLiteral("雲　等片"),
-         QStringLiteral("雲　異片"), QStringLiteral("曲線引出１"), QStringLiteral("曲線引出２")},
-        icons::frame, 203, 107);
+    QStringList frameNames;
+    for (const FrameTraits& t : frame_catalogue::kTraits)
+        frameNames << QString::fromUtf8(t.name);
+    c.frameType = comboWithIcons(w, frameNames, icons::frame, 203, 107);
 
     c.attachPositionLabel = labelAbove(w, QStringLiteral("アタッチ位置"), 312, 109);
     c.attachPosition = comboWithIcons(w,

@@ -1,5 +1,7 @@
 #include "ui/ItemIcons.h"
 
+#include "settings/FrameType.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -56,27 +58,27 @@ QIcon tipSymbol(int index)
 
 QIcon frame(int index)
 {
-    return drawn([index](QPainter& p) {
-        const bool extended = index >= 5 && index <= 9;
-        const int shape = extended ? index - 5 : index;
+    const FrameTraits& t = traits(frameTypeAt(index));
+    return drawn([&t](QPainter& p) {
+        const bool extended = t.extended;
         const int x = extended ? 7 : 3;
         const QRectF box(x, 2, 21 - x - 1, 10);
         if (extended)
             p.drawLine(QPointF(1, 12), QPointF(x, 12));
         textRows(p, x + 3, 5, 2, static_cast<int>(box.width()) - 6);
-        switch (shape) {
-        case 1: p.drawLine(box.bottomLeft(), box.bottomRight()); break;
-        case 2: p.drawRect(box); break;
-        case 3: p.drawRoundedRect(box, 5, 5); break;
-        case 4:
+        switch (t.family) {
+        case FrameFamily::none: break;
+        case FrameFamily::underline: p.drawLine(box.bottomLeft(), box.bottomRight()); break;
+        case FrameFamily::box: p.drawRect(box); break;
+        case FrameFamily::longRound: p.drawRoundedRect(box, 5, 5); break;
+        case FrameFamily::bracket:
             p.drawPolyline(QPolygonF{{box.left() + 2, box.top()}, box.topLeft(), box.bottomLeft(), {box.left() + 2, box.bottom()}});
             p.drawPolyline(QPolygonF{{box.right() - 2, box.top()}, box.topRight(), box.bottomRight(), {box.right() - 2, box.bottom()}});
             break;
-        case 10: p.drawRect(QRectF(6, 1, 15, 9)); p.drawPolyline(QPolygonF{{9, 10}, {2, 13}, {13, 10}}); break;
-        case 11:
-        case 12: {
+        case FrameFamily::balloon: p.drawRect(QRectF(6, 1, 15, 9)); p.drawPolyline(QPolygonF{{9, 10}, {2, 13}, {13, 10}}); break;
+        case FrameFamily::cloud: {
             QPainterPath cloud;
-            const int step = index == 11 ? 4 : 3;
+            const int step = t.unevenScallops ? 3 : 4;
             for (int cx = 6; cx <= 18; cx += step) {
                 cloud.addEllipse(QPointF(cx, 3), 2.5, 2.2);
                 cloud.addEllipse(QPointF(cx, 10), 2.5, 2.2);
@@ -84,18 +86,16 @@ QIcon frame(int index)
             p.drawPath(cloud);
             break;
         }
-        case 13:
-        case 14: {
+        case FrameFamily::curvedLeader: {
             QPainterPath curve(QPointF(1, 13));
             curve.cubicTo(QPointF(3, 4), QPointF(8, 4), QPointF(11, 7));
             p.drawPath(curve);
-            if (index == 14)
+            if (t.curve == 2)
                 p.drawRect(QRectF(11, 2, 10, 10));
             else
                 p.drawLine(QPointF(11, 12), QPointF(21, 12));
             break;
         }
-        default: break;
         }
     });
 }

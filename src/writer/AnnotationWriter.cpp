@@ -11,32 +11,22 @@
 
 namespace tagler {
 
-WriterResult runAnnotationWriter(const WriterInput& input, OutputList& output)
+WriterResult runAnnotationWriter(const WriterInput& input, const Clock& clock, OutputList& output)
 {
-    WriterState s(input, output);
-    WriterResult result;
-    result.frameType = input.settings.frameType;
-    auto report = [&] {
-        result.tiltReleased = s.tiltReleased;
-        result.frameType = s.settings.frameType;
-    };
-    try {
-        if (s.framingExistingText()) {
-            runExistingTextFrames(s);
-        } else {
-            runLeaderGeometry(s);
-            runFrameStage(s);
-            runTipStage(s);
-            runLeaderStage(s);
-            runFillStage(s);
-            runTextStage(s);
-        }
-    } catch (...) {
-        report();
-        throw;
+    LeaderLayout layout = initialLayout(input);
+    if (input.mode == SessionMode::frameWrite1 || input.mode == SessionMode::frameWrite2) {
+        WriterState s(input, layout, clock, output);
+        runExistingTextFrames(s);
+    } else {
+        computeLeaderLayout(input, layout);
+        WriterState s(input, layout, clock, output);
+        runFrameStage(s);
+        runTipStage(s);
+        runLeaderStage(s);
+        runFillStage(s);
+        runTextStage(s);
     }
-    report();
-    return result;
+    return WriterResult{layout.tiltReleased, layout.frame};
 }
 
 } // namespace tagler

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/Clock.h"
 #include "writer/OutputList.h"
 #include "writer/WriterInput.h"
 
@@ -6,6 +7,6 @@ namespace tagler {
 
 // One annotation: leader geometry, frame, tip, leader, fill, text — appended
 // to the output list in that order. On an error the records so far stay.
-WriterResult runAnnotationWriter(const WriterInput& input, OutputList& output);
+WriterResult runAnnotationWriter(const WriterInput& input, const Clock& clock, OutputList& output);
 
 } // namespace tagler

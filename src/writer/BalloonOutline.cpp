@@ -24,7 +24,7 @@ double BalloonOutline::height() const { return std::fabs(acrossOf(farCorner) - a
 
 bool drawsTail(const WriterState& s)
 {
-    return s.leaderVisible && (s.mode == SessionMode::normal || s.mode == SessionMode::fourPoint);
+    return s.frame.leaderVisible && (s.mode == SessionMode::normal || s.mode == SessionMode::fourPoint);
 }
 
 float balloonMouth(const WriterState& s)
@@ -48,14 +48,14 @@ BalloonOutline balloonOutline(const WriterState& s)
     box.rotated = s.rotated();
     // The same signs the far corner was placed with, so a box of zero extent still knows its sides.
     if (!box.rotated) {
-        box.alongSign = s.extendsRight ? 1 : -1;
-        box.acrossSign = s.sidePlacement && s.leaderRunsDown ? -1 : 1;
+        box.alongSign = s.layout.extendsRight ? 1 : -1;
+        box.acrossSign = s.layout.sidePlacement && s.layout.leaderRunsDown ? -1 : 1;
     } else {
-        box.alongSign = s.extendsUp ? 1 : -1;
-        box.acrossSign = s.sidePlacement && !s.leaderRunsLeft ? 1 : -1;
+        box.alongSign = s.layout.extendsUp ? 1 : -1;
+        box.acrossSign = s.layout.sidePlacement && !s.layout.leaderRunsLeft ? 1 : -1;
     }
-    box.anchor = s.p2;
-    box.farCorner = s.farCorner;
+    box.anchor = s.box.anchor();
+    box.farCorner = s.box.farCorner();
     box.mouth = balloonMouth(s);
     box.tail = drawsTail(s);
     return box;
@@ -80,8 +80,8 @@ void writeBalloonTail(WriterState& s, const BalloonOutline& box)
         return;
     // The tip is where the user pointed: it stays put while the frame turns.
     appendLeaderColour(s);
-    s.out.append(lineRecord(s.p1, turnedForTilt(s, box.anchor)));
-    s.out.append(lineRecord(s.p1, turnedForTilt(s, box.mouthEnd())));
+    s.out.append(lineRecord(s.layout.p1, turnedForTilt(s, box.anchor)));
+    s.out.append(lineRecord(s.layout.p1, turnedForTilt(s, box.mouthEnd())));
 }
 
 } // namespace tagler

@@ -8,8 +8,8 @@ namespace tagler {
 void writeBoxFrame(WriterState& s)
 {
     appendColour(s, s.settings.frameColor);
-    const Point a = s.p2;
-    const Point b = s.farCorner;
+    const Point a = s.box.anchor();
+    const Point b = s.box.farCorner();
     const Point corners[4] = {a, Point{b.x, a.y}, b, Point{a.x, b.y}};
     Point turned[4];
     for (int i = 0; i < 4; ++i)

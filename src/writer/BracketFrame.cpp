@@ -5,21 +5,21 @@
 
 namespace tagler {
 
-void writeBracketFrame(WriterState& s)
+void writeBracketFrame(WriterState& s, float armEnd)
 {
     appendColour(s, s.settings.frameColor);
-    const Point a = s.p2;
-    const Point b = s.farCorner;
+    const Point a = s.box.anchor();
+    const Point b = s.box.farCorner();
     if (s.rotated()) {
         // Only a vertical font keeps the rotated layout under 枠傾斜, and its bracket stays upright.
         const Point barEnd{b.x, a.y};
         s.out.append(lineRecord(a, barEnd));
-        s.out.append(lineRecord(barEnd, Point{b.x, s.armEnd}));
-        s.out.append(lineRecord(Point{a.x, s.armEnd}, a));
+        s.out.append(lineRecord(barEnd, Point{b.x, armEnd}));
+        s.out.append(lineRecord(Point{a.x, armEnd}, a));
         return;
     }
-    const Point lowerArm{s.armEnd, a.y};
-    const Point upperArm{s.armEnd, b.y};
+    const Point lowerArm{armEnd, a.y};
+    const Point upperArm{armEnd, b.y};
     const Point barTop{a.x, b.y};
     appendFrameLine(s, a, lowerArm);
     appendFrameLine(s, upperArm, barTop);

@@ -83,7 +83,7 @@ private:
 
 std::vector<Scallop> cloudScallops(const WriterState& s, const BalloonOutline& box)
 {
-    const bool alternating = s.frameType() == 12;
+    const bool alternating = s.frameTraits().unevenScallops;
     const int nh = cloudScallopsAlong(s.m.maxLineBytes);
     const int nv = cloudScallopsAcross(s.m.lineCount);
     const double w = box.width();

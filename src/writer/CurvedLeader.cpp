@@ -51,22 +51,29 @@ constexpr CurveArc kCurve2Second[] = {
     {-4.244, 0.506747, 0.0947018, " 269.99995 90 0.4 ", -171.86979},
 };
 
-std::span<const CurveArc> curveTable(int frameType, bool firstSide)
+std::span<const CurveArc> curveTable(int curve, bool firstSide)
 {
-    if (frameType == 13)
+    if (curve == 1)
         return firstSide ? std::span<const CurveArc>(kCurve1First) : std::span<const CurveArc>(kCurve1Second);
     return firstSide ? std::span<const CurveArc>(kCurve2First) : std::span<const CurveArc>(kCurve2Second);
 }
 
 } // namespace
 
+bool curveSide(const WriterState& s)
+{
+    if (!s.rotated())
+        return s.layout.leaderRunsLeft == s.layout.leaderRunsDown;
+    return s.layout.leaderRunsLeft == s.layout.extendsUp;
+}
+
 void writeCurvedLeader(WriterState& s)
 {
     const Point start = s.leaderStart;
     // The figure is scaled to reach the leader end; the frame stage may have moved point 2 since.
-    const double length = std::hypot(double(s.leaderEnd.x) - start.x, double(s.leaderEnd.y) - start.y);
+    const double length = std::hypot(double(s.layout.leaderEnd.x) - start.x, double(s.layout.leaderEnd.y) - start.y);
     const float theta = finite(leaderDirection(s));
-    for (const CurveArc& arc : curveTable(s.frameType(), curveSide(s))) {
+    for (const CurveArc& arc : curveTable(s.frameTraits().curve, curveSide(s))) {
         const double a = (theta + arc.offsetDegrees) / kDegreesPerRadian;
         const double d = arc.distance * length;
         const Point centre = makePoint(start.x + d * std::cos(a), start.y + d * std::sin(a));

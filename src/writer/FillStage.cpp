@@ -41,17 +41,17 @@ std::string radians(double degrees) { return formatNumber(degrees / kDegreesPerR
 void fillLongRound(WriterState& s, double gap)
 {
     const bool rotated = s.rotated();
-    const Point a = s.p2;
-    const double radius = std::fabs(double(s.roundRadius));
-    const double centre = s.roundCentre;
+    const Point a = s.box.anchor();
+    const double radius = std::fabs(double(s.frame.roundRadius));
+    const double centre = s.frame.roundCentre;
     const double anchorAcross = rotated ? a.x : a.y;
-    const double farAcross = rotated ? s.farCorner.x : s.farCorner.y;
+    const double farAcross = rotated ? s.box.farCorner().x : s.box.farCorner().y;
     const double inwards = towards(anchorAcross, farAcross) != 0 ? towards(anchorAcross, farAcross) : 1;
     const double reach = std::max(0.0, radius - gap);
     const double nearEdge = centre - inwards * reach;
     const double farEdge = centre + inwards * reach;
     const double anchorAlong = rotated ? a.y : a.x;
-    const double straightEnd = s.straightEnd;
+    const double straightEnd = s.frame.straightEnd;
 
     if (!rotated)
         appendQuad(s, anchorAlong, nearEdge, straightEnd, farEdge);
@@ -62,7 +62,7 @@ void fillLongRound(WriterState& s, double gap)
         return rotated ? makePoint(across, along) : makePoint(along, across);
     };
     // The text axis from the anchor's end to the far end, as written.
-    const bool forwards = rotated ? s.extendsUp : s.extendsRight;
+    const bool forwards = rotated ? s.layout.extendsUp : s.layout.extendsRight;
     double axis = (rotated ? 90.0 : 0.0) + (forwards ? 0.0 : 180.0) + frameTurnDegrees(s);
     axis = std::fmod(axis, 360.0);
     if (axis < 0)
@@ -135,7 +135,7 @@ void fillTail(WriterState& s, const BalloonOutline& box, double gap)
     const Point farInside = turnedForTilt(s, box.at(mouthAlong - along * inside, edge + box.acrossSign * gap));
     const Point middle = turnedForTilt(s, box.at((anchorAlong + mouthAlong) / 2, edge));
 
-    const Point tip = s.p1;
+    const Point tip = s.layout.p1;
     const double dx = double(middle.x) - tip.x;
     const double dy = double(middle.y) - tip.y;
     const double length = std::hypot(dx, dy);
@@ -158,26 +158,30 @@ void runFillStage(WriterState& s)
     // The colour the box shows: a standard entry's own, or the custom one.
     s.out.append("lc10 " + std::to_string(colourItemValue(s.settings.fillColorIndex, s.settings.fillColor)));
 
-    switch (s.frameType()) {
-    case 3: case 8:
+    switch (s.family()) {
+    case FrameFamily::longRound:
         fillLongRound(s, gap);
         return;
-    case 10: {
+    case FrameFamily::balloon: {
         const BalloonOutline box = balloonOutline(s);
         fillBox(s, box.anchor, box.farCorner, gap);
         fillTail(s, box, gap);
         return;
     }
-    case 11: case 12: {
+    case FrameFamily::cloud: {
         const BalloonOutline box = cloudOutline(s);
         fillBox(s, box.anchor, box.farCorner, gap);
         fillScallops(s, box, gap);
         fillTail(s, box, gap);
         return;
     }
-    default:
+    case FrameFamily::none:
+    case FrameFamily::underline:
+    case FrameFamily::box:
+    case FrameFamily::bracket:
+    case FrameFamily::curvedLeader:
         // Frames without an outline of their own (枠無 and the curved leaders) fill their text box too.
-        fillBox(s, s.p2, s.farCorner, gap);
+        fillBox(s, s.box.anchor(), s.box.farCorner(), gap);
         return;
     }
 }

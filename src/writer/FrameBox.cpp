@@ -6,33 +6,42 @@
 
 namespace tagler {
 
-bool computeSidePlacement(const WriterState& s)
+void FrameBox::translate(double dx, double dy)
 {
-    if (s.mode == SessionMode::textMode)
-        return false;
-    const int f = s.frameType();
-    if (f >= 10 && f <= 12)
-        return true;
-    const bool boxLike = f == 0 || f == 2 || f == 4 || f == 13 || f == 14;
-    if (!boxLike || s.tilted())
-        return false;
-    if (!s.rotated())
-        return s.leaderRunsLeft == s.extendsRight;
-    return s.leaderRunsDown == s.extendsUp;
+    anchor_ = makePoint(anchor_.x + dx, anchor_.y + dy);
+    farCorner_ = makePoint(farCorner_.x + dx, farCorner_.y + dy);
+}
+
+void FrameBox::translateX(double dx)
+{
+    anchor_.x = finite(anchor_.x + dx);
+    farCorner_.x = finite(farCorner_.x + dx);
+}
+
+void FrameBox::translateY(double dy)
+{
+    anchor_.y = finite(anchor_.y + dy);
+    farCorner_.y = finite(farCorner_.y + dy);
+}
+
+void FrameBox::translateFarCorner(double dx, double dy)
+{
+    farCorner_ = makePoint(farCorner_.x + dx, farCorner_.y + dy);
 }
 
 Point computeFarCorner(const WriterState& s)
 {
-    const Point a = s.p2;
+    const LeaderLayout& l = s.layout;
+    const Point a = l.p2;
     const double w = s.m.frameWidth;
     const double h = s.m.frameHeight;
-    if (!s.rotated()) {
-        double x = s.extendsRight ? a.x + w : a.x - w;
-        double y = s.sidePlacement && s.leaderRunsDown ? a.y - h : a.y + h;
+    if (!l.rotated()) {
+        double x = l.extendsRight ? a.x + w : a.x - w;
+        double y = l.sidePlacement && l.leaderRunsDown ? a.y - h : a.y + h;
         return makePoint(x, y);
     }
-    double x = s.sidePlacement && !s.leaderRunsLeft ? a.x + h : a.x - h;
-    double y = s.extendsUp ? a.y + w : a.y - w;
+    double x = l.sidePlacement && !l.leaderRunsLeft ? a.x + h : a.x - h;
+    double y = l.extendsUp ? a.y + w : a.y - w;
     return makePoint(x, y);
 }
 
@@ -55,12 +64,9 @@ bool takesAttachShift(const WriterState& s)
 {
     if (s.mode == SessionMode::textMode)
         return true;
-    if (s.sidePlacement)
+    if (s.layout.sidePlacement)
         return false;
-    switch (s.frameType()) {
-    case 1: case 3: case 6: case 8: case 10: case 11: case 12: return false;
-    default: return true;
-    }
+    return s.frameTraits().takesAttachShift;
 }
 
 void applyAttachShift(WriterState& s)
@@ -68,31 +74,30 @@ void applyAttachShift(WriterState& s)
     if (!takesAttachShift(s))
         return;
     const double d = attachOffset(s);
-    if (!s.rotated()) {
-        s.p2.y = finite(s.p2.y - d);
-        s.farCorner.y = finite(s.farCorner.y - d);
-    } else {
-        s.p2.x = finite(s.p2.x + d);
-        s.farCorner.x = finite(s.farCorner.x + d);
-    }
+    if (!s.rotated())
+        s.box.translateY(-d);
+    else
+        s.box.translateX(d);
 }
 
 void writeExtensionLine(WriterState& s)
 {
+    const LeaderLayout& l = s.layout;
+    const Point a = s.box.anchor();
     appendColour(s, s.settings.extensionColor);
     if (s.tilted())
-        s.out.append(lineRecord(s.p2, s.p3));
+        s.out.append(lineRecord(a, l.p3));
     else if (!s.rotated())
-        s.out.append(lineRecord(s.p2, Point{s.p3.x, s.p2.y}));
+        s.out.append(lineRecord(a, Point{l.p3.x, a.y}));
     else
-        s.out.append(lineRecord(s.p2, Point{s.p2.x, s.p3.y}));
+        s.out.append(lineRecord(a, Point{a.x, l.p3.y}));
 
     if (!s.rotated()) {
-        s.p2.x = finite(double(s.p2.x) + s.extensionVector.x);
-        s.farCorner.x = finite(double(s.farCorner.x) + s.extensionVector.x);
+        s.box.translateX(l.extensionVector.x);
     } else {
-        s.p2.y = s.p3.y;
-        s.farCorner.y = finite(double(s.farCorner.y) + s.extensionVector.y);
+        const Point b = s.box.farCorner();
+        s.box.setAnchor(Point{a.x, l.p3.y});
+        s.box.setFarCorner(Point{b.x, finite(double(b.y) + l.extensionVector.y)});
     }
 }
 

@@ -12,40 +12,54 @@
 
 namespace tagler {
 
+namespace {
+
+// Box, bracket and the frames without an outline: the extension, then the attach shift.
+FrameResults writeStraightFrame(WriterState& s, FrameResults r)
+{
+    if (s.frameTraits().extended)
+        writeExtensionLine(s);
+    const Point a = s.box.anchor();
+    r.armEnd = !s.rotated() ? (s.layout.extendsRight ? a.x + s.scale : a.x - s.scale)
+                            : (s.layout.extendsUp ? a.y + s.scale : a.y - s.scale);
+    applyAttachShift(s);
+    if (s.family() == FrameFamily::box)
+        writeBoxFrame(s);
+    else if (s.family() == FrameFamily::bracket)
+        writeBracketFrame(s, r.armEnd);
+    return r;
+}
+
+} // namespace
+
 void runFrameStage(WriterState& s)
 {
-    s.sidePlacement = computeSidePlacement(s);
-    s.farCorner = computeFarCorner(s);
+    s.box = FrameBox(s.layout.p2, computeFarCorner(s));
+    FrameResults r = s.frame;
     if (s.mode == SessionMode::textMode)
-        placeTextModeBox(s);
+        r.textOrigin = placeTextModeBox(s);
 
-    const int f = s.frameType();
-    switch (f) {
-    case 1: case 6:
-        writeUnderlineFrame(s);
+    switch (s.family()) {
+    case FrameFamily::underline:
+        s.frame = writeUnderlineFrame(s, r);
         return;
-    case 3: case 8:
-        writeLongRoundFrame(s);
+    case FrameFamily::longRound:
+        s.frame = writeLongRoundFrame(s, r);
         return;
-    case 10:
+    case FrameFamily::balloon:
         writeBalloonFrame(s);
-        return;
-    case 11: case 12:
+        break;
+    case FrameFamily::cloud:
         writeCloudFrame(s);
-        return;
-    default:
+        break;
+    case FrameFamily::none:
+    case FrameFamily::box:
+    case FrameFamily::bracket:
+    case FrameFamily::curvedLeader:
+        r = writeStraightFrame(s, r);
         break;
     }
-
-    if (f >= 5 && f <= 9)
-        writeExtensionLine(s);
-    s.armEnd = !s.rotated() ? (s.extendsRight ? s.p2.x + s.scale : s.p2.x - s.scale)
-                            : (s.extendsUp ? s.p2.y + s.scale : s.p2.y - s.scale);
-    applyAttachShift(s);
-    if (f == 2 || f == 7)
-        writeBoxFrame(s);
-    else if (f == 4 || f == 9)
-        writeBracketFrame(s);
+    s.frame = r;
 }
 
 } // namespace tagler

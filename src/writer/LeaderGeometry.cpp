@@ -2,7 +2,6 @@
 
 #include "base/Number.h"
 #include "writer/TiltRotation.h"
-#include "writer/WriterState.h"
 
 #include <cmath>
 
@@ -14,112 +13,150 @@ bool drawsLeader(SessionMode mode) { return mode == SessionMode::normal || mode 
 
 double roundTo10Decimals(double v) { return std::round(v * 1e10) / 1e10; }
 
-void applyFixedLength(WriterState& s)
+void applyFixedLength(const WriterInput& in, LeaderLayout& l)
 {
-    const bool four = s.mode == SessionMode::fourPoint;
-    Point end = four ? s.p4 : s.p2;
-    double vx = double(end.x) - s.p1.x;
-    double vy = double(end.y) - s.p1.y;
+    const bool four = in.mode == SessionMode::fourPoint;
+    Point end = four ? l.p4 : l.p2;
+    double vx = double(end.x) - l.p1.x;
+    double vy = double(end.y) - l.p1.y;
     double n = roundTo10Decimals(std::sqrt(vx * vx + vy * vy));
-    double k = divide(parseDecimal(s.settings.rememberedLeaderLength) * s.scale, n);
+    double k = divide(parseDecimal(in.settings.rememberedLeaderLength) * in.scale, n);
     double sx = vx - vx * k;
     double sy = vy - vy * k;
     if (four) {
-        s.p4 = makePoint(s.p4.x - sx, s.p4.y - sy);
+        l.p4 = makePoint(l.p4.x - sx, l.p4.y - sy);
     } else {
-        s.p2 = makePoint(s.p2.x - sx, s.p2.y - sy);
-        s.p3 = makePoint(s.p3.x - sx, s.p3.y - sy);
+        l.p2 = makePoint(l.p2.x - sx, l.p2.y - sy);
+        l.p3 = makePoint(l.p3.x - sx, l.p3.y - sy);
     }
 }
 
-// Text mode has no extension or curved-leader forms of its frames.
-int textModeFrame(int f)
+void normalisePoint3(const WriterInput& in, LeaderLayout& l)
 {
-    switch (f) {
-    case 5: case 13: case 14: return 0;
-    case 6: return 1;
-    case 7: case 10: return 2;
-    case 8: return 3;
-    case 9: return 4;
-    default: return f;
-    }
-}
-
-void normalisePoint3(WriterState& s)
-{
-    double e = s.settings.extensionLengthMode == 1
-                   ? double(s.settings.extensionLength) * s.scale
-                   : std::hypot(double(s.p3.x) - s.p2.x, double(s.p3.y) - s.p2.y);
-    if (s.tilted()) {
-        double a = tiltAngles(s, s.p2, s.p3).writingAngle;
-        if (double(s.p2.x) - s.p3.x > 0)
+    double e = in.settings.extensionLengthMode == 1 ? double(in.settings.extensionLength) * in.scale
+                                                     : std::hypot(double(l.p3.x) - l.p2.x, double(l.p3.y) - l.p2.y);
+    if (l.tilted) {
+        double a = tiltAngles(l, l.p2, l.p3).writingAngle;
+        if (double(l.p2.x) - l.p3.x > 0)
             a += 180;
         double r = a / kDegreesPerRadian;
-        s.p3 = makePoint(s.p2.x + e * std::cos(r), s.p2.y + e * std::sin(r));
-    } else if (!s.rotated()) {
-        s.p3.x = finite(s.extendsRight ? s.p2.x + e : s.p2.x - e);
+        l.p3 = makePoint(l.p2.x + e * std::cos(r), l.p2.y + e * std::sin(r));
+    } else if (!l.rotated()) {
+        l.p3.x = finite(l.extendsRight ? l.p2.x + e : l.p2.x - e);
     } else {
-        s.p3.y = finite(s.extendsUp ? s.p2.y + e : s.p2.y - e);
+        l.p3.y = finite(l.extendsUp ? l.p2.y + e : l.p2.y - e);
     }
-    if (!s.rotated())
-        s.extensionVector = makePoint(s.extendsRight ? e : -e, 0);
+    if (!l.rotated())
+        l.extensionVector = makePoint(l.extendsRight ? e : -e, 0);
     else
-        s.extensionVector = makePoint(0, s.extendsUp ? e : -e);
+        l.extensionVector = makePoint(0, l.extendsUp ? e : -e);
 }
 
-void decideLeaderOverText(WriterState& s)
+void decideLeaderOverText(LeaderLayout& l)
 {
-    s.leaderOverText = s.leaderUnderText = false;
-    if (!s.leaderVisible)
+    l.leaderOverText = l.leaderUnderText = false;
+    if (!l.leaderVisible)
         return;
-    if (!s.rotated()) {
-        if (!s.tilted() && s.leaderRunsLeft == s.extendsRight) {
-            s.leaderOverText = s.leaderRunsDown;
-            s.leaderUnderText = !s.leaderRunsDown;
+    if (!l.rotated()) {
+        if (!l.tilted && l.leaderRunsLeft == l.extendsRight) {
+            l.leaderOverText = l.leaderRunsDown;
+            l.leaderUnderText = !l.leaderRunsDown;
         }
-    } else if (s.leaderRunsDown == s.extendsUp) {
-        s.leaderOverText = !s.leaderRunsLeft;
-        s.leaderUnderText = s.leaderRunsLeft;
+    } else if (l.leaderRunsDown == l.extendsUp) {
+        l.leaderOverText = !l.leaderRunsLeft;
+        l.leaderUnderText = l.leaderRunsLeft;
     }
+}
+
+// Whether the box hangs beside the leader end instead of along the extension.
+bool hangsBesideLeader(SessionMode mode, const LeaderLayout& l)
+{
+    if (mode == SessionMode::textMode)
+        return false;
+    const FrameTraits& t = l.frameTraits();
+    switch (t.sidePlacement) {
+    case SidePlacement::never:
+        return false;
+    case SidePlacement::always:
+        return true;
+    case SidePlacement::whenLeaderRunsBack:
+        break;
+    }
+    if (l.tilted)
+        return false;
+    if (!l.rotated())
+        return l.leaderRunsLeft == l.extendsRight;
+    return l.leaderRunsDown == l.extendsUp;
+}
+
+// Text mode has no leader: the box extends towards point 3, and some frames keep one side.
+void orientTextModeBox(LeaderLayout& l)
+{
+    l.extendsRight = l.p3.x > l.p2.x;
+    l.extendsUp = l.p3.y > l.p2.y;
+    if (!l.rotated())
+        return;
+    const FrameFamily family = l.frameTraits().family;
+    if (family == FrameFamily::longRound) {
+        l.leaderRunsLeft = true;
+        l.leaderRunsDown = false;
+    }
+    if (family == FrameFamily::cloud)
+        l.leaderRunsLeft = true;
 }
 
 } // namespace
 
-void runLeaderGeometry(WriterState& s)
+LeaderLayout initialLayout(const WriterInput& in)
 {
-    s.steepExtension = std::fabs(double(s.p3.x) - s.p2.x) < std::fabs(double(s.p3.y) - s.p2.y) ? 1 : 0;
+    LeaderLayout l;
+    l.frame = frameTypeAt(in.settings.frameType);
+    l.tilted = in.settings.tiltFrame;
+    l.p1 = in.point1;
+    l.p2 = in.point2;
+    l.p3 = in.point3;
+    l.p4 = in.point4;
+    l.leaderEnd = in.point2;
+    l.leaderVisible = in.leaderVisible;
+    const std::string& font = in.settings.chosenFontName;
+    l.verticalFont = in.settings.fontSwitch != 0 && !font.empty() && font[0] == '@';
+    return l;
+}
 
-    if (s.settings.fixedLeaderLength && drawsLeader(s.mode))
-        applyFixedLength(s);
+void computeLeaderLayout(const WriterInput& in, LeaderLayout& l)
+{
+    l = initialLayout(in);
+    const SessionMode mode = in.mode;
+    l.steepExtension = std::fabs(double(l.p3.x) - l.p2.x) < std::fabs(double(l.p3.y) - l.p2.y) ? 1 : 0;
 
-    s.leaderEnd = s.p2;
-    const bool fourPointLeader =
-        s.mode == SessionMode::fourPoint && (s.settings.frameType < 11 || s.settings.fixedLeaderLength);
-    Point far = fourPointLeader ? s.p4 : s.p2;
-    s.leaderDx = double(far.x) - s.p1.x;
-    s.leaderDy = double(far.y) - s.p1.y;
+    if (in.settings.fixedLeaderLength && drawsLeader(mode))
+        applyFixedLength(in, l);
+    l.leaderEnd = l.p2;
 
-    if ((drawsLeader(s.mode) || s.mode == SessionMode::textMode) && s.p3.x == s.p2.x && s.settings.tiltFrame) {
-        s.settings.tiltFrame = false;
-        s.tiltReleased = true;
+    if ((drawsLeader(mode) || mode == SessionMode::textMode) && l.p3.x == l.p2.x && l.tilted) {
+        l.tilted = false;
+        l.tiltReleased = true;
     }
 
-    s.extendsUp = s.p2.y < s.p3.y;
-    s.extendsRight = s.p2.x < s.p3.x;
-    s.leaderRunsLeft = s.p2.x < s.p1.x;
-    s.leaderRunsDown = s.p2.y < s.p1.y;
+    l.extendsUp = l.p2.y < l.p3.y;
+    l.extendsRight = l.p2.x < l.p3.x;
+    l.leaderRunsLeft = l.p2.x < l.p1.x;
+    l.leaderRunsDown = l.p2.y < l.p1.y;
 
-    if (s.mode == SessionMode::textMode)
-        s.settings.frameType = textModeFrame(s.settings.frameType);
+    if (mode == SessionMode::textMode)
+        l.frame = l.frameTraits().inTextMode;
 
-    const int f = s.settings.frameType;
-    if (s.tilted() && f < 10 && f != 3 && !s.verticalFont)
-        s.steepExtension = 0;
-    if (s.mode == SessionMode::textMode && s.tilted() && (f == 3 || f == 11 || f == 12))
-        s.steepExtension = 0;
+    const FrameTraits& t = l.frameTraits();
+    if (l.tilted && t.tiltKeepsHorizontal && !l.verticalFont)
+        l.steepExtension = 0;
+    if (mode == SessionMode::textMode && l.tilted && t.tiltKeepsHorizontalInTextMode)
+        l.steepExtension = 0;
 
-    normalisePoint3(s);
-    decideLeaderOverText(s);
+    normalisePoint3(in, l);
+    decideLeaderOverText(l);
+    l.sidePlacement = hangsBesideLeader(mode, l);
+    if (mode == SessionMode::textMode)
+        orientTextModeBox(l);
 }
 
 } // namespace tagler

@@ -1,11 +1,15 @@
 #pragma once
+#include "writer/LeaderLayout.h"
+#include "writer/WriterInput.h"
 
 namespace tagler {
 
-struct WriterState;
+// First step of every run: fixed leader length, direction flags, extension
+// normalisation, whether the leader runs back over the text, and the frame
+// and tilt that apply.
+void computeLeaderLayout(const WriterInput& in, LeaderLayout& layout);
 
-// First stage of every run: fixed leader length, direction flags, extension
-// normalisation, and whether the leader runs back over the text.
-void runLeaderGeometry(WriterState& s);
+// The layout of a run that draws no leader of its own (framing existing text).
+LeaderLayout initialLayout(const WriterInput& in);
 
 } // namespace tagler

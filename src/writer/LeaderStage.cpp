@@ -9,30 +9,30 @@ namespace tagler {
 
 void runLeaderStage(WriterState& s)
 {
-    const int f = s.frameType();
+    const FrameTraits& frame = s.frameTraits();
     // Text mode has no leader at all; balloons and clouds draw theirs as a tail.
-    if (!s.leaderVisible || s.settings.tipSymbol == 0 || s.framingExistingText() ||
-        s.mode == SessionMode::textMode || (f >= 10 && f <= 12))
+    if (!s.frame.leaderVisible || s.settings.tipSymbol == 0 || s.framingExistingText() ||
+        s.mode == SessionMode::textMode || frame.drawsOwnLeader)
         return;
     appendLeaderColour(s);
-    if (f == 13 || f == 14) {
+    if (frame.curve != 0) {
         writeCurvedLeader(s);
         return;
     }
     Point start = s.leaderStart;
     if (s.mode == SessionMode::fourPoint) {
-        s.out.append(lineRecord(start, s.p4));
-        start = s.p4;
+        s.out.append(lineRecord(start, s.layout.p4));
+        start = s.layout.p4;
     }
-    if ((f == 1 || f == 6) && s.leaderOverText) {
+    if (frame.family == FrameFamily::underline && s.frame.leaderOverText) {
         if (!s.rotated())
-            s.out.append(lineRecord(Point{s.leaderEnd.x, s.p2.y}, s.connector));
+            s.out.append(lineRecord(Point{s.layout.leaderEnd.x, s.box.anchor().y}, s.frame.connector));
         else
-            s.out.append(lineRecord(Point{s.p2.x, s.leaderEnd.y}, s.connector));
-        s.out.append(lineRecord(start, s.connector));
+            s.out.append(lineRecord(Point{s.box.anchor().x, s.layout.leaderEnd.y}, s.frame.connector));
+        s.out.append(lineRecord(start, s.frame.connector));
         return;
     }
-    s.out.append(lineRecord(start, s.leaderEnd));
+    s.out.append(lineRecord(start, s.layout.leaderEnd));
 }
 
 } // namespace tagler

@@ -2,9 +2,10 @@
 
 namespace tagler {
 
+struct FrameResults;
 struct WriterState;
 
 // 長丸 and 長丸延長: two straight edges and two half circles; runs its own extension and placement.
-void writeLongRoundFrame(WriterState& s);
+FrameResults writeLongRoundFrame(WriterState& s, FrameResults r);
 
 } // namespace tagler

@@ -8,18 +8,8 @@
 
 namespace tagler {
 
-void placeTextModeBox(WriterState& s)
+Point placeTextModeBox(WriterState& s)
 {
-    const int f = s.frameType();
-    s.extendsRight = s.p3.x > s.p2.x;
-    s.extendsUp = s.p3.y > s.p2.y;
-    if (s.rotated() && f == 3) {
-        s.leaderRunsLeft = true;
-        s.leaderRunsDown = false;
-    }
-    if (s.rotated() && (f == 11 || f == 12))
-        s.leaderRunsLeft = true;
-    s.farCorner = computeFarCorner(s);
 
     Point o = computeTextOrigin(s);
     const double w = double(s.m.textWidth) * s.scale;
@@ -28,15 +18,15 @@ void placeTextModeBox(WriterState& s)
     double u = 0, v = 0;
     double mx = 0, my = 0; // how the box moves
     if (!s.rotated()) {
-        if (s.extendsRight) {
-            u = double(o.x) - s.p2.x + (centred ? w / 2 : 0);
-            v = double(o.y) - s.p2.y;
-            o = makePoint(s.p2.x, s.p2.y - d);
+        if (s.layout.extendsRight) {
+            u = double(o.x) - s.box.anchor().x + (centred ? w / 2 : 0);
+            v = double(o.y) - s.box.anchor().y;
+            o = makePoint(s.box.anchor().x, s.box.anchor().y - d);
             mx = -u;
             my = -v;
         } else {
-            u = std::fabs(double(s.p2.x) - (w + o.x));
-            v = std::fabs(double(o.y) - s.p2.y);
+            u = std::fabs(double(s.box.anchor().x) - (w + o.x));
+            v = std::fabs(double(o.y) - s.box.anchor().y);
             double x = o.x;
             if (centred) {
                 u += w / 2;
@@ -44,18 +34,18 @@ void placeTextModeBox(WriterState& s)
             } else {
                 x += u;
             }
-            o = makePoint(x, s.p2.y - d);
+            o = makePoint(x, s.box.anchor().y - d);
             mx = u;
             my = -v;
         }
-    } else if (s.extendsUp) {
-        u = double(o.x) - s.p2.x;
-        v = double(o.y) - s.p2.y + (centred ? w / 2 : 0);
-        o = makePoint(s.p2.x + d, s.p2.y);
+    } else if (s.layout.extendsUp) {
+        u = double(o.x) - s.box.anchor().x;
+        v = double(o.y) - s.box.anchor().y + (centred ? w / 2 : 0);
+        o = makePoint(s.box.anchor().x + d, s.box.anchor().y);
         mx = -u;
         my = -v;
     } else {
-        u = double(o.x) - s.p2.x;
+        u = double(o.x) - s.box.anchor().x;
         v = (double(s.m.frameWidth) - w) / 2;
         double y = o.y;
         if (centred) {
@@ -64,21 +54,19 @@ void placeTextModeBox(WriterState& s)
         } else {
             y += v;
         }
-        o = makePoint(s.p2.x + d, y);
+        o = makePoint(s.box.anchor().x + d, y);
         mx = -u;
         my = v;
     }
-    if (f == 3) {
+    if (s.family() == FrameFamily::longRound) {
         const double h = s.m.halfCharWidth * s.scale;
         if (!s.rotated())
-            mx += s.extendsRight ? h : -h;
+            mx += s.layout.extendsRight ? h : -h;
         else
-            my += s.extendsUp ? h : -h;
+            my += s.layout.extendsUp ? h : -h;
     }
-    s.p2 = makePoint(s.p2.x + mx, s.p2.y + my);
-    s.farCorner = makePoint(s.farCorner.x + mx, s.farCorner.y + my);
-    s.textOrigin = o;
-    s.textOriginPlaced = true;
+    s.box.translate(mx, my);
+    return o;
 }
 
 } // namespace tagler

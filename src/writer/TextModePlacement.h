@@ -1,4 +1,5 @@
 #pragma once
+#include "writer/Geometry.h"
 
 namespace tagler {
 
@@ -6,6 +7,7 @@ struct WriterState;
 
 // Text mode: point 2 is the text point. The text origin is taken from the box
 // first, then the box is moved so that the text sits on the point.
-void placeTextModeBox(WriterState& s);
+// Returns the text origin.
+Point placeTextModeBox(WriterState& s);
 
 } // namespace tagler

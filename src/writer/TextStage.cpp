@@ -29,16 +29,16 @@ struct TextWriter {
         directionLength = double(s.m.frameWidth) - s.m.charSpacing;
         const bool rotated = s.rotated();
         if (s.tilted()) {
-            double dx = double(s.p3.x) - s.leaderEnd.x;
-            double dy = double(s.p3.y) - s.leaderEnd.y;
+            double dx = double(s.layout.p3.x) - s.layout.leaderEnd.x;
+            double dy = double(s.layout.p3.y) - s.layout.leaderEnd.y;
             tiltTheta = std::atan(dy / (dx == 0 ? 1e-7 : dx)) * kDegreesPerRadian;
-            if (s.p3.x > s.leaderEnd.x && s.p3.y < s.leaderEnd.y)
+            if (s.layout.p3.x > s.layout.leaderEnd.x && s.layout.p3.y < s.layout.leaderEnd.y)
                 tiltTheta += 360;
-            tiltPhi = !rotated ? tiltTheta : (s.extendsUp ? tiltTheta - 90 : tiltTheta - 270);
+            tiltPhi = !rotated ? tiltTheta : (s.layout.extendsUp ? tiltTheta - 90 : tiltTheta - 270);
             negativeDirection =
-                s.verticalFont && ((!rotated && !s.extendsRight) || (rotated && s.extendsUp == s.extendsRight));
+                s.layout.verticalFont && ((!rotated && !s.layout.extendsRight) || (rotated && s.layout.extendsUp == s.layout.extendsRight));
         } else {
-            negativeDirection = s.verticalFont && (rotated || !s.extendsRight);
+            negativeDirection = s.layout.verticalFont && (rotated || !s.layout.extendsRight);
         }
     }
 
@@ -46,14 +46,14 @@ struct TextWriter {
     {
         if (!s.tilted())
             return origin;
-        double dx = double(origin.x) - s.leaderEnd.x;
-        double dy = double(origin.y) - s.leaderEnd.y;
+        double dx = double(origin.x) - s.layout.leaderEnd.x;
+        double dy = double(origin.y) - s.layout.leaderEnd.y;
         double r = std::sqrt(dx * dx + dy * dy);
         double alpha = directionDegrees(dx, dy);
-        if (s.rotated() && !s.extendsRight)
+        if (s.rotated() && !s.layout.extendsRight)
             alpha -= 180;
         double a = (tiltPhi + alpha) / kDegreesPerRadian;
-        return makePoint(s.leaderEnd.x + r * std::cos(a), s.leaderEnd.y + r * std::sin(a));
+        return makePoint(s.layout.leaderEnd.x + r * std::cos(a), s.layout.leaderEnd.y + r * std::sin(a));
     }
 
     void record(Point origin, const std::string& text) const
@@ -82,17 +82,10 @@ struct TextWriter {
     {
         if (!s.rotated())
             return makePoint(origin.x + (negativeDirection ? -distance : distance), origin.y);
-        const bool backwards = s.verticalFont || (s.tilted() && (s.extendsUp != s.extendsRight));
+        const bool backwards = s.layout.verticalFont || (s.tilted() && (s.layout.extendsUp != s.layout.extendsRight));
         return makePoint(origin.x, origin.y + (backwards ? -distance : distance));
     }
 };
-
-LocalDateTime currentTime(const WriterState& s)
-{
-    if (s.in.clock)
-        return s.in.clock->now();
-    return SystemClock().now();
-}
 
 } // namespace
 
@@ -105,11 +98,11 @@ void runTextStage(WriterState& s)
     s.out.append(set.textLayer != 0 ? layerRecord(set.textLayer) : s.in.host.layer);
 
     TextWriter w(s);
-    Point origin = s.textOriginPlaced ? s.textOrigin : computeTextOrigin(s);
+    Point origin = s.frame.textOrigin ? *s.frame.textOrigin : computeTextOrigin(s);
     const double pitch = linePitch(s);
     const double unit = (s.m.charSpacing / 2 + s.m.halfCharWidth) * s.scale;
     const bool centred = s.mode == SessionMode::textMode && set.textCenterBase;
-    const bool topDown = s.verticalFont && (s.rotated() || !s.extendsRight);
+    const bool topDown = s.layout.verticalFont && (s.rotated() || !s.layout.extendsRight);
     const LineMeasures measures = measureLines(s.in.lines, set.useEmbeddedText);
     const int count = static_cast<int>(s.in.lines.size());
     int written = 0;
@@ -130,7 +123,7 @@ void runTextStage(WriterState& s)
         ++written;
 
         if (set.useEmbeddedText && line.substr(0, 2) == "$2") {
-            w.record(origin, expandDateLine(std::string_view(line).substr(2), currentTime(s)));
+            w.record(origin, expandDateLine(std::string_view(line).substr(2), s.clock.now()));
         } else if (set.useEmbeddedText && line.substr(0, 2) == "$1") {
             Point piece = origin;
             if (centred) {
@@ -150,7 +143,7 @@ void runTextStage(WriterState& s)
 
         if (!s.rotated())
             origin.y = finite(origin.y + pitch);
-        else if (s.tilted() && !s.verticalFont && (s.extendsUp != s.extendsRight))
+        else if (s.tilted() && !s.layout.verticalFont && (s.layout.extendsUp != s.layout.extendsRight))
             origin.x = finite(origin.x + pitch);
         else
             origin.x = finite(origin.x - pitch);

@@ -1,5 +1,6 @@
 #include "writer/TiltRotation.h"
 
+#include "writer/LeaderLayout.h"
 #include "writer/WriterState.h"
 
 #include <cmath>
@@ -18,24 +19,24 @@ double directionDegrees(double dx, double dy)
     return a;
 }
 
-TiltAngles tiltAngles(const WriterState& s, Point c, Point p3)
+TiltAngles tiltAngles(const LeaderLayout& l, Point c, Point p3)
 {
     double dx = double(p3.x) - c.x;
     double dy = double(p3.y) - c.y;
     double theta = std::atan(dy / (dx == 0 ? 0.0000001 : dx)) * kDegreesPerRadian;
     TiltAngles t;
-    bool sameSide = s.leaderRunsLeft == s.extendsRight;
-    t.writingAngle = s.rotated() && sameSide ? theta + 180 : theta;
+    bool sameSide = l.leaderRunsLeft == l.extendsRight;
+    t.writingAngle = l.rotated() && sameSide ? theta + 180 : theta;
 
     double phi = theta;
     if (dx <= 0)
         phi = theta + 180;
     else if (dy < 0)
         phi = theta + 360;
-    if (!s.rotated()) {
-        if (!s.extendsRight)
+    if (!l.rotated()) {
+        if (!l.extendsRight)
             phi -= 180;
-    } else if (s.extendsUp) {
+    } else if (l.extendsUp) {
         phi += sameSide ? 90 : -90;
     } else {
         phi += sameSide ? -90 : 90;
@@ -44,7 +45,7 @@ TiltAngles tiltAngles(const WriterState& s, Point c, Point p3)
     return t;
 }
 
-TiltAngles tiltAngles(const WriterState& s) { return tiltAngles(s, s.leaderEnd, s.p3); }
+TiltAngles tiltAngles(const WriterState& s) { return tiltAngles(s.layout, s.layout.leaderEnd, s.layout.p3); }
 
 Point rotateAbout(Point p, Point c, double angle)
 {
@@ -55,6 +56,6 @@ Point rotateAbout(Point p, Point c, double angle)
     return makePoint(c.x + r * std::cos(a), c.y + r * std::sin(a));
 }
 
-Point tiltPoint(const WriterState& s, Point p) { return rotateAbout(p, s.leaderEnd, tiltAngles(s).rotationAngle); }
+Point tiltPoint(const WriterState& s, Point p) { return rotateAbout(p, s.layout.leaderEnd, tiltAngles(s).rotationAngle); }
 
 } // namespace tagler

@@ -3,6 +3,7 @@
 
 namespace tagler {
 
+struct LeaderLayout;
 struct WriterState;
 
 // Frames are laid out untilted around the leader end and then turned as a whole.
@@ -12,7 +13,7 @@ struct TiltAngles {
 };
 
 // Angles of the line from centre to point3 under the current layout flags.
-TiltAngles tiltAngles(const WriterState& s, Point centre, Point point3);
+TiltAngles tiltAngles(const LeaderLayout& l, Point centre, Point point3);
 TiltAngles tiltAngles(const WriterState& s); // about leaderEnd, through point3
 
 Point rotateAbout(Point p, Point centre, double angleDegrees);

@@ -2,6 +2,7 @@
 
 #include "settings/AnnotationSettings.h"
 #include "writer/ColourSelection.h"
+#include "writer/CurvedLeader.h"
 #include "writer/Records.h"
 #include "writer/WriterState.h"
 
@@ -13,8 +14,8 @@ namespace {
 
 double directionFromTip(const WriterState& s, Point target)
 {
-    double dx = double(target.x) - s.p1.x;
-    double dy = double(target.y) - s.p1.y;
+    double dx = double(target.x) - s.layout.p1.x;
+    double dy = double(target.y) - s.layout.p1.y;
     if (dx == 0)
         dx = 1e-11;
     double theta = std::atan(dy / dx) * 57.29578;
@@ -29,23 +30,16 @@ double directionFromTip(const WriterState& s, Point target)
 Point firstLeaderTarget(const WriterState& s)
 {
     if (s.mode == SessionMode::fourPoint)
-        return s.p4;
-    if ((s.frameType() == 1 || s.frameType() == 6) && s.leaderOverText)
-        return s.connector;
-    return s.leaderEnd;
+        return s.layout.p4;
+    if (s.family() == FrameFamily::underline && s.frame.leaderOverText)
+        return s.frame.connector;
+    return s.layout.leaderEnd;
 }
 
 } // namespace
 
 // Towards the leader end: the frame stage may already have moved point 2 by the attach offset.
-double leaderDirection(const WriterState& s) { return directionFromTip(s, s.leaderEnd); }
-
-bool curveSide(const WriterState& s)
-{
-    if (!s.rotated())
-        return s.leaderRunsLeft == s.leaderRunsDown;
-    return s.leaderRunsLeft == s.extendsUp;
-}
+double leaderDirection(const WriterState& s) { return directionFromTip(s, s.layout.leaderEnd); }
 
 namespace {
 
@@ -59,18 +53,19 @@ Point polar(Point origin, double length, double degrees)
 
 void runTipStage(WriterState& s)
 {
-    s.leaderStart = s.p1;
+    s.leaderStart = s.layout.p1;
     const AnnotationSettings& set = s.settings;
-    const int f = s.frameType();
-    if (s.framingExistingText() || s.mode == SessionMode::textMode || !s.leaderVisible || set.tipSymbol == 0 ||
-        (f >= 10 && f <= 12))
+    const FrameTraits& frame = s.frameTraits();
+    if (s.framingExistingText() || s.mode == SessionMode::textMode || !s.frame.leaderVisible || set.tipSymbol == 0 ||
+        frame.drawsOwnLeader)
         return;
 
-    const double theta = f == 13 || f == 14 ? leaderDirection(s) : directionFromTip(s, firstLeaderTarget(s));
+    const bool curved = frame.curve != 0;
+    const double theta = curved ? leaderDirection(s) : directionFromTip(s, firstLeaderTarget(s));
     const bool dot = set.tipSymbol == 2 || set.tipSymbol == 3;
     appendColour(s, dot ? set.dotColor : set.arrowColor);
 
-    const Point p1 = s.p1;
+    const Point p1 = s.layout.p1;
     const double radius = set.dotRadius / 10.0 * s.scale;
     if (dot) {
         const float r = finite(radius);
@@ -78,11 +73,10 @@ void runTipStage(WriterState& s)
         s.leaderStart = polar(p1, radius, theta);
     } else if (set.tipSymbol >= 4) {
         double bent = theta;
-        if (f == 13 || f == 14) {
-            const double d = std::hypot(double(s.leaderEnd.x) - p1.x, double(s.leaderEnd.y) - p1.y);
+        if (curved) {
+            const double d = std::hypot(double(s.layout.leaderEnd.x) - p1.x, double(s.layout.leaderEnd.y) - p1.y);
             const double k = 1.7 * std::sqrt(divide(d, s.scale)) + 7.3;
-            const bool first = curveSide(s);
-            bent += (f == 13) == first ? k : -k;
+            bent += (frame.curve == 1) == curveSide(s) ? k : -k;
         }
         const double a = arrowHalfAngleDegrees(set.arrowAngle);
         const double length = set.arrowLength * double(s.scale) / 10;
@@ -90,7 +84,7 @@ void runTipStage(WriterState& s)
         const Point w2 = polar(p1, length, bent - a);
         switch (set.tipSymbol) {
         case 4:
-            s.out.append(lineRecord(p1, s.leaderRunsLeft ? w2 : w1));
+            s.out.append(lineRecord(p1, s.layout.leaderRunsLeft ? w2 : w1));
             break;
         default:
             s.out.append(lineRecord(p1, w1));

@@ -8,7 +8,5 @@ struct WriterState;
 void runTipStage(WriterState& s);
 // Direction from point 1 towards point 2, degrees.
 double leaderDirection(const WriterState& s);
-// Whether the curved leaders bend to the first side.
-bool curveSide(const WriterState& s);
 
 } // namespace tagler

@@ -54,48 +54,49 @@ bool matches(const CrossingRow& row, double hA, double steep)
     return height && steep > row.steepAbove && steep <= row.steepAtMost;
 }
 
-void resolveCrossing(WriterState& s, double hA, double& steep)
+void resolveCrossing(FrameResults& r, double hA, double& steep)
 {
     for (const CrossingRow& row : kCrossingRows) {
         if (!matches(row, hA, steep))
             continue;
-        s.leaderOverText = false;
+        r.leaderOverText = false;
         if (row.eases)
             steep /= 1.7;
         if (row.movesText)
-            s.underlineShifted = true;
+            r.underlineShifted = true;
         return;
     }
 }
 
 void moveFarCornerAlong(WriterState& s, double t)
 {
+    const Point b = s.box.farCorner();
     if (!s.rotated())
-        s.farCorner.x = finite(s.farCorner.x + t);
+        s.box.setFarCorner(Point{finite(b.x + t), b.y});
     else
-        s.farCorner.y = finite(s.farCorner.y + t);
+        s.box.setFarCorner(Point{b.x, finite(b.y + t)});
 }
 
 } // namespace
 
-void writeUnderlineFrame(WriterState& s)
+FrameResults writeUnderlineFrame(WriterState& s, FrameResults r)
 {
     if (s.mode == SessionMode::textMode)
         applyAttachShift(s);
 
-    const bool extended = s.frameType() == 6;
+    const bool extended = s.frameTraits().extended;
     const bool horizontal = !s.rotated();
     const TextBlockMetrics& m = s.m;
     const int lines = m.writtenLines();
     const int slide = m.effectiveSlide;
 
-    const double along = horizontal ? double(s.p1.x) - s.p2.x : double(s.p1.y) - s.p2.y;
-    const double across = horizontal ? double(s.p1.y) - s.p2.y : double(s.p1.x) - s.p2.x;
+    const double along = horizontal ? double(s.layout.p1.x) - s.box.anchor().x : double(s.layout.p1.y) - s.box.anchor().y;
+    const double across = horizontal ? double(s.layout.p1.y) - s.box.anchor().y : double(s.layout.p1.x) - s.box.anchor().x;
     double steep = std::fabs(across / (along == 0 ? 0.0000000001 : along)) * 10;
     steep += steep * s.settings.frameGapHorizontal / 100;
     double extensionMm = 0;
     if (extended) {
-        const double length = std::fabs(horizontal ? s.extensionVector.x : s.extensionVector.y);
+        const double length = std::fabs(horizontal ? s.layout.extensionVector.x : s.layout.extensionVector.y);
         extensionMm = divide(length, s.scale) / 1.4;
         steep += extensionMm;
     }
@@ -105,44 +106,44 @@ void writeUnderlineFrame(WriterState& s)
     const double hA = lines == 0 ? gap + pitchMm : gap + pitchMm * (lines - slide);
     const double hB = gap + pitchMm * slide;
 
-    if (s.leaderOverText)
-        resolveCrossing(s, hA, steep);
+    if (r.leaderOverText)
+        resolveCrossing(r, hA, steep);
     // A tip inside the text above the underline would have its leader drawn through the text.
-    if (s.leaderOverText && m.frameHeight - hB * s.scale > std::fabs(across))
-        s.leaderVisible = false;
+    if (r.leaderOverText && m.frameHeight - hB * s.scale > std::fabs(across))
+        r.leaderVisible = false;
 
     steep -= extensionMm;
     const double q = steep / 12;
-    const bool forward = horizontal ? s.extendsRight : s.extendsUp;
+    const bool forward = horizontal ? s.layout.extendsRight : s.layout.extendsUp;
     double t = 0;
-    if (s.leaderUnderText && slide >= 1) {
+    if (s.layout.leaderUnderText && slide >= 1) {
         t = (hB * 0.5 + 2 - q) * s.scale;
         if (!forward)
             t = -t;
         if (extended)
             t /= 2;
         moveFarCornerAlong(s, t);
-        s.underlineShifted = true;
-    } else if (s.underlineShifted) {
+        r.underlineShifted = true;
+    } else if (r.underlineShifted) {
         t = (hA * 0.5 + 3 - q) * s.scale;
         if (!forward)
             t = -t;
         if (extended)
             t /= 1.7;
         if (slide >= lines)
-            s.underlineShifted = false;
+            r.underlineShifted = false;
         else
             moveFarCornerAlong(s, t);
     }
-    s.underlineShift = finite(t);
+    r.underlineShift = finite(t);
 
     if (extended)
-        s.farCorner = makePoint(s.farCorner.x + double(s.extensionVector.x), s.farCorner.y + double(s.extensionVector.y));
+        s.box.translateFarCorner(s.layout.extensionVector.x, s.layout.extensionVector.y);
 
     // 下線延長 draws the extension as part of the underline, so it takes the extension's colour.
     appendColour(s, extended ? s.settings.extensionColor : s.settings.frameColor);
-    Point near = s.p2;
-    Point far = horizontal ? Point{s.farCorner.x, s.p2.y} : Point{s.p2.x, s.farCorner.y};
+    Point near = s.box.anchor();
+    Point far = horizontal ? Point{s.box.farCorner().x, s.box.anchor().y} : Point{s.box.anchor().x, s.box.farCorner().y};
     if (s.tilted()) {
         far = tiltPoint(s, far);
         if (s.mode == SessionMode::frameWrite2 || s.mode == SessionMode::textMode)
@@ -151,22 +152,24 @@ void writeUnderlineFrame(WriterState& s)
     s.out.append(lineRecord(near, far));
 
     if (extended) {
+        const Point a = s.box.anchor();
         if (horizontal)
-            s.p2.x = finite(s.p2.x + double(s.extensionVector.x));
+            s.box.setAnchor(Point{finite(a.x + double(s.layout.extensionVector.x)), a.y});
         else
-            s.p2.y = finite(s.p2.y + double(s.extensionVector.y));
+            s.box.setAnchor(Point{a.x, finite(a.y + double(s.layout.extensionVector.y))});
     }
 
     if (slide >= lines)
-        s.leaderOverText = false;
-    if (s.leaderOverText) {
+        r.leaderOverText = false;
+    if (r.leaderOverText) {
         // Lines slid below the underline are not part of the block the leader meets.
         const double above = slide * pitchMm * s.scale;
         if (horizontal)
-            s.connector = makePoint(s.leaderEnd.x, s.p2.y + double(m.frameHeight) - above);
+            r.connector = makePoint(s.layout.leaderEnd.x, s.box.anchor().y + double(m.frameHeight) - above);
         else
-            s.connector = makePoint(s.p2.x - double(m.frameHeight) + above, s.leaderEnd.y);
+            r.connector = makePoint(s.box.anchor().x - double(m.frameHeight) + above, s.layout.leaderEnd.y);
     }
+    return r;
 }
 
 } // namespace tagler

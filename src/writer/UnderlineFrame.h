@@ -2,9 +2,10 @@
 
 namespace tagler {
 
+struct FrameResults;
 struct WriterState;
 
 // 下線 and 下線延長: the underline, with the leader rerouted or the text moved where the leader would cross it.
-void writeUnderlineFrame(WriterState& s);
+FrameResults writeUnderlineFrame(WriterState& s, FrameResults r);
 
 } // namespace tagler

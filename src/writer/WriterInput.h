@@ -1,9 +1,6 @@
 #pragma once
-namespace tagler {
-class Clock;
-}
-
 #include "settings/AnnotationSettings.h"
+#include "settings/FrameType.h"
 #include "settings/SessionMode.h"
 #include "writer/Geometry.h"
 #include "writer/TextBlockMetrics.h"
@@ -34,13 +31,12 @@ struct WriterInput {
     bool leaderVisible = true;
     TextBlockMetrics metrics;
     std::vector<std::string> lines; // the input box, CP932, top line first
-    const Clock* clock = nullptr;   // for date lines; the system clock when null
 };
 
 // What a run changed in the settings, for the session to show.
 struct WriterResult {
     bool tiltReleased = false;
-    int frameType = 0;
+    FrameType frameType = FrameType::none; // text mode reduces it
 };
 
 } // namespace tagler

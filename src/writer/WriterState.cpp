@@ -2,12 +2,13 @@
 
 namespace tagler {
 
-WriterState::WriterState(const WriterInput& input, OutputList& output)
-    : in(input), out(output), m(input.metrics), settings(input.settings), mode(input.mode), scale(input.scale),
-      p1(input.point1), p2(input.point2), p3(input.point3), p4(input.point4), leaderDx(input.leaderDx),
-      leaderDy(input.leaderDy), leaderVisible(input.leaderVisible)
+WriterState::WriterState(const WriterInput& input, const LeaderLayout& leaderLayout, const Clock& clk,
+                         OutputList& output)
+    : in(input), clock(clk), out(output), m(input.metrics), settings(input.settings), layout(leaderLayout), mode(input.mode),
+      scale(input.scale), box(leaderLayout.p2, leaderLayout.p2), leaderStart(leaderLayout.p1)
 {
-    verticalFont = settings.fontSwitch != 0 && !settings.chosenFontName.empty() && settings.chosenFontName[0] == '@';
+    frame.leaderVisible = layout.leaderVisible;
+    frame.leaderOverText = layout.leaderOverText;
 }
 
 } // namespace tagler

@@ -1,41 +1,18 @@
 #pragma once
+#include "base/Clock.h"
+#include "writer/FrameBox.h"
+#include "writer/LeaderLayout.h"
 #include "writer/OutputList.h"
 #include "writer/WriterInput.h"
 
+#include <optional>
+
 namespace tagler {
 
-// The mutable geometry of one writer run; stages read and change it in order.
-struct WriterState {
-    WriterState(const WriterInput& input, OutputList& output);
-
-    const WriterInput& in;
-    OutputList& out;
-    const TextBlockMetrics& m;
-    AnnotationSettings settings; // working copy: the run may release tilt or reduce the frame type
-    SessionMode mode;
-    float scale;
-
-    Point p1, p2, p3, p4;
-    Point leaderEnd;
-    double leaderDx, leaderDy;
-    bool leaderVisible;
-
-    int steepExtension = 0; // 1 rotated layout; -1 only when framing existing text
-    bool extendsRight = false;
-    bool extendsUp = false;
-    bool leaderRunsLeft = false;
-    bool leaderRunsDown = false;
-    Point extensionVector;
-    bool leaderOverText = false;
-    bool leaderUnderText = false;
-    bool verticalFont = false;
-    bool sidePlacement = false;
-    bool tiltReleased = false;
-
-    Point farCorner; // the FrameBox's anchor is p2
-    Point leaderStart;
-
-    // Frame results the leader and the text read.
+// What the frame stage found that the leader and the text read.
+struct FrameResults {
+    bool leaderVisible = true;    // an underline may hide a leader that would cross its text
+    bool leaderOverText = false;  // or let it reach the text without crossing it
     float armEnd = 0;
     float straightEnd = 0;
     float roundRadius = 0;
@@ -43,14 +20,32 @@ struct WriterState {
     float underlineShift = 0;
     bool underlineShifted = false;
     Point connector;
+    std::optional<Point> textOrigin; // text mode places the origin while it moves the box
+};
 
-    // Text mode places the text origin while it moves the box.
-    bool textOriginPlaced = false;
-    Point textOrigin;
+// One writer run: the input, the fixed layout, the box the frame stage moves
+// and what each stage hands on to the next.
+struct WriterState {
+    WriterState(const WriterInput& input, const LeaderLayout& layout, const Clock& clock, OutputList& output);
 
-    bool rotated() const { return steepExtension == 1; }
-    bool tilted() const { return settings.tiltFrame; }
-    int frameType() const { return settings.frameType; }
+    const WriterInput& in;
+    const Clock& clock; // date lines
+    OutputList& out;
+    const TextBlockMetrics& m;
+    const AnnotationSettings& settings; // the frame and the tilt in force are the layout's
+    const LeaderLayout& layout;
+    SessionMode mode;
+    float scale;
+
+    FrameBox box;
+    FrameResults frame;
+    Point leaderStart; // where the tip symbol hands over to the leader
+
+    bool rotated() const { return layout.rotated(); }
+    bool tilted() const { return layout.tilted; }
+    FrameType frameType() const { return layout.frame; }
+    const FrameTraits& frameTraits() const { return layout.frameTraits(); }
+    FrameFamily family() const { return layout.frameTraits().family; }
     bool framingExistingText() const
     {
         return mode == SessionMode::frameWrite1 || mode == SessionMode::frameWrite2;

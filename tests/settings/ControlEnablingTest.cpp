@@ -40,7 +40,7 @@ TEST(ControlEnabling, LeaderModesFollowTheFrameType)
             for (int extensionMode : {0, 1}) {
                 SCOPED_TRACE(testing::Message() << "mode " << static_cast<int>(mode) << " frame " << row.frameType
                                                 << " 延長線長さ " << extensionMode);
-                const ControlEnabling e = updateControlEnabling(row.frameType, extensionMode, mode);
+                const ControlEnabling e = updateControlEnabling(frameTypeAt(row.frameType), extensionMode, mode);
                 EXPECT_EQ(e.textSlide, row.textSlide);
                 EXPECT_EQ(e.attachPosition, row.attachPosition);
                 EXPECT_EQ(e.extensionLengthMode, row.extensionLengthMode);
@@ -91,7 +91,7 @@ TEST(ControlEnabling, SpecialModesDisableTheSameControlsWhateverTheFrame)
     for (const auto& row : rows)
         for (int frame = 0; frame <= 14; ++frame)
             for (int extensionMode : {0, 1})
-                EXPECT_EQ(updateControlEnabling(frame, extensionMode, row.mode), row.expected)
+                EXPECT_EQ(updateControlEnabling(frameTypeAt(frame), extensionMode, row.mode), row.expected)
                     << "mode " << static_cast<int>(row.mode) << " frame " << frame << " 延長線長さ " << extensionMode;
 }
 

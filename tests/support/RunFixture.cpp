@@ -15,7 +15,8 @@ AnnotationRun runAnnotation(const HeaderSpec& spec, const AnnotationSettings& se
     OutputList out;
     AnnotationRun run;
     run.input = deriveSession(header, mode, settings, lines, out);
-    runAnnotationWriter(run.input, out);
+    const FixedClock clock(parseLocalDateTime("2026-01-01T09:00:00"));
+    runAnnotationWriter(run.input, clock, out);
     for (const auto& r : out.records())
         run.records.push_back(toUtf8(r));
     return run;

@@ -38,8 +38,9 @@ Records fillRecords(const WriterCase& c)
 {
     const WriterInput in = c.input();
     OutputList out;
-    WriterState s(in, out);
-    runLeaderGeometry(s);
+    LeaderLayout layout;
+    computeLeaderLayout(in, layout);
+    WriterState s(in, layout, testClock(), out);
     runFrameStage(s);
     runTipStage(s);
     runLeaderStage(s);
@@ -145,15 +146,15 @@ TEST(FillStage, LongRoundHalfDiscsFillTheRoundEnds)
     for (const RoundCase& k : cases) {
         const WriterInput in = fillCase(3, {0, 0}, {40, 10}, 10).input();
         OutputList out;
-        WriterState s(in, out);
-        s.steepExtension = k.rotated ? 1 : 0;
-        s.extendsRight = !k.rotated && k.forwards;
-        s.extendsUp = k.rotated && k.forwards;
-        s.p2 = k.anchor;
-        s.farCorner = k.farCorner;
-        s.straightEnd = k.straightEnd;
-        s.roundCentre = k.roundCentre;
-        s.roundRadius = 3;
+        LeaderLayout layout = initialLayout(in);
+        layout.steepExtension = k.rotated ? 1 : 0;
+        layout.extendsRight = !k.rotated && k.forwards;
+        layout.extendsUp = k.rotated && k.forwards;
+        WriterState s(in, layout, testClock(), out);
+        s.box = FrameBox(k.anchor, k.farCorner);
+        s.frame.straightEnd = k.straightEnd;
+        s.frame.roundCentre = k.roundCentre;
+        s.frame.roundRadius = 3;
         runFillStage(s);
         EXPECT_EQ(out.records(), k.expected) << k.name;
     }

@@ -77,8 +77,8 @@ TEST(FrameBox, ExtendedBoxStartsAtTheEndOfTheExtension)
     run.throughFrames();
     EXPECT_EQ(run.records(),
               (Records{"lc4", " 0 0 20 0", "lc3", " 20 0 60 0", " 60 0 60 10", " 60 10 20 10", " 20 10 20 0"}));
-    EXPECT_EQ(run.state().p2.x, 20);
-    EXPECT_EQ(run.state().farCorner.x, 60);
+    EXPECT_EQ(run.state().box.anchor().x, 20);
+    EXPECT_EQ(run.state().box.farCorner().x, 60);
 }
 
 // Point 3 on a 3-4-5 slope from the leader end (100, 100): the turn has

@@ -115,7 +115,7 @@ TEST(FrameLongRound, UnderlineAndLongRoundIgnoreTheAttachPosition)
             StagedRun run(c);
             run.throughFrames();
             EXPECT_EQ(run.records(), f.expected) << "frame " << f.type << ", attach " << attach;
-            EXPECT_EQ(run.state().p2.y, 0) << "frame " << f.type << ", attach " << attach;
+            EXPECT_EQ(run.state().box.anchor().y, 0) << "frame " << f.type << ", attach " << attach;
         }
     }
 }

@@ -26,7 +26,7 @@ TEST(FrameUnderline, OneLineAlongTheBaseInTheFrameColour)
     StagedRun run(underlineCase(1, {-30, -20}, {0, 0}, {10, 0}));
     run.throughLeader();
     EXPECT_EQ(run.records(), (Records{"lc3", " 0 0 40 0", "lc9", "lc9", " -30 -20 0 0"}));
-    EXPECT_FALSE(run.state().underlineShifted);
+    EXPECT_FALSE(run.state().frame.underlineShifted);
 }
 
 // 下線延長 draws no separate extension line: one underline through the
@@ -51,8 +51,8 @@ TEST(FrameUnderline, ExtendedUnderlineCoversTheExtension)
         StagedRun run(c);
         run.throughFrames();
         EXPECT_EQ(run.records(), k.expected) << k.name;
-        EXPECT_EQ(run.state().p2.x, k.anchor.x) << k.name;
-        EXPECT_EQ(run.state().farCorner.x, k.farCorner.x) << k.name;
+        EXPECT_EQ(run.state().box.anchor().x, k.anchor.x) << k.name;
+        EXPECT_EQ(run.state().box.farCorner().x, k.farCorner.x) << k.name;
     }
 }
 
@@ -115,8 +115,8 @@ TEST(FrameUnderline, ExtensionCountsTowardsTheTableOnly)
     StagedRun run(c);
     run.throughLeader();
     EXPECT_EQ(run.records(), (Records{"lc4", " 0 0 50 0", "lc9", "lc9", " 10 4.80000019073486 0 0"}));
-    EXPECT_TRUE(run.state().underlineShifted);
-    EXPECT_EQ(run.state().underlineShift, 3);
+    EXPECT_TRUE(run.state().frame.underlineShifted);
+    EXPECT_EQ(run.state().frame.underlineShift, 3);
 }
 
 // Two lines of height 4, the bottom one slid below the underline (hA = hB = 4,
@@ -146,8 +146,8 @@ TEST(FrameUnderline, LeaderUnderSlidTextMovesTheText)
         run.throughFrames();
         ASSERT_EQ(run.records().size(), 2u) << k.name;
         EXPECT_EQ(run.records()[1], k.underline) << k.name;
-        EXPECT_TRUE(run.state().underlineShifted) << k.name;
-        EXPECT_EQ(run.state().underlineShift, k.shift) << k.name;
+        EXPECT_TRUE(run.state().frame.underlineShifted) << k.name;
+        EXPECT_EQ(run.state().frame.underlineShift, k.shift) << k.name;
     }
 }
 
@@ -173,7 +173,7 @@ TEST(FrameUnderline, SlidLinesAndTheConnector)
         StagedRun run(c);
         run.throughLeader();
         EXPECT_EQ(run.records(), k.expected) << k.name;
-        EXPECT_FALSE(run.state().underlineShifted) << k.name;
+        EXPECT_FALSE(run.state().frame.underlineShifted) << k.name;
     }
 }
 

@@ -3,7 +3,7 @@
 #include "base/Error.h"
 #include "writer/LeaderGeometry.h"
 #include "writer/TiltRotation.h"
-#include "writer/WriterState.h"
+#include "writer/LeaderLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ using test::HeaderSpec;
 struct Geometry {
     WriterInput input;
     OutputList out;
-    std::unique_ptr<WriterState> state;
+    LeaderLayout layout;
 };
 
 std::unique_ptr<Geometry> geometry(const HeaderSpec& h, const AnnotationSettings& s,
@@ -27,8 +27,7 @@ std::unique_ptr<Geometry> geometry(const HeaderSpec& h, const AnnotationSettings
     auto g = std::make_unique<Geometry>();
     const HostHeader header = parseHostHeader(test::headerLines(h, mode), mode);
     g->input = deriveSession(header, mode, s, {"abc"}, g->out);
-    g->state = std::make_unique<WriterState>(g->input, g->out);
-    runLeaderGeometry(*g->state);
+    computeLeaderLayout(g->input, g->layout);
     return g;
 }
 
@@ -57,7 +56,7 @@ TEST(LeaderGeometry, DirectionFlags)
     };
     for (const Case& c : cases) {
         auto g = geometry(points(c.p1, c.p2, c.p3), {});
-        const WriterState& s = *g->state;
+        const LeaderLayout& s = g->layout;
         EXPECT_EQ(s.steepExtension, c.steep) << c.p1 << " " << c.p2 << " " << c.p3;
         EXPECT_EQ(s.extendsRight, c.right) << c.p3;
         EXPECT_EQ(s.extendsUp, c.up) << c.p3;
@@ -71,9 +70,9 @@ TEST(LeaderGeometry, PointThreeStraightAboveReleasesTiltAndRotatesTheLayout)
     AnnotationSettings s;
     s.tiltFrame = true;
     auto g = geometry(points("0 0", "10 10", "10 30"), s);
-    EXPECT_FALSE(g->state->settings.tiltFrame);
-    EXPECT_TRUE(g->state->tiltReleased);
-    EXPECT_EQ(g->state->steepExtension, 1);
+    EXPECT_FALSE(g->layout.tilted);
+    EXPECT_TRUE(g->layout.tiltReleased);
+    EXPECT_EQ(g->layout.steepExtension, 1);
 }
 
 TEST(LeaderGeometry, ExtensionIsNormalisedAlongTheLayoutAxis)
@@ -96,10 +95,10 @@ TEST(LeaderGeometry, ExtensionIsNormalisedAlongTheLayoutAxis)
         s.extensionLengthMode = c.mode;
         s.extensionLength = c.length;
         auto g = geometry(points("0 0", "10 10", c.p3), s);
-        EXPECT_FLOAT_EQ(g->state->p3.x, c.x3) << c.p3;
-        EXPECT_FLOAT_EQ(g->state->p3.y, c.y3) << c.p3;
-        EXPECT_FLOAT_EQ(g->state->extensionVector.x, c.extX) << c.p3;
-        EXPECT_FLOAT_EQ(g->state->extensionVector.y, c.extY) << c.p3;
+        EXPECT_FLOAT_EQ(g->layout.p3.x, c.x3) << c.p3;
+        EXPECT_FLOAT_EQ(g->layout.p3.y, c.y3) << c.p3;
+        EXPECT_FLOAT_EQ(g->layout.extensionVector.x, c.extX) << c.p3;
+        EXPECT_FLOAT_EQ(g->layout.extensionVector.y, c.extY) << c.p3;
     }
 }
 
@@ -125,11 +124,11 @@ TEST(LeaderGeometry, FixedLengthSlidesTheLeaderEndAndTheExtension)
     HeaderSpec h = points("0 0", "300 400", "400 400");
     h.scales = "100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";
     auto g = geometry(h, s);
-    EXPECT_FLOAT_EQ(g->state->p2.x, 600);
-    EXPECT_FLOAT_EQ(g->state->p2.y, 800);
-    EXPECT_FLOAT_EQ(g->state->leaderEnd.x, 600);
-    EXPECT_FLOAT_EQ(g->state->p3.y, 800); // moved by the same vector (x is then normalised)
-    EXPECT_FLOAT_EQ(g->state->p3.x, 700);
+    EXPECT_FLOAT_EQ(g->layout.p2.x, 600);
+    EXPECT_FLOAT_EQ(g->layout.p2.y, 800);
+    EXPECT_FLOAT_EQ(g->layout.leaderEnd.x, 600);
+    EXPECT_FLOAT_EQ(g->layout.p3.y, 800); // moved by the same vector (x is then normalised)
+    EXPECT_FLOAT_EQ(g->layout.p3.x, 700);
 }
 
 TEST(LeaderGeometry, FixedLengthOfAZeroLeaderIsAnError)
@@ -153,12 +152,12 @@ TEST(LeaderGeometry, LeaderOverOrUnderTheText)
     };
     for (const Case& c : cases) {
         auto g = geometry(points(c.p1, "10 10", "30 10"), {});
-        EXPECT_EQ(g->state->leaderOverText, c.over) << c.p1;
-        EXPECT_EQ(g->state->leaderUnderText, c.under) << c.p1;
+        EXPECT_EQ(g->layout.leaderOverText, c.over) << c.p1;
+        EXPECT_EQ(g->layout.leaderUnderText, c.under) << c.p1;
     }
     // A hidden leader crosses nothing.
     auto hidden = geometry(points("10.5 10.5", "10 10", "30 10"), {});
-    EXPECT_FALSE(hidden->state->leaderOverText || hidden->state->leaderUnderText);
+    EXPECT_FALSE(hidden->layout.leaderOverText || hidden->layout.leaderUnderText);
 }
 
 TEST(TiltRotation, TurnsTheUntiltedLayoutOntoTheExtension)
@@ -177,7 +176,7 @@ TEST(TiltRotation, TurnsTheUntiltedLayoutOntoTheExtension)
         AnnotationSettings s;
         s.tiltFrame = true;
         auto g = geometry(points("0 0", "10 10", c.p3), s);
-        const TiltAngles t = tiltAngles(*g->state);
+        const TiltAngles t = tiltAngles(g->layout, g->layout.leaderEnd, g->layout.p3);
         EXPECT_NEAR(t.writingAngle, c.writing, 1e-9) << c.p3;
         EXPECT_NEAR(t.rotationAngle, c.rotation, 1e-9) << c.p3;
     }

@@ -423,7 +423,7 @@ TEST(CurvedLeader, EndsAtTheLeaderEndWhenTheBoxIsShifted)
     c.settings.attachPosition = 0;
     StagedRun run(c);
     run.throughLeader();
-    ASSERT_FLOAT_EQ(run.state().p2.y, 4);
+    ASSERT_FLOAT_EQ(run.state().box.anchor().y, 4);
     const std::vector<Arc> arcs = arcsOf(run.records());
     ASSERT_EQ(arcs.size(), 5u);
     const Point end{10, 10};

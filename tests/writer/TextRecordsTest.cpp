@@ -172,8 +172,7 @@ TEST(TextRecords, DateLinesUseTheRunsClock)
     OutputList out;
     WriterInput in = deriveSession(header, SessionMode::normal, s, {"$2%y/%m/%d"}, out);
     const FixedClock clock(LocalDateTime{2024, 5, 6, 14, 7, 9, 2});
-    in.clock = &clock;
-    runAnnotationWriter(in, out);
+    runAnnotationWriter(in, clock, out);
     EXPECT_NE(std::find(out.records().begin(), out.records().end(), "ch 10 10 8 0 \"24/05/06"), out.records().end());
 }
 

@@ -11,6 +11,7 @@
 #include "writer/WriterState.h"
 
 #include <cctype>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -19,6 +20,13 @@
 namespace tagler::test {
 
 using Records = std::vector<std::string>;
+
+// Date lines are the only readers of the clock; a fixed one keeps records repeatable.
+inline const Clock& testClock()
+{
+    static const FixedClock clock(parseLocalDateTime("2026-01-01T09:00:00"));
+    return clock;
+}
 
 // A block of one or more lines whose frame box is width × height drawing
 // units; the character sizes are in mm at 1/1.
@@ -74,7 +82,7 @@ struct WriterCase {
 inline Records runRecords(const WriterCase& c)
 {
     OutputList out;
-    runAnnotationWriter(c.input(), out);
+    runAnnotationWriter(c.input(), testClock(), out);
     return out.records();
 }
 
@@ -83,33 +91,35 @@ class StagedRun final {
 public:
     explicit StagedRun(const WriterCase& c) : StagedRun(c.input()) {}
     // From an input the session derived.
-    explicit StagedRun(WriterInput input) : input_(std::move(input)), state_(input_, out_) {}
+    explicit StagedRun(WriterInput input) : input_(std::move(input)) {}
     StagedRun(const StagedRun&) = delete;
     StagedRun& operator=(const StagedRun&) = delete;
 
     // Leader geometry and the frame stage.
     StagedRun& throughFrames()
     {
-        runLeaderGeometry(state_);
-        runFrameStage(state_);
+        computeLeaderLayout(input_, layout_);
+        state_.emplace(input_, layout_, testClock(), out_);
+        runFrameStage(*state_);
         return *this;
     }
     // Then the tip symbol and the leader line.
     StagedRun& throughLeader()
     {
         throughFrames();
-        runTipStage(state_);
-        runLeaderStage(state_);
+        runTipStage(*state_);
+        runLeaderStage(*state_);
         return *this;
     }
 
-    const WriterState& state() const { return state_; }
+    const WriterState& state() const { return *state_; }
     const Records& records() const { return out_.records(); }
 
 private:
     WriterInput input_;
+    LeaderLayout layout_;
     OutputList out_;
-    WriterState state_;
+    std::optional<WriterState> state_;
 };
 
 // The numbers of a record after its keyword, if it has one.
