@@ -60,7 +60,7 @@ struct TextWriter {
     {
         const Point p = place(origin);
         std::string head = "ch " + formatNumber(p.x) + " " + formatNumber(p.y) + " ";
-        std::string sign = negativeDirection ? "-" : "";
+        const double length = negativeDirection ? -directionLength : directionLength;
         if (s.tilted()) {
             double t = tiltTheta / kDegreesPerRadian;
             double c = std::cos(t), sn = std::sin(t);
@@ -70,9 +70,9 @@ struct TextWriter {
             }
             head += formatNumber(c) + " " + formatNumber(sn) + " ";
         } else if (!s.rotated()) {
-            head += sign + formatNumber(directionLength) + " 0 ";
+            head += formatNumber(length) + " 0 ";
         } else {
-            head += " 0 " + sign + formatNumber(directionLength) + " ";
+            head += " 0 " + formatNumber(length) + " ";
         }
         s.out.append(head + kQuote + text);
     }

@@ -1,4 +1,5 @@
 #include "support/RunFixture.h"
+#include "writer/WriterTestSupport.h"
 
 #include "base/Clock.h"
 #include "base/CodePage.h"
@@ -115,6 +116,40 @@ TEST(TextRecords, VerticalFontRunsAgainstALeftwardExtensionTopLineFirst)
     const Records tail(run.records.end() - 3, run.records.end());
     EXPECT_EQ(tail, (Records{"cn\"$<ＭＳ ゴシック>)", "lg0", "ly0"}));
     EXPECT_NE(std::find(run.records.begin(), run.records.end(), "cn\"$<@ＭＳ ゴシック>"), run.records.end());
+}
+
+TEST(TextRecords, VerticalFontDirectionAgainstTheLayoutIsOneNumber)
+{
+    // A block no wider than its spacing has a direction of zero or less; written against the
+    // layout it is negated as a number, never by putting a sign in front of its text.
+    struct Row {
+        float frameWidth;
+        double charSpacing;
+        bool rotated;
+        const char* direction; // the record's two direction fields
+    };
+    const Row rows[] = {
+        {1, 1, false, "0 0"}, {1, 2, false, "1 0"}, {3, 1, false, "-2 0"},
+        {1, 1, true, "0 0"},  {1, 2, true, "0 1"},  {3, 1, true, "0 -2"},
+    };
+    for (const Row& row : rows) {
+        test::WriterCase c;
+        c.p1 = {20, 0};
+        c.p2 = {10, 10};
+        c.p3 = row.rotated ? Point{10, 40} : Point{0, 10}; // against the layout: leftward, or rotated
+        c.metrics = test::boxMetrics(row.frameWidth, 2);
+        c.metrics.charSpacing = row.charSpacing;
+        c.settings.fontSwitch = 1;
+        c.settings.chosenFontName = sjis("@ＭＳ ゴシック");
+        c.lines = {"A"};
+        const Records records = test::runRecords(c);
+        const auto text = std::find_if(records.begin(), records.end(), [](const std::string& r) { return r.rfind("ch ", 0) == 0; });
+        ASSERT_NE(text, records.end());
+        std::istringstream fields(text->substr(3));
+        std::string x, y, dx, dy;
+        fields >> x >> y >> dx >> dy;
+        EXPECT_EQ(dx + " " + dy, row.direction) << *text;
+    }
 }
 
 TEST(TextRecords, WithoutTheFontSwitchThereIsNoClosingFontRecord)
