@@ -50,6 +50,8 @@ void runFrameStage(WriterState& s)
         writeBalloonFrame(s);
         break;
     case FrameFamily::cloud:
+        // Outside text mode a cloud hangs beside the leader end and takes no shift.
+        applyAttachShift(s);
         writeCloudFrame(s);
         break;
     case FrameFamily::none:

@@ -1,6 +1,7 @@
 // Balloon, cloud and curved-leader frames. The standard box below is 17 wide and 6 high at point 2
 // = (10, 10); a 4-byte line gives a mouth of √4 × 17 / 4 / 1.7 = 5.
 #include "WriterTestSupport.h"
+#include "support/RunFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -490,6 +491,57 @@ TEST(CurvedLeader, TiltedRotatedTextStaysInsideItsFilledBox)
                 EXPECT_TRUE(inside(o, box)) << frameType << " tip " << k.p1.x << "," << k.p1.y << " p3 " << k.p3.x
                                             << "," << k.p3.y << ": text at " << o.x << "," << o.y;
         }
+}
+
+// The middle of what a frame's records cover: lines by their ends, scallops by their circles.
+Point coveredCentre(const std::vector<std::string>& records)
+{
+    double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+    auto cover = [&](double x, double y, double r) {
+        x0 = std::min(x0, x - r), x1 = std::max(x1, x + r);
+        y0 = std::min(y0, y - r), y1 = std::max(y1, y + r);
+    };
+    for (const std::string& r : records) {
+        const std::vector<double> v = numbersOf(r);
+        if (r.rfind(" ", 0) == 0 && v.size() == 4) {
+            cover(v[0], v[1], 0);
+            cover(v[2], v[3], 0);
+        } else if (r.rfind("ci ", 0) == 0) {
+            cover(v[0], v[1], v[2]);
+        }
+    }
+    return makePoint((x0 + x1) / 2, (y0 + y1) / 2);
+}
+
+TEST(CloudFrame, TextModeCloudMovesWithItsTextLikeABox)
+{
+    // In text mode every frame takes the attach shift with its text: between attach positions a
+    // cloud moves exactly as a 四角 around the same text does, whatever the layout and tilt.
+    const std::vector<std::string> text = {"ABCD", "EF", "GHIJKL"};
+    auto centre = [&](const HeaderSpec& h, AnnotationSettings s, int frame, int attach) {
+        s.frameType = frame;
+        s.attachPosition = attach;
+        return coveredCentre(runAnnotation(h, s, text, SessionMode::textMode).records);
+    };
+    for (bool rotated : {false, true})
+        for (bool tilted : {false, true})
+            for (int cloud : {11, 12}) {
+                HeaderSpec h;
+                h.p1 = "10 10";
+                h.p3 = rotated ? (tilted ? "16 40" : "10 40") : (tilted ? "40 22" : "40 10");
+                AnnotationSettings s;
+                s.tiltFrame = tilted;
+                s.noFrameGap = false;
+                const Point box4 = centre(h, s, 2, 4), cloud4 = centre(h, s, cloud, 4);
+                for (int attach = 0; attach < 4; ++attach) {
+                    const Point box = centre(h, s, 2, attach), c = centre(h, s, cloud, attach);
+                    const std::string where = std::string(rotated ? "rotated" : "horizontal") +
+                                              (tilted ? " tilted" : "") + ", attach " + std::to_string(attach) +
+                                              ", frame " + std::to_string(cloud);
+                    EXPECT_NEAR(c.x - cloud4.x, box.x - box4.x, 0.001) << where;
+                    EXPECT_NEAR(c.y - cloud4.y, box.y - box4.y, 0.001) << where;
+                }
+            }
 }
 
 } // namespace
