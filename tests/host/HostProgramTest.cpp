@@ -42,9 +42,10 @@ protected:
         int exitCode = -1;
         QString out, err;
     };
-    static Finished host(const QStringList& args)
+    static Finished host(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
     {
         QProcess p;
+        p.setProcessEnvironment(env);
         p.start(QStringLiteral(TAGLER_BIN_DIR "/tagler-host"), args);
         EXPECT_TRUE(p.waitForFinished(120000)) << args.join(' ').toStdString();
         return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
@@ -140,6 +141,21 @@ const Lines sheetRecords = {
     "ch 0 150 100 0 \"" + sjis("注釈文字"),
     "zz unknown",
 };
+
+TEST_F(HostProgramTest, TheProgramStartsWithTheUsersEnvironment)
+{
+    // The stand-in host draws offscreen; the program it starts must still open on the user's display.
+    const std::string folder = exchangeFolder("env");
+    const std::string program =
+        script("env.sh", "printf '%s|%s' \"${QT_QPA_PLATFORM-unset}\" \"$DISPLAY\" > seen.txt");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_QPA_PLATFORM");
+    env.insert("DISPLAY", ":42");
+    const Finished run = host({"run", QString::fromStdString(folder), "--program", QString::fromStdString(program)}, env);
+    QFile seen(QString::fromStdString(folder + "/seen.txt"));
+    ASSERT_TRUE(seen.open(QIODevice::ReadOnly)) << run.err.toStdString();
+    EXPECT_EQ(seen.readAll(), "unset|:42");
+}
 
 TEST_F(HostProgramTest, RendersThePictureTheRecordsDescribe)
 {
