@@ -52,15 +52,3 @@ const char* colourItemName(int index)
 }
 
 } // namespace tagler
-
-#include "settings/AnnotationSettings.h"
-
-namespace tagler {
-
-void settleColourChoices(AnnotationSettings& s)
-{
-    s.fillColor = colourItemValue(s.fillColorIndex, s.fillColor);
-    s.windowColor = colourItemValue(s.windowColorIndex, s.windowColor);
-}
-
-} // namespace tagler

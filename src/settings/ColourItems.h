@@ -22,13 +22,3 @@ constexpr std::int32_t colourValue(int red, int green, int blue) { return red | 
 
 } // namespace tagler
 
-namespace tagler {
-
-struct AnnotationSettings;
-
-// The fill and window colours become the colours their boxes show, so what
-// is written and stored is the colour the user sees, whatever the custom
-// entry held before a standard colour was picked.
-void settleColourChoices(AnnotationSettings& settings);
-
-} // namespace tagler

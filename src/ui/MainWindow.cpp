@@ -268,7 +268,6 @@ void MainWindow::storeWindowPlace()
 
 void MainWindow::showSettings()
 {
-    settleColourChoices(session_.settings());
     binding_->show();
     showDerived();
 }
@@ -297,12 +296,14 @@ void MainWindow::showDerived()
     gridMenu_->showChecks(popupMenuChecks(s));
 
     QPalette window = palette();
-    window.setColor(QPalette::Window, toQColor(s.windowColor));
+    // The stored colour is the custom entry's; the window wears the one the box shows.
+    const QColor windowColour = toQColor(colourItemValue(s.windowColorIndex, s.windowColor));
+    window.setColor(QPalette::Window, windowColour);
     setPalette(window);
 
     c_.fontName->setText(fromCp932(s.chosenFontName));
     QPalette name = c_.fontName->palette();
-    name.setColor(QPalette::Base, s.fontSwitch != 0 ? QColor(0, 255, 0) : toQColor(s.windowColor));
+    name.setColor(QPalette::Base, s.fontSwitch != 0 ? QColor(0, 255, 0) : windowColour);
     c_.fontName->setPalette(name);
     const std::string& hostFont = session_.exchange().header.hostFontName;
     const std::string& inputFont =

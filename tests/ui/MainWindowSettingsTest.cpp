@@ -273,6 +273,9 @@ void MainWindowSettingsTest::patternSwitchAppliesThePattern()
 void MainWindowSettingsTest::windowColourRecoloursTheWindow()
 {
     StartFolder folder;
+    Lines patterns = folder.read("PKDATA.tx");
+    patterns[14] = std::to_string(colourValue(1, 2, 3)); // the first pattern's custom colour
+    folder.write("PKDATA.tx", patterns);
     WindowUnderTest w(folder);
     w.window.show();
     w.c().basicSettings->click();
@@ -280,10 +283,15 @@ void MainWindowSettingsTest::windowColourRecoloursTheWindow()
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Down); // money green → sky blue
     QCOMPARE(w.settings().windowColorIndex, 18);
-    QCOMPARE(w.settings().windowColor, colourValue(166, 202, 240));
     QCOMPARE(windowColourOf(w.window), QColor(166, 202, 240));
     // The font-name box wears the window colour while the host font is used.
     QCOMPARE(w.c().fontName->palette().color(QPalette::Base), QColor(166, 202, 240));
+
+    // Registering stores the selection, and the custom entry's colour stays the user's.
+    QTest::mouseClick(w.c().registerPattern, Qt::LeftButton);
+    patterns = folder.read("PKDATA.tx");
+    QCOMPARE(patterns[14], std::to_string(colourValue(1, 2, 3)));
+    QCOMPARE(patterns[15], std::string("18"));
 }
 
 void MainWindowSettingsTest::customColourComesFromTheDialog()
@@ -302,12 +310,22 @@ void MainWindowSettingsTest::customColourComesFromTheDialog()
     QCOMPARE(w.settings().fillColorIndex, 0);
     QCOMPARE(w.settings().fillColor, colourValue(1, 2, 3));
 
+    // A standard colour leaves the custom one alone, for the fill and for the state file.
+    QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Down); // maroon
+    QCOMPARE(w.settings().fillColorIndex, 2);
+    QCOMPARE(w.settings().fillColor, colourValue(1, 2, 3));
+    QTest::mouseClick(w.c().registerSettings, Qt::LeftButton);
+    const Lines state = folder.read("PLDATA.tx");
+    QCOMPARE(state[18], std::to_string(colourValue(1, 2, 3)));
+    QCOMPARE(state[19], std::string("3"));
+
     // Cancelling keeps the custom colour.
     w.choosers.colour.reset();
     QTest::keyClick(box, Qt::Key_End);
     QTest::keyClick(box, Qt::Key_Home);
     QCOMPARE(w.choosers.coloursAsked, 2);
-    QCOMPARE(w.settings().fillColor, colourValue(160, 160, 164));
+    QCOMPARE(w.settings().fillColor, colourValue(1, 2, 3));
 }
 
 void MainWindowSettingsTest::fillColourBoxWidensWhileOpen()

@@ -15,7 +15,6 @@ class WindowDetailsTest : public QObject {
 private Q_SLOTS:
     void colourItems_data();
     void colourItems();
-    void chosenColoursAreWhatTheBoxesShow();
     void folderLine_data();
     void folderLine();
     void windowPlace_data();
@@ -46,22 +45,6 @@ void WindowDetailsTest::colourItems()
     QFETCH(int, index);
     QFETCH(int, value);
     QCOMPARE(colourItemValue(index, 0x123456), value);
-}
-
-void WindowDetailsTest::chosenColoursAreWhatTheBoxesShow()
-{
-    AnnotationSettings s;
-    s.fillColor = 15793151;
-    s.fillColorIndex = 10; // red picked after a custom cream
-    s.windowColor = 0;     // custom entry never set
-    s.windowColorIndex = 17;
-    settleColourChoices(s);
-    QCOMPARE(s.fillColor, colourValue(255, 0, 0));
-    QCOMPARE(s.windowColor, 12639424);
-    s.fillColorIndex = 0;
-    s.fillColor = 0x010203;
-    settleColourChoices(s);
-    QCOMPARE(s.fillColor, 0x010203);
 }
 
 void WindowDetailsTest::folderLine_data()
