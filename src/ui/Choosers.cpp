@@ -1,19 +1,17 @@
 #include "ui/Choosers.h"
 
-#include "ui/WindowLook.h"
+#include "ui/FontChooserDialog.h"
 
 #include <QColorDialog>
-#include <QFontDialog>
 
 namespace tagler {
 
 std::optional<QString> QtChoosers::chooseFont(const QString& initialFamily)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, namedFont(initialFamily), parent_);
-    if (!ok)
+    FontChooserDialog dialog(initialFamily, parent_);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return font.family();
+    return dialog.chosenName();
 }
 
 std::optional<QColor> QtChoosers::chooseColour(const QColor& initial)

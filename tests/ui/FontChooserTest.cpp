@@ -1,0 +1,77 @@
+#include "ui/FontChooserDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontComboBox>
+#include <QFontDatabase>
+#include <QTest>
+
+namespace tagler {
+
+class FontChooserTest final : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void foundrySuffixIsNeverPartOfTheName_data();
+    void foundrySuffixIsNeverPartOfTheName();
+    void listsJapaneseFamiliesOnly();
+    void opensOnTheChosenFamily_data();
+    void opensOnTheChosenFamily();
+};
+
+void FontChooserTest::foundrySuffixIsNeverPartOfTheName_data()
+{
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QString>("family");
+    QTest::newRow("foundry") << QStringLiteral("C059 [UKWN]") << QStringLiteral("C059");
+    QTest::newRow("plain") << QStringLiteral("IPAGothic") << QStringLiteral("IPAGothic");
+    QTest::newRow("Japanese name") << QStringLiteral("ＭＳ ゴシック") << QStringLiteral("ＭＳ ゴシック");
+    QTest::newRow("bracket inside") << QStringLiteral("Font [A] Bold [URW]") << QStringLiteral("Font [A] Bold");
+}
+
+void FontChooserTest::foundrySuffixIsNeverPartOfTheName()
+{
+    QFETCH(QString, listed);
+    QFETCH(QString, family);
+    QCOMPARE(plainFamily(listed), family);
+}
+
+void FontChooserTest::listsJapaneseFamiliesOnly()
+{
+    FontChooserDialog dialog(QStringLiteral("IPAGothic"));
+    QFontComboBox* box = dialog.familyBox();
+    QVERIFY(box->count() > 0);
+    for (int i = 0; i < box->count(); ++i)
+        QVERIFY2(QFontDatabase::writingSystems(box->itemText(i)).contains(QFontDatabase::Japanese),
+                 qPrintable(box->itemText(i)));
+}
+
+void FontChooserTest::opensOnTheChosenFamily_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("opensOn");
+    QTest::addColumn<bool>("vertical");
+    QTest::newRow("installed") << QStringLiteral("IPAGothic") << QStringLiteral("IPAGothic") << false;
+    QTest::newRow("vertical form") << QStringLiteral("@IPAGothic") << QStringLiteral("IPAGothic") << true;
+    // Not installed here: the same stand-in the window itself uses.
+    QTest::newRow("Windows font") << QStringLiteral("ＭＳ ゴシック") << QStringLiteral("IPAGothic") << false;
+}
+
+void FontChooserTest::opensOnTheChosenFamily()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, opensOn);
+    QFETCH(bool, vertical);
+    if (!QFontDatabase::families(QFontDatabase::Japanese).contains(QStringLiteral("IPAGothic")))
+        QSKIP("IPAGothic is not installed");
+    FontChooserDialog dialog(stored);
+    QCOMPARE(dialog.verticalBox()->isChecked(), vertical);
+    QCOMPARE(plainFamily(dialog.familyBox()->currentFont().family()), opensOn);
+    // Confirming at once keeps what was stored, in the stored form.
+    const QString expected = (vertical ? QStringLiteral("@") : QString()) + opensOn;
+    QCOMPARE(dialog.chosenName(), expected);
+}
+
+} // namespace tagler
+
+QTEST_MAIN(tagler::FontChooserTest)
+#include "FontChooserTest.moc"
