@@ -35,7 +35,7 @@ QFont openingFont(const QString& family)
 } // namespace
 
 FontChooserDialog::FontChooserDialog(const QString& initialName, QWidget* parent)
-    : QDialog(parent), families_(new QFontComboBox(this)), vertical_(new QCheckBox(this)), sample_(new QLabel(this))
+    : QDialog(parent), initialName_(initialName), families_(new QFontComboBox(this)), vertical_(new QCheckBox(this)), sample_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("フォント"));
     const bool verticalForm = initialName.startsWith(QLatin1Char('@'));
@@ -50,7 +50,11 @@ FontChooserDialog::FontChooserDialog(const QString& initialName, QWidget* parent
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(families_, &QFontComboBox::currentFontChanged, this, &FontChooserDialog::showSample);
+    connect(families_, &QFontComboBox::currentFontChanged, this, [this] {
+        touched_ = true;
+        showSample();
+    });
+    connect(vertical_, &QCheckBox::toggled, this, [this] { touched_ = true; });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("フォント名"), this));
@@ -63,6 +67,8 @@ FontChooserDialog::FontChooserDialog(const QString& initialName, QWidget* parent
 
 QString FontChooserDialog::chosenName() const
 {
+    if (!touched_)
+        return initialName_;
     const QString family = plainFamily(families_->currentFont().family());
     return vertical_->isChecked() ? QLatin1Char('@') + family : family;
 }

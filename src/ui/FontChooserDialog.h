@@ -15,7 +15,8 @@ public:
     // A name with a leading "@" is the vertical form of the family.
     explicit FontChooserDialog(const QString& initialName, QWidget* parent = nullptr);
 
-    // The family, "@"-prefixed for the vertical form; never a foundry suffix.
+    // The family, "@"-prefixed for the vertical form; never a foundry suffix. Untouched, the
+    // stored name stays as it was, even when this machine lacks the font.
     QString chosenName() const;
     QFontComboBox* familyBox() const { return families_; }
     QCheckBox* verticalBox() const { return vertical_; }
@@ -23,6 +24,8 @@ public:
 private:
     void showSample();
 
+    QString initialName_;
+    bool touched_ = false;
     QFontComboBox* families_;
     QCheckBox* vertical_;
     QLabel* sample_;
