@@ -190,8 +190,15 @@ WriterInput deriveSession(const HostHeader& header, SessionMode mode, const Anno
     out.append(set.lineLayer != 0 ? layerRecord(set.lineLayer) : header.hostLayerRecord);
 
     in.host = HostRecords{header.hostGroupRecord, header.hostLayerRecord, header.hostColorRecord, header.hostFontName};
-    if (framingMode)
+    if (framingMode) {
+        const auto spacings = blankSeparatedTokens(header.textTypeSpacings, header.textTypes.size());
+        for (std::size_t i = 0; i < header.textTypes.size(); ++i) {
+            in.hostTextSizes.widths[i] = header.textTypes[i].widthToken;
+            in.hostTextSizes.heights[i] = header.textTypes[i].heightToken;
+            in.hostTextSizes.spacings[i] = i < spacings.size() ? spacings[i] : std::string();
+        }
         return in;
+    }
 
     in.point1 = pointOf(header.point1Line);
     if (mode == SessionMode::fourPoint)

@@ -4,6 +4,7 @@
 #include "writer/OutputList.h"
 #include "writer/WriterInput.h"
 
+#include <span>
 #include <string>
 
 namespace tagler {
@@ -11,7 +12,7 @@ namespace tagler {
 // What the frame-writing modes add: the record being framed.
 struct FramingContext {
     std::string currentRecord;
-    Lines exchangeLines; // as handed over
+    std::span<const std::string> exchangeLines; // as handed over, owned by the exchange state
 };
 
 // Reads the header, the settings and the input box; appends the prologue

@@ -3,6 +3,10 @@
 #include "app/DeriveSession.h"
 #include "app/Messages.h"
 #include "writer/AnnotationWriter.h"
+#include "writer/ExistingTextFrames.h"
+
+#include <algorithm>
+#include <span>
 
 namespace tagler {
 
@@ -30,9 +34,10 @@ public:
     }
     void setTilt(bool tilt) { changes_.tiltFrame = current_.tiltFrame = tilt; }
 
-    void write(const WriterInput& in, const Clock& clock, OutputList& out)
+    void write(const WriterInput& in, const Clock& clock, OutputList& out) { apply(runAnnotationWriter(in, clock, out)); }
+
+    void apply(const WriterResult& r)
     {
-        const WriterResult r = runAnnotationWriter(in, clock, out);
         if (r.tiltReleased)
             setTilt(false);
         setFrameType(frameIndex(r.frameType));
@@ -43,14 +48,26 @@ private:
     SettingsChanges changes_;
 };
 
+// The first line of the handed-over records in the exchange file.
+constexpr std::size_t kFirstRecordLine = 11;
+
 void runOnce(const ExchangeState& x, RunSettings& settings, const Lines& lines, const Clock& clock, OutputList& out)
 {
+    const WriterInput in = deriveSession(x.header, x.mode, settings.current(), lines, out);
+    settings.write(in, clock, out);
+}
+
+void runAroundAll(const ExchangeState& x, RunSettings& settings, const Lines& lines, const Clock& clock,
+                  OutputList& out)
+{
     // One frame around several texts cannot follow any one text's direction.
-    if (x.mode == SessionMode::frameWrite1)
-        settings.setTilt(false);
+    settings.setTilt(false);
     FramingContext framing{x.header.hostGroupRecord, x.exchangeLines};
     const WriterInput in = deriveSession(x.header, x.mode, settings.current(), lines, out, &framing);
-    settings.write(in, clock, out);
+    const std::span<const std::string> records(x.exchangeLines);
+    // The host's text-type record on the line before the selection sizes the texts that follow it.
+    const std::size_t first = std::min(records.size(), kFirstRecordLine + 1);
+    settings.apply(writeFrameAroundAll(in, records.subspan(first), clock, out));
 }
 
 void runPerText(const ExchangeState& x, RunSettings& settings, const Lines& lines, const Clock& clock,
@@ -60,14 +77,17 @@ void runPerText(const ExchangeState& x, RunSettings& settings, const Lines& line
     WriterInput in = deriveSession(x.header, x.mode, settings.current(), lines, out, &framing);
     settings.setFrameType(frameIndex(traits(frameTypeAt(settings.current().frameType)).forEachText));
     settings.setTilt(true);
-    for (std::size_t i = 11; i < x.exchangeLines.size(); ++i) {
-        framing.currentRecord = x.exchangeLines[i];
-        if (framing.currentRecord.rfind("lg", 0) == 0)
+    in.settings = settings.current();
+    ExistingTextState text; // sizes and base point carry from one record to the next
+    for (std::size_t i = kFirstRecordLine; i < x.exchangeLines.size(); ++i) {
+        const std::string& record = x.exchangeLines[i];
+        if (record.rfind("lg", 0) == 0) {
+            framing.currentRecord = record;
             in = deriveSession(x.header, x.mode, settings.current(), lines, out, &framing);
-        if (framing.currentRecord.rfind("cn\"$", 0) == 0)
+        }
+        if (record.rfind("cn\"$", 0) == 0)
             continue;
-        in.settings = settings.current();
-        settings.write(in, clock, out);
+        settings.apply(writeFrameAroundText(in, record, text, clock, out));
     }
 }
 
@@ -81,6 +101,8 @@ AnnotationOutcome runAnnotation(const ExchangeState& x, const AnnotationSettings
     try {
         if (x.mode == SessionMode::frameWrite2)
             runPerText(x, run, lines, clock, out);
+        else if (x.mode == SessionMode::frameWrite1)
+            runAroundAll(x, run, lines, clock, out);
         else
             runOnce(x, run, lines, clock, out);
     } catch (const Error& e) {

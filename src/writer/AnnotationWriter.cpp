@@ -1,6 +1,5 @@
 #include "writer/AnnotationWriter.h"
 
-#include "writer/ExistingTextFrames.h"
 #include "writer/FillStage.h"
 #include "writer/FrameStage.h"
 #include "writer/LeaderGeometry.h"
@@ -13,19 +12,14 @@ namespace tagler {
 
 WriterResult runAnnotationWriter(const WriterInput& input, const Clock& clock, OutputList& output)
 {
-    LeaderLayout layout = initialLayout(input);
-    if (input.mode == SessionMode::frameWrite1 || input.mode == SessionMode::frameWrite2) {
-        WriterState s(input, layout, clock, output);
-        runExistingTextFrames(s);
-    } else {
-        computeLeaderLayout(input, layout);
-        WriterState s(input, layout, clock, output);
-        runFrameStage(s);
-        runTipStage(s);
-        runLeaderStage(s);
-        runFillStage(s);
-        runTextStage(s);
-    }
+    LeaderLayout layout;
+    computeLeaderLayout(input, layout);
+    WriterState s(input, layout, clock, output);
+    runFrameStage(s);
+    runTipStage(s);
+    runLeaderStage(s);
+    runFillStage(s);
+    runTextStage(s);
     return WriterResult{layout.tiltReleased, layout.frame};
 }
 

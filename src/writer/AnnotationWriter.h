@@ -7,6 +7,7 @@ namespace tagler {
 
 // One annotation: leader geometry, frame, tip, leader, fill, text — appended
 // to the output list in that order. On an error the records so far stay.
+// The frame-writing modes have writers of their own (ExistingTextFrames.h).
 WriterResult runAnnotationWriter(const WriterInput& input, const Clock& clock, OutputList& output);
 
 } // namespace tagler

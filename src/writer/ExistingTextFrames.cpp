@@ -1,12 +1,191 @@
 #include "writer/ExistingTextFrames.h"
 
+#include "writer/FillStage.h"
+#include "writer/FrameStage.h"
+#include "writer/LeaderGeometry.h"
 #include "writer/WriterState.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace tagler {
 
-void runExistingTextFrames(WriterState&)
+namespace {
+
+struct Span {
+    double lo, hi;
+};
+
+// A text running backwards spans the same ground as one running forwards.
+Span ordered(double a, double b) { return a <= b ? Span{a, b} : Span{b, a}; }
+
+// Along the text from its insertion point, by the base point's column.
+Span alongText(double origin, double length, int basePoint)
 {
-    // Not drawn yet: framing existing text writes the prologue records only.
+    switch (basePoint % 3) {
+    case 1: return ordered(origin - length / 2, origin + length / 2);
+    case 2: return ordered(origin - length, origin);
+    default: return ordered(origin, origin + length);
+    }
+}
+
+// Across the text, by the base point's row; `extra` is what the text adds beyond its height.
+Span acrossText(double origin, double height, double extra, int basePoint)
+{
+    if (basePoint < 3)
+        return ordered(origin, origin + extra + height);
+    if (basePoint < 6)
+        return ordered(origin - height / 2, origin + extra + height / 2);
+    return ordered(origin - height, origin + extra);
+}
+
+// A box in the layout's own terms: `along` the text and `across` it.
+struct TextBox {
+    Span along, across;
+};
+
+struct Gaps {
+    double along, across;
+};
+
+// The room left around the text; a long-round frame's half circles make their own along the text.
+Gaps frameGaps(const AnnotationSettings& set, const ExistingTextState& t, bool longRound, float scale)
+{
+    const double along = longRound ? 0 : (set.frameGapHorizontal * 0.2 + t.halfCharWidth / 2.4 + 1.3) * scale;
+    return {along, (set.frameGapVertical * 0.2 + t.charHeight / 7 + 1.2) * scale};
+}
+
+void shortenForLongRound(TextBox& box, const ExistingTextState& t, float scale)
+{
+    const double cut = t.halfCharWidth / 3 * scale;
+    box.along.lo += cut;
+    box.along.hi -= cut;
+}
+
+LeaderLayout framingLayout(const WriterInput& in)
+{
+    LeaderLayout l = initialLayout(in);
+    l.frame = l.frameTraits().forEachText;
+    l.extendsRight = l.extendsUp = true;
+    l.leaderRunsLeft = l.leaderRunsDown = false;
+    l.leaderVisible = false;
+    l.sidePlacement = true; // the frame hugs the text it was asked to frame: no attach shift
+    return l;
+}
+
+// What the frame stage and the fill read of the text block inside the box.
+TextBlockMetrics framedMetrics(const ExistingTextState& t, int lineCount, int maxLineBytes)
+{
+    TextBlockMetrics m;
+    m.halfCharWidth = t.halfCharWidth;
+    m.charHeight = t.charHeight;
+    m.charSpacing = t.charSpacing;
+    m.lineCount = lineCount;
+    m.maxLineBytes = maxLineBytes;
+    return m;
+}
+
+// How many half-width characters a text of this width holds, as the cloud's scallops count them.
+int bytesAcross(double width, const ExistingTextState& t, float scale)
+{
+    const double perByte = (t.halfCharWidth + t.charSpacing) * scale;
+    if (!(perByte > 0))
+        return 1;
+    return static_cast<int>(std::min(width / perByte, 1e6));
+}
+
+void drawFramed(const WriterInput& in, const LeaderLayout& layout, const TextBlockMetrics& m, const FrameBox& box,
+                const Clock& clock, OutputList& out)
+{
+    WriterState s(in, layout, clock, out, m);
+    s.box = box;
+    drawFrame(s);
+    runFillStage(s);
+}
+
+} // namespace
+
+WriterResult writeFrameAroundAll(const WriterInput& in, std::span<const std::string> records, const Clock& clock,
+                                 OutputList& out)
+{
+    LeaderLayout layout = framingLayout(in);
+    layout.tilted = false; // one frame around several texts cannot follow any one text's direction
+    const WriterResult result{false, layout.frame};
+    const bool longRound = layout.frameTraits().family == FrameFamily::longRound;
+    const double scale = in.scale;
+
+    ExistingTextState text;
+    TextPlacement p;
+    int count = 0;
+    int widest = 1;
+    TextBox merged{};
+    for (const std::string& record : records) {
+        if (readHandedOverRecord(record, in.hostTextSizes, text, p) != HandedOverKind::text)
+            continue;
+        const double h = text.charHeight * scale;
+        if (count == 0)
+            layout.steepExtension = p.dx < p.dy ? 1 : 0;
+        TextBox box;
+        if (!layout.rotated()) {
+            box = {alongText(p.x, p.dx, text.basePoint), acrossText(p.y, h, p.dy, text.basePoint)};
+        } else {
+            // Across a rotated text the box runs from its right side leftwards.
+            const Span a = acrossText(-p.x, h, 0, text.basePoint);
+            box = {alongText(p.y, p.dy, text.basePoint), {-a.hi, -a.lo}};
+        }
+        if (longRound)
+            shortenForLongRound(box, text, float(scale));
+        widest = std::max(widest, bytesAcross(std::fabs(layout.rotated() ? p.dy : p.dx), text, float(scale)));
+        merged = count == 0 ? box
+                            : TextBox{{std::min(merged.along.lo, box.along.lo), std::max(merged.along.hi, box.along.hi)},
+                                      {std::min(merged.across.lo, box.across.lo),
+                                       std::max(merged.across.hi, box.across.hi)}};
+        ++count;
+    }
+    if (count == 0)
+        return result;
+
+    const Gaps g = frameGaps(in.settings, text, longRound, float(scale));
+    const Span along{merged.along.lo - g.along / 2, merged.along.hi + g.along / 2};
+    const Span across{merged.across.lo - g.across / 2, merged.across.hi + g.across / 2};
+    FrameBox box({}, {});
+    if (!layout.rotated()) {
+        box = FrameBox(makePoint(along.lo, across.lo), makePoint(along.hi, across.hi));
+    } else {
+        box = FrameBox(makePoint(across.hi, along.lo), makePoint(across.lo, along.hi));
+        layout.leaderRunsLeft = true;
+    }
+    drawFramed(in, layout, framedMetrics(text, count, widest), box, clock, out);
+    return result;
+}
+
+WriterResult writeFrameAroundText(const WriterInput& in, std::string_view record, ExistingTextState& text,
+                                  const Clock& clock, OutputList& out)
+{
+    LeaderLayout layout = framingLayout(in);
+    layout.tilted = true; // the frame lies along its text
+    const WriterResult result{false, layout.frame};
+    TextPlacement p;
+    if (readHandedOverRecord(record, in.hostTextSizes, text, p) != HandedOverKind::text)
+        return result;
+
+    const double scale = in.scale;
+    const bool longRound = layout.frameTraits().family == FrameFamily::longRound;
+    layout.leaderEnd = layout.p2 = makePoint(p.x, p.y);
+    layout.p3 = makePoint(p.x + p.dx, p.y + p.dy);
+    layout.reversedText = p.dx < 0;
+    const double length = std::sqrt(p.dx * p.dx + p.dy * p.dy);
+    // Laid out along +x from the insertion point, then turned onto the text.
+    TextBox box{alongText(p.x, length, text.basePoint), acrossText(p.y, text.charHeight * scale, 0, text.basePoint)};
+    if (longRound)
+        shortenForLongRound(box, text, float(scale));
+    const Gaps g = frameGaps(in.settings, text, longRound, float(scale));
+    const FrameBox placed(makePoint(box.along.lo - g.along / 2, box.across.lo - g.across / 2),
+                          makePoint(box.along.hi + g.along / 2, box.across.hi + g.across / 2));
+    TextBlockMetrics m = framedMetrics(text, 0, bytesAcross(length, text, float(scale)));
+    m.textWidth = finite(length);
+    drawFramed(in, layout, m, placed, clock, out);
+    return result;
 }
 
 } // namespace tagler

@@ -1,10 +1,23 @@
 #pragma once
+#include "base/Clock.h"
+#include "writer/HandedOverRecord.h"
+#include "writer/OutputList.h"
+#include "writer/WriterInput.h"
+
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace tagler {
 
-struct WriterState;
+// 枠書込１: one frame, untilted, around every text handed over in `records`. No text record
+// draws no frame.
+WriterResult writeFrameAroundAll(const WriterInput& in, std::span<const std::string> records, const Clock& clock,
+                                 OutputList& out);
 
-// Frames around the handed-over texts (枠書込１/２), in place of leader and text.
-void runExistingTextFrames(WriterState& s);
+// 枠書込２: one handed-over line. A text record gets a frame of its own, turned along it; size and
+// base-point lines change `state` for the records after them.
+WriterResult writeFrameAroundText(const WriterInput& in, std::string_view record, ExistingTextState& state,
+                                  const Clock& clock, OutputList& out);
 
 } // namespace tagler

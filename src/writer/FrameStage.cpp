@@ -35,10 +35,16 @@ FrameResults writeStraightFrame(WriterState& s, FrameResults r)
 void runFrameStage(WriterState& s)
 {
     s.box = FrameBox(s.layout.p2, computeFarCorner(s));
-    FrameResults r = s.frame;
+    std::optional<Point> textOrigin;
     if (s.mode == SessionMode::textMode)
-        r.textOrigin = placeTextModeBox(s);
+        textOrigin = placeTextModeBox(s);
+    drawFrame(s);
+    s.frame.textOrigin = textOrigin;
+}
 
+void drawFrame(WriterState& s)
+{
+    FrameResults r = s.frame;
     switch (s.family()) {
     case FrameFamily::underline:
         s.frame = writeUnderlineFrame(s, r);

@@ -25,6 +25,7 @@ struct LeaderLayout {
     bool leaderVisible = true;
     bool leaderOverText = false;
     bool leaderUnderText = false;
+    bool reversedText = false; // a handed-over text running right to left
 
     bool rotated() const { return steepExtension == 1; }
     const FrameTraits& frameTraits() const { return traits(frame); }

@@ -90,8 +90,10 @@ void writeHorizontal(WriterState& s, const FrameResults& r)
     appendFrameLine(s, a, Point{e, a.y});
     appendFrameLine(s, Point{e, b.y}, Point{a.x, b.y});
 
-    const char* nearTail = s.layout.extendsRight ? " 90 -90 1 " : " -90 90 1 ";
-    const char* farTail = s.layout.extendsRight ? " -90 90 1 " : " 90 -90 1 ";
+    // A text running right to left is turned half round: its ends swap their forms.
+    const bool forward = s.layout.extendsRight != s.layout.reversedText;
+    const char* nearTail = forward ? " 90 -90 1 " : " -90 90 1 ";
+    const char* farTail = forward ? " -90 90 1 " : " 90 -90 1 ";
     const Point nearCentre{a.x, r.roundCentre};
     const Point farCentre{e, r.roundCentre};
     if (!s.tilted()) {

@@ -3,6 +3,7 @@
 #include "settings/FrameType.h"
 #include "settings/SessionMode.h"
 #include "writer/Geometry.h"
+#include "writer/HandedOverRecord.h"
 #include "writer/TextBlockMetrics.h"
 
 #include <string>
@@ -31,6 +32,7 @@ struct WriterInput {
     bool leaderVisible = true;
     TextBlockMetrics metrics;
     std::vector<std::string> lines; // the input box, CP932, top line first
+    HostTextSizes hostTextSizes;    // for the handed-over texts of the frame-writing modes
 };
 
 // What a run changed in the settings, for the session to show.

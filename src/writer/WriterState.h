@@ -27,6 +27,9 @@ struct FrameResults {
 // and what each stage hands on to the next.
 struct WriterState {
     WriterState(const WriterInput& input, const LeaderLayout& layout, const Clock& clock, OutputList& output);
+    // Around existing text the block is the handed-over text, not the input box.
+    WriterState(const WriterInput& input, const LeaderLayout& layout, const Clock& clock, OutputList& output,
+                const TextBlockMetrics& metrics);
 
     const WriterInput& in;
     const Clock& clock; // date lines
