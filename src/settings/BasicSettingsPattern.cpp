@@ -2,41 +2,15 @@
 
 #include "base/CodePage.h"
 #include "base/Error.h"
-#include "base/Number.h"
+#include "settings/SettingsFields.h"
 #include "settings/StoredValues.h"
 
 #include <algorithm>
+#include <span>
 
 namespace tagler {
 
 namespace {
-
-enum Offset : std::size_t {
-    arrowLengthOffset = 0,
-    leaderColorOffset = 1,
-    lineSpacingOffset = 2,
-    arrowColorOffset = 3,
-    extensionColorOffset = 4,
-    fillGapOffset = 5,
-    frameGapVerticalOffset = 6,
-    frameGapHorizontalOffset = 7,
-    dotColorOffset = 8,
-    frameColorOffset = 9,
-    writeGroupOffset = 10,
-    lineLayerOffset = 11,
-    textLayerOffset = 12,
-    arrowAngleOffset = 13,
-    windowColorOffset = 14,
-    windowColorIndexOffset = 15,
-    dotRadiusOffset = 16,
-    detectionRangeOffset = 17,
-    noFrameGapOffset = 18,
-    reservedOffset = 19,
-};
-
-constexpr int kLastColourIndex = 20;
-constexpr int kLastLineColour = 8;
-constexpr int kLastGroupOrLayer = 16;
 
 void checkPatternIndex(int patternIndex)
 {
@@ -44,48 +18,19 @@ void checkPatternIndex(int patternIndex)
         fail(ErrorKind::Range, "pattern " + std::to_string(patternIndex) + " does not exist");
 }
 
-int digit(char c)
-{
-    if (c < '0' || c > '9')
-        fail(ErrorKind::Conversion, std::string("'") + c + "' is not a valid integer value");
-    return c - '0';
-}
-
-// Two digits written together: the x1 list's index, then the x0.1 list's.
-int readDotRadius(std::string_view line)
-{
-    if (line.empty())
-        fail(ErrorKind::Conversion, "'' is not a valid integer value");
-    return digit(line.front()) * 10 + digit(line.back());
-}
-
+// The last line of a block is reserved and kept "0".
 Lines blockLines(const AnnotationSettings& s)
 {
-    indexLine(s.dotRadius, 0, 99, "dotRadius");
-    const int radius = s.dotRadius;
-    return Lines{
-        indexLine(s.arrowLength, 1, 60, "arrowLength"),
-        indexLine(s.leaderColor, 0, kLastLineColour, "leaderColor"),
-        indexLine(s.lineSpacing, -9, 99, "lineSpacing"),
-        indexLine(s.arrowColor, 0, kLastLineColour, "arrowColor"),
-        indexLine(s.extensionColor, 0, kLastLineColour, "extensionColor"),
-        indexLine(s.fillGap, 0, 10, "fillGap"),
-        indexLine(s.frameGapVertical, -9, 99, "frameGapVertical"),
-        indexLine(s.frameGapHorizontal, -9, 99, "frameGapHorizontal"),
-        indexLine(s.dotColor, 0, kLastLineColour, "dotColor"),
-        indexLine(s.frameColor, 0, kLastLineColour, "frameColor"),
-        indexLine(s.writeGroup, 0, kLastGroupOrLayer, "writeGroup"),
-        indexLine(s.lineLayer, 0, kLastGroupOrLayer, "lineLayer"),
-        indexLine(s.textLayer, 0, kLastGroupOrLayer, "textLayer"),
-        indexLine(s.arrowAngle, 0, 9, "arrowAngle"),
-        std::to_string(s.windowColor),
-        indexLine(s.windowColorIndex, 0, kLastColourIndex, "windowColorIndex"),
-        std::to_string(radius / 10) + std::to_string(radius % 10),
-        indexLine(s.detectionRange, 0, 3, "detectionRange"),
-        flagLine(s.noFrameGap),
-        "0",
-    };
+    Lines block(kPatternBlockLines, "0");
+    for (std::size_t offset = 0; offset < block.size(); ++offset)
+        for (const SettingsField& f : settingsFields())
+            if (f.patternOffset == offset)
+                if (auto stored = storedFieldLine(f, s))
+                    block[offset] = std::move(*stored);
+    return block;
 }
+
+std::size_t offsetOf(int AnnotationSettings::*member) { return *settingsField(member).patternOffset; }
 
 // The first maxCharacters characters, a double-byte character counting once.
 std::string_view firstCharacters(std::string_view text, std::size_t maxCharacters)
@@ -111,8 +56,9 @@ PatternNames defaultPatternNames()
 Lines defaultBasicSettingsLines()
 {
     Lines block = blockLines(AnnotationSettings{});
-    block[windowColorOffset] = "0"; // no custom colour: the box shows money green
-    block[windowColorIndexOffset] = std::to_string(kMoneyGreenIndex);
+    // No custom colour: the box shows money green.
+    block[offsetOf(&AnnotationSettings::windowColor)] = "0";
+    block[offsetOf(&AnnotationSettings::windowColorIndex)] = std::to_string(kMoneyGreenIndex);
     Lines lines;
     for (int p = 0; p < kPatternCount; ++p)
         lines.insert(lines.end(), block.begin(), block.end());
@@ -127,31 +73,14 @@ void applyBasicSettingsPattern(const Lines& lines, int patternIndex, AnnotationS
     if (!basicSettingsAccepted(lines))
         fail(ErrorKind::Range, "PKDATA.tx has " + std::to_string(lines.size()) + " lines");
     checkPatternIndex(patternIndex);
-    const auto b = lines.begin() + static_cast<std::ptrdiff_t>(kPatternBlockLines) * patternIndex;
+    const std::span<const std::string> block(lines.data() + kPatternBlockLines * static_cast<std::size_t>(patternIndex),
+                                             kPatternBlockLines);
     AnnotationSettings s = settings;
-
-    s.arrowLength = storedSpinValue(b[arrowLengthOffset], 1, 60);
-    s.leaderColor = storedIndex(b[leaderColorOffset], 0, kLastLineColour, "leaderColor");
-    s.lineSpacing = storedSpinValue(b[lineSpacingOffset], -9, 99);
-    s.arrowColor = storedIndex(b[arrowColorOffset], 0, kLastLineColour, "arrowColor");
-    s.extensionColor = storedIndex(b[extensionColorOffset], 0, kLastLineColour, "extensionColor");
-    s.fillGap = storedSpinValue(b[fillGapOffset], 0, 10);
-    s.frameGapVertical = storedSpinValue(b[frameGapVerticalOffset], -9, 99);
-    s.frameGapHorizontal = storedSpinValue(b[frameGapHorizontalOffset], -9, 99);
-    s.dotColor = storedIndex(b[dotColorOffset], 0, kLastLineColour, "dotColor");
-    s.frameColor = storedIndex(b[frameColorOffset], 0, kLastLineColour, "frameColor");
-    s.writeGroup = storedIndex(b[writeGroupOffset], 0, kLastGroupOrLayer, "writeGroup");
-    s.lineLayer = storedIndex(b[lineLayerOffset], 0, kLastGroupOrLayer, "lineLayer");
-    s.textLayer = storedIndex(b[textLayerOffset], 0, kLastGroupOrLayer, "textLayer");
-    s.arrowAngle = storedIndex(b[arrowAngleOffset], 0, 9, "arrowAngle");
-    s.windowColor = parseInteger(b[windowColorOffset]);
-    // "0" means no custom colour was ever set; the default window is money green.
-    s.windowColorIndex = b[windowColorOffset] == "0"
-                             ? kMoneyGreenIndex
-                             : storedIndex(b[windowColorIndexOffset], 0, kLastColourIndex, "window colour");
-    s.dotRadius = readDotRadius(b[dotRadiusOffset]);
-    s.detectionRange = storedIndex(b[detectionRangeOffset], 0, 3, "detectionRange");
-    s.noFrameGap = storedFlag(b[noFrameGapOffset]);
+    // Offset by offset, so the first refused line is the one reported.
+    for (std::size_t offset = 0; offset < block.size(); ++offset)
+        for (const SettingsField& f : settingsFields())
+            if (f.patternOffset == offset)
+                readStoredField(f, block, &SettingsField::patternOffset, s);
 
     settings = std::move(s);
     if (renameList)

@@ -17,7 +17,6 @@ inline constexpr int kPatternCount = 6;
 inline constexpr std::size_t kPatternBlockLines = 20;
 inline constexpr std::size_t kPatternNamesLine = 120;
 inline constexpr std::size_t kPatternNameMaxCharacters = 24; // the name box's limit
-inline constexpr int kMoneyGreenIndex = 17;                 // the first extended colour
 
 using PatternNames = std::array<std::string, kPatternCount>; // CP932
 

@@ -9,6 +9,7 @@ namespace tagler {
 
 inline constexpr int kColourItemCount = 21;
 inline constexpr int kCustomColourItem = 0;
+inline constexpr int kMoneyGreenIndex = 17; // the first extended colour
 
 // The colour item index shows; the custom entry shows customColour.
 // An index outside the list shows the custom entry.

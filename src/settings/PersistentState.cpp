@@ -1,49 +1,31 @@
 #include "settings/PersistentState.h"
 
-#include "base/CodePage.h"
 #include "base/Error.h"
 #include "base/Number.h"
+#include "settings/SettingsFields.h"
 #include "settings/StoredValues.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace tagler {
 
 namespace {
 
+// The lines that hold no settings field; line 12 is unused and kept "0".
 enum Line : std::size_t {
-    tipSymbolLine = 0,
-    lineTypeLine = 1,
-    frameTypeLine = 2,
-    attachPositionLine = 3,
     currentPageLine = 4,
-    copyModeLine = 5,
-    textTypeLine = 6,
-    extensionLengthLine = 7,
-    extensionLengthModeLine = 8,
-    textSlideLine = 9,
-    selectedPatternLine = 10,
     textBookFolderLine = 11,
-    unusedLine = 12,
-    useEmbeddedTextLine = 13,
-    imeStartModeLine = 14,
-    fontSwitchLine = 15,
     windowLeftLine = 16,
     windowTopLine = 17,
-    fillColorLine = 18,
-    fillColorIndexLine = 19,
-    chosenFontNameLine = 20,
-    tiltFrameLine = 21,
-    textCenterBaseLine = 22,
-    continuousLine = 23,
-    fixedLeaderLengthLine = 24,
 };
 
-constexpr int kLastColourIndex = 20; // custom, 16 standard, 4 extended
 constexpr int kLastPage = 20;
-constexpr int kLastSlot = 10;
-constexpr int kContinuousWithoutSlot = 11;
+
+// 連続 and the lines after it are saved on exit; registering leaves 連続
+// alone and clears the rest, which forgets the remembered length.
+std::size_t firstExitLine() { return *settingsField(&AnnotationSettings::continuous).stateLine; }
 
 // An empty window position is stored back as "0", so the window gets a number.
 std::string windowPosition(std::string& line)
@@ -54,47 +36,31 @@ std::string windowPosition(std::string& line)
     return line;
 }
 
-// Line 19 carries the fill colour box index and 枠内着色 together: ±(index + 1).
-void readFill(std::string_view line, AnnotationSettings& s)
+// The settings fields' line, or "0" when none writes it.
+std::string fieldsLine(std::size_t line, const AnnotationSettings& s)
 {
-    int value = storedIndex(line, -(kLastColourIndex + 1), kLastColourIndex + 1, "fill colour");
-    // 0 is what a box without a selection wrote; its custom entry is the sound reading.
-    s.fillColorIndex = value == 0 ? 0 : std::abs(value) - 1;
-    s.fillInside = value < 0;
+    std::string text = "0";
+    for (const SettingsField& f : settingsFields())
+        if (f.stateLine == line)
+            if (auto stored = storedFieldLine(f, s))
+                text = std::move(*stored);
+    return text;
 }
 
-std::string fillLine(const AnnotationSettings& s)
+std::string registeredLine(std::size_t line, const AnnotationSettings& s, const SessionExtras& x)
 {
-    indexLine(s.fillColorIndex, 0, kLastColourIndex, "fill colour index");
-    const int stored = s.fillColorIndex + 1;
-    return std::to_string(s.fillInside ? -stored : stored);
-}
-
-int readImeMode(std::string_view line)
-{
-    int value = parseInteger(line);
-    if (value <= 0)
-        return 0; // toggle up
-    return storedIndex(line, 1, 4, "IME mode");
-}
-
-// "0" unchecked; a slot number when a slot was down; anything else is checked without one.
-int readContinuous(const std::string& line)
-{
-    if (line == "0")
-        return 0;
-    int slot = 0;
-    if (tryParseInteger(line, slot) && slot >= 1 && slot <= kLastSlot)
-        return slot;
-    return kContinuousWithoutSlot;
-}
-
-// "000" and "0" are what older files hold when no font was chosen.
-std::string readChosenFont(const std::string& line)
-{
-    if (line.empty() || line == "0" || line == "000")
-        return AnnotationSettings::defaultFontName();
-    return line;
+    switch (line) {
+    case currentPageLine:
+        return indexLine(x.currentPage, 1, kLastPage, "page");
+    case textBookFolderLine:
+        return singleLine(x.textBookFolder, "text-book folder");
+    case windowLeftLine:
+        return singleLine(x.windowLeft, "window left");
+    case windowTopLine:
+        return singleLine(x.windowTop, "window top");
+    default:
+        return fieldsLine(line, s);
+    }
 }
 
 } // namespace
@@ -112,34 +78,20 @@ bool applyPersistentState(Lines& list, AnnotationSettings& settings, SessionExtr
     AnnotationSettings s = settings;
     SessionExtras x = extras;
 
-    s.tipSymbol = storedIndex(l[tipSymbolLine], 0, 7, "tipSymbol");
-    s.lineType = storedIndex(l[lineTypeLine], 0, 7, "lineType");
-    s.frameType = storedIndex(l[frameTypeLine], 0, 14, "frameType");
-    s.attachPosition = storedIndex(l[attachPositionLine], 0, 4, "attachPosition");
-    if (scope == PersistentStateScope::whole) {
-        x.currentPage = storedIndex(l[currentPageLine], 1, kLastPage, "page");
-        x.textBookFolder = l[textBookFolderLine];
+    // Line by line, so the first refused line is the one reported.
+    for (std::size_t i = 0; i < kPersistentStateLineCount; ++i) {
+        if (i == currentPageLine && scope == PersistentStateScope::whole)
+            x.currentPage = storedIndex(l[i], 1, kLastPage, "page");
+        if (i == textBookFolderLine && scope == PersistentStateScope::whole)
+            x.textBookFolder = l[i];
+        if (i == windowLeftLine)
+            x.windowLeft = windowPosition(l[i]);
+        if (i == windowTopLine)
+            x.windowTop = windowPosition(l[i]);
+        for (const SettingsField& f : settingsFields())
+            if (f.stateLine == i)
+                readStoredField(f, l, &SettingsField::stateLine, s);
     }
-    s.copyMode = storedIndex(l[copyModeLine], 0, 3, "copyMode");
-    s.textType = storedIndex(l[textTypeLine], 0, 10, "textType");
-    s.extensionLength = storedSpinValue(l[extensionLengthLine], 0, 99);
-    s.extensionLengthMode = storedIndex(l[extensionLengthModeLine], 0, 1, "extensionLengthMode");
-    s.textSlide = storedIndex(l[textSlideLine], 0, 6, "textSlide");
-    s.selectedPattern = storedIndex(l[selectedPatternLine], 0, 5, "pattern");
-    s.useEmbeddedText = parseInteger(l[useEmbeddedTextLine]) == 1;
-    s.imeStartMode = readImeMode(l[imeStartModeLine]);
-    s.fontSwitch = storedIndex(l[fontSwitchLine], -128, 127, "fontSwitch");
-    x.windowLeft = windowPosition(l[windowLeftLine]);
-    x.windowTop = windowPosition(l[windowTopLine]);
-    s.fillColor = parseInteger(l[fillColorLine]);
-    readFill(l[fillColorIndexLine], s);
-    s.chosenFontName = readChosenFont(l[chosenFontNameLine]);
-    s.tiltFrame = storedFlag(l[tiltFrameLine]);
-    s.textCenterBase = storedFlag(l[textCenterBaseLine]);
-    s.continuous = readContinuous(l[continuousLine]);
-    s.fixedLeaderLength = l[fixedLeaderLengthLine] != "0";
-    // Kept as text: the writer converts it when the fixed length is used.
-    s.rememberedLeaderLength = l[kRememberedLeaderLengthLine];
 
     list = std::move(l);
     settings = std::move(s);
@@ -149,37 +101,13 @@ bool applyPersistentState(Lines& list, AnnotationSettings& settings, SessionExtr
 
 void storeSessionSettings(Lines& list, AnnotationSettings& settings, const SessionExtras& extras)
 {
-    const AnnotationSettings& s = settings;
-    const std::string font = s.chosenFontName.empty() ? AnnotationSettings::defaultFontName() : s.chosenFontName;
     // Every value is formed before the list changes, so a refused one changes nothing.
-    const Lines head{
-        indexLine(s.tipSymbol, 0, 7, "tipSymbol"),
-        indexLine(s.lineType, 0, 7, "lineType"),
-        indexLine(s.frameType, 0, 14, "frameType"),
-        indexLine(s.attachPosition, 0, 4, "attachPosition"),
-        indexLine(extras.currentPage, 1, kLastPage, "page"),
-        indexLine(s.copyMode, 0, 3, "copyMode"),
-        indexLine(s.textType, 0, 10, "textType"),
-        indexLine(s.extensionLength, 0, 99, "extensionLength"),
-        indexLine(s.extensionLengthMode, 0, 1, "extensionLengthMode"),
-        indexLine(s.textSlide, 0, 6, "textSlide"),
-        indexLine(s.selectedPattern, 0, 5, "pattern"),
-        singleLine(extras.textBookFolder, "text-book folder"),
-        "0",
-        flagLine(s.useEmbeddedText),
-        indexLine(s.imeStartMode, 0, 4, "imeStartMode"),
-        indexLine(s.fontSwitch, -128, 127, "fontSwitch"),
-        singleLine(extras.windowLeft, "window left"),
-        singleLine(extras.windowTop, "window top"),
-        std::to_string(s.fillColor),
-        fillLine(s),
-        singleLine(font, "font name"),
-        flagLine(s.tiltFrame),
-        flagLine(s.textCenterBase),
-    };
+    Lines head(firstExitLine());
+    for (std::size_t i = 0; i < head.size(); ++i)
+        head[i] = registeredLine(i, settings, extras);
     padWithZeros(list, kPersistentStateLineCount);
     std::copy(head.begin(), head.end(), list.begin());
-    for (std::size_t i = fixedLeaderLengthLine; i < kPersistentStateLineCount; ++i)
+    for (std::size_t i = firstExitLine() + 1; i < kPersistentStateLineCount; ++i)
         list[i] = "0";
     settings.rememberedLeaderLength = "0";
 }
@@ -196,20 +124,22 @@ bool storeExitState(Lines& list, const AnnotationSettings& settings, const Sessi
     if (!persistentStateAccepted(list))
         return false;
     const std::string page = indexLine(extras.currentPage, 1, kLastPage, "page");
-    const std::string continuous = indexLine(settings.continuous, 0, kContinuousWithoutSlot, "continuous");
+    std::vector<std::pair<std::size_t, std::string>> exitLines;
+    for (const SettingsField& f : settingsFields())
+        if (f.stateLine && *f.stateLine >= firstExitLine())
+            if (auto stored = storedFieldLine(f, settings))
+                exitLines.emplace_back(*f.stateLine, std::move(*stored));
     singleLine(extras.textBookFolder, "text-book folder");
     singleLine(extras.windowLeft, "window left");
     singleLine(extras.windowTop, "window top");
-    singleLine(settings.rememberedLeaderLength, "remembered length");
 
     padWithZeros(list, kPersistentStateLineCount);
     list[currentPageLine] = page;
     list[textBookFolderLine] = extras.textBookFolder;
     list[windowLeftLine] = extras.windowLeft;
     list[windowTopLine] = extras.windowTop;
-    list[continuousLine] = continuous;
-    list[fixedLeaderLengthLine] = flagLine(settings.fixedLeaderLength);
-    list[kRememberedLeaderLengthLine] = settings.rememberedLeaderLength;
+    for (auto& [line, text] : exitLines)
+        list[line] = std::move(text);
     return true;
 }
 
@@ -224,10 +154,11 @@ bool saveStateOnExit(const std::string& path, Lines& list, const AnnotationSetti
 
 void rememberLeaderLength(Lines& list, AnnotationSettings& settings, const std::string& lengthText)
 {
-    singleLine(lengthText, "remembered length");
+    const SettingsField& f = settingsField(&AnnotationSettings::rememberedLeaderLength);
+    singleLine(lengthText, f.fileLabel);
     settings.rememberedLeaderLength = lengthText;
-    if (list.size() > kRememberedLeaderLengthLine)
-        list[kRememberedLeaderLengthLine] = lengthText;
+    if (list.size() > *f.stateLine)
+        list[*f.stateLine] = lengthText;
 }
 
 } // namespace tagler

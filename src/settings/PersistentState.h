@@ -12,7 +12,6 @@ namespace tagler {
 inline constexpr const char* kPersistentStateFileName = "PLDATA.tx";
 inline constexpr std::size_t kPersistentStateLineCount = 30;
 inline constexpr std::size_t kPersistentStateMinimumLines = 25; // shorter files are refused
-inline constexpr std::size_t kRememberedLeaderLengthLine = 25;
 
 // What the file keeps beside the settings: the open text book and the window's place.
 struct SessionExtras {

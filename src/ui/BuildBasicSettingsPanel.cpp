@@ -1,4 +1,5 @@
 #include "ui/Builders.h"
+#include "settings/SettingsFields.h"
 #include "ui/ColorBox.h"
 #include "ui/Placement.h"
 
@@ -42,6 +43,12 @@ QStringList digitList()
     return items;
 }
 
+void limitToField(QSpinBox* box, int AnnotationSettings::*field)
+{
+    const FieldRange range = fieldRange(field);
+    box->setRange(range.min, range.max);
+}
+
 // "label + control" on one row of a column.
 template <class W>
 W* labelled(QWidget* panel, const QString& text, int x, int y, int labelWidth, W* control, int width)
@@ -55,20 +62,20 @@ void buildMeasures(QFrame* p, MainControls& c)
     constexpr int x = 8;
     constexpr int labelWidth = 132;
     c.arrowLength = labelled(p, QStringLiteral("矢印長さ"), x, row(0), labelWidth, new QSpinBox(p), 52);
-    c.arrowLength->setRange(1, 60);
+    limitToField(c.arrowLength, &AnnotationSettings::arrowLength);
     c.arrowAngle = labelled(p, QStringLiteral("矢印角度"), x, row(1), labelWidth, new QComboBox(p), 52);
     c.arrowAngle->addItems({QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("15"),
                             QStringLiteral("20"), QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("35"),
                             QStringLiteral("40"), QStringLiteral("45")});
     c.arrowAngle->setMaxVisibleItems(10);
     c.lineSpacing = labelled(p, QStringLiteral("文字行間隔 (-0.9～9.9)"), x, row(2), labelWidth, new QSpinBox(p), 52);
-    c.lineSpacing->setRange(-9, 99);
+    limitToField(c.lineSpacing, &AnnotationSettings::lineSpacing);
 
     place::label(p, QStringLiteral("枠と文字間補正 (-0.9～9.9)"), x, row(3) + 4, 190);
     c.frameGapVertical = labelled(p, QStringLiteral("上 下"), x + 12, row(4), 36, new QSpinBox(p), 52);
-    c.frameGapVertical->setRange(-9, 99);
+    limitToField(c.frameGapVertical, &AnnotationSettings::frameGapVertical);
     c.frameGapHorizontal = labelled(p, QStringLiteral("左 右"), x + 108, row(4), 36, new QSpinBox(p), 52);
-    c.frameGapHorizontal->setRange(-9, 99);
+    limitToField(c.frameGapHorizontal, &AnnotationSettings::frameGapHorizontal);
     c.noFrameGap = place::at(new QCheckBox(QStringLiteral("枠と文字間なし"), p), x, row(5), 150);
 
     place::label(p, QStringLiteral("点半径"), x, row(6) + 4, 40);
@@ -79,7 +86,7 @@ void buildMeasures(QFrame* p, MainControls& c)
         digits->setMaxVisibleItems(10);
     }
     c.fillGap = labelled(p, QStringLiteral("枠内着色と枠間隔"), x, row(7), labelWidth, new QSpinBox(p), 52);
-    c.fillGap->setRange(0, 10);
+    limitToField(c.fillGap, &AnnotationSettings::fillGap);
 }
 
 void buildColoursAndLayers(QFrame* p, MainControls& c)

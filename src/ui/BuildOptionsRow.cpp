@@ -1,4 +1,5 @@
 #include "ui/Builders.h"
+#include "settings/SettingsFields.h"
 #include "ui/ItemIcons.h"
 #include "ui/Placement.h"
 #include "settings/FrameType.h"
@@ -41,7 +42,8 @@ void buildOptionsRow(QWidget* w, MainControls& c)
 
     c.extensionLengthLabel = labelAbove(w, QStringLiteral("延長線長さ"), 100, 100);
     c.extensionLengthMode = place::combo(w, {QStringLiteral("任意"), QStringLiteral("指定")}, 100, kControlTop, 56);
-    c.extensionLength = place::spin(w, 0, 99, 158, kControlTop, 43);
+    const FieldRange extension = fieldRange(&AnnotationSettings::extensionLength);
+    c.extensionLength = place::spin(w, extension.min, extension.max, 158, kControlTop, 43);
 
     c.frameTypeLabel = labelAbove(w, QStringLiteral("文字枠"), 203, 105);
     QStringList frameNames;

@@ -172,25 +172,6 @@ AnnotationSettings unusualBasicSettings()
     return s;
 }
 
-TEST(BasicSettingsPattern, RoundTripKeepsEveryStoredField)
-{
-    for (int pattern = 0; pattern < kPatternCount; ++pattern) {
-        SCOPED_TRACE(pattern);
-        Lines lines = validPatterns();
-        PatternNames names = defaultPatternNames();
-        const AnnotationSettings in = unusualBasicSettings();
-        storeBasicSettingsPattern(lines, pattern, in, names, "");
-
-        AnnotationSettings out;
-        out.tipSymbol = 2; // session settings are not the pattern's business
-        PatternNames read;
-        applyBasicSettingsPattern(lines, pattern, out, true, read);
-        test::expectSameBasicSettings(out, in);
-        EXPECT_EQ(out.tipSymbol, 2);
-        EXPECT_EQ(read, names);
-    }
-}
-
 TEST(BasicSettingsPattern, RegisteringTouchesOnlyItsBlockAndTheNames)
 {
     const Lines before = validPatterns();

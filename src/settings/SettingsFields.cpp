@@ -1,0 +1,285 @@
+#include "settings/SettingsFields.h"
+
+#include "base/Error.h"
+#include "base/Number.h"
+#include "settings/BasicSettingsPattern.h"
+#include "settings/ColourItems.h"
+#include "settings/PersistentState.h"
+#include "settings/StoredValues.h"
+
+#include <array>
+#include <climits>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace tagler {
+
+namespace {
+
+using S = AnnotationSettings;
+using F = StoredForm;
+constexpr std::nullopt_t none = std::nullopt;
+
+constexpr FieldRange kLineColour{0, 8};    // 0 the host's (or the leader's), then colours 1..8
+constexpr FieldRange kGroupOrLayer{0, 16}; // 0 the host's, then 0..F
+constexpr FieldRange kColourItem{0, kColourItemCount - 1};
+constexpr FieldRange kGap{-9, 99}; // -0.9..9.9 mm
+constexpr FieldRange kAnyColour{INT_MIN, INT_MAX};
+
+// name, member, range, PLDATA line, PKDATA offset, PSDATA line, stored form, label in the files' errors
+constexpr std::array kFields{
+    SettingsField{"tipSymbol", &S::tipSymbol, FieldRange{0, 7}, 0, none, none, F::index},
+    SettingsField{"lineType", &S::lineType, FieldRange{0, 7}, 1, none, none, F::index},
+    SettingsField{"frameType", &S::frameType, FieldRange{0, 14}, 2, none, none, F::index},
+    SettingsField{"attachPosition", &S::attachPosition, FieldRange{0, 4}, 3, none, none, F::index},
+    SettingsField{"copyMode", &S::copyMode, FieldRange{0, 3}, 5, none, none, F::index},
+    SettingsField{"textType", &S::textType, FieldRange{0, 10}, 6, none, none, F::index},
+    SettingsField{"extensionLength", &S::extensionLength, FieldRange{0, 99}, 7, none, none, F::spinValue},
+    SettingsField{"extensionLengthMode", &S::extensionLengthMode, FieldRange{0, 1}, 8, none, none, F::index},
+    SettingsField{"textSlide", &S::textSlide, FieldRange{0, 6}, 9, none, none, F::index},
+    SettingsField{"selectedPattern", &S::selectedPattern, FieldRange{0, kPatternCount - 1}, 10, none, none, F::index,
+                  "pattern"},
+    SettingsField{"useEmbeddedText", &S::useEmbeddedText, none, 13, none, none, F::numberFlag},
+    SettingsField{"imeStartMode", &S::imeStartMode, FieldRange{0, 4}, 14, none, none, F::imeMode},
+    SettingsField{"fontSwitch", &S::fontSwitch, FieldRange{-128, 127}, 15, none, none, F::index},
+    SettingsField{"fillColor", &S::fillColor, kAnyColour, 18, none, none, F::colour},
+    SettingsField{"fillColorIndex", &S::fillColorIndex, kColourItem, 19, none, none, F::fillIndex, "fill colour index"},
+    SettingsField{"fillInside", &S::fillInside, none, 19, none, none, F::fillSign},
+    SettingsField{"chosenFontName", &S::chosenFontName, none, 20, none, none, F::fontName, "font name"},
+    SettingsField{"tiltFrame", &S::tiltFrame, none, 21, none, none, F::flag},
+    SettingsField{"textCenterBase", &S::textCenterBase, none, 22, none, none, F::flag},
+    SettingsField{"continuous", &S::continuous, FieldRange{0, 11}, 23, none, none, F::continuousSlot},
+    SettingsField{"fixedLeaderLength", &S::fixedLeaderLength, none, 24, none, none, F::nonZeroFlag},
+    SettingsField{"rememberedLeaderLength", &S::rememberedLeaderLength, none, 25, none, none, F::decimalText,
+                  "remembered length"},
+
+    SettingsField{"arrowLength", &S::arrowLength, FieldRange{1, 60}, none, 0, none, F::spinValue},
+    SettingsField{"leaderColor", &S::leaderColor, kLineColour, none, 1, none, F::index},
+    SettingsField{"lineSpacing", &S::lineSpacing, kGap, none, 2, none, F::spinValue},
+    SettingsField{"arrowColor", &S::arrowColor, kLineColour, none, 3, none, F::index},
+    SettingsField{"extensionColor", &S::extensionColor, kLineColour, none, 4, none, F::index},
+    SettingsField{"fillGap", &S::fillGap, FieldRange{0, 10}, none, 5, none, F::spinValue},
+    SettingsField{"frameGapVertical", &S::frameGapVertical, kGap, none, 6, none, F::spinValue},
+    SettingsField{"frameGapHorizontal", &S::frameGapHorizontal, kGap, none, 7, none, F::spinValue},
+    SettingsField{"dotColor", &S::dotColor, kLineColour, none, 8, none, F::index},
+    SettingsField{"frameColor", &S::frameColor, kLineColour, none, 9, none, F::index},
+    SettingsField{"writeGroup", &S::writeGroup, kGroupOrLayer, none, 10, none, F::index},
+    SettingsField{"lineLayer", &S::lineLayer, kGroupOrLayer, none, 11, none, F::index},
+    SettingsField{"textLayer", &S::textLayer, kGroupOrLayer, none, 12, none, F::index},
+    SettingsField{"arrowAngle", &S::arrowAngle, FieldRange{0, 9}, none, 13, none, F::index},
+    SettingsField{"windowColor", &S::windowColor, kAnyColour, none, 14, none, F::colour},
+    SettingsField{"windowColorIndex", &S::windowColorIndex, kColourItem, none, 15, none, F::windowColourIndex},
+    SettingsField{"dotRadius", &S::dotRadius, FieldRange{0, 99}, none, 16, none, F::twoDigits},
+    SettingsField{"detectionRange", &S::detectionRange, FieldRange{0, 3}, none, 17, none, F::index},
+    SettingsField{"noFrameGap", &S::noFrameGap, none, none, 18, none, F::flag},
+};
+
+// What a table edit could get wrong without any test noticing at once.
+constexpr bool formFitsMember(const SettingsField& f)
+{
+    switch (f.form) {
+    case F::flag:
+    case F::numberFlag:
+    case F::nonZeroFlag:
+    case F::fillSign:
+        return std::holds_alternative<bool S::*>(f.member) && !f.range;
+    case F::fontName:
+    case F::decimalText:
+        return std::holds_alternative<std::string S::*>(f.member) && !f.range;
+    default:
+        return std::holds_alternative<int S::*>(f.member) && f.range && f.range->min <= f.range->max;
+    }
+}
+
+constexpr bool sharesLineRightly(const SettingsField& a, const SettingsField& b, FileColumn column)
+{
+    if (!(a.*column) || a.*column != b.*column)
+        return true;
+    // Only 枠内着色 rides on another field's line: the sign of the fill index.
+    return (a.form == F::fillIndex && b.form == F::fillSign) || (a.form == F::fillSign && b.form == F::fillIndex);
+}
+
+constexpr bool tableIsSound()
+{
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        const SettingsField& a = kFields[i];
+        if (!formFitsMember(a))
+            return false;
+        if ((a.stateLine && *a.stateLine >= kPersistentStateLineCount) ||
+            (a.patternOffset && *a.patternOffset >= kPatternBlockLines))
+            return false;
+        for (std::size_t j = i + 1; j < kFields.size(); ++j) {
+            const SettingsField& b = kFields[j];
+            if (std::string_view(a.name) == b.name || a.member == b.member)
+                return false;
+            if (!sharesLineRightly(a, b, &SettingsField::stateLine) ||
+                !sharesLineRightly(a, b, &SettingsField::patternOffset) ||
+                !sharesLineRightly(a, b, &SettingsField::slotLine))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(tableIsSound());
+
+int& intOf(const SettingsField& f, S& s) { return s.*std::get<int S::*>(f.member); }
+int intOf(const SettingsField& f, const S& s) { return s.*std::get<int S::*>(f.member); }
+bool& boolOf(const SettingsField& f, S& s) { return s.*std::get<bool S::*>(f.member); }
+bool boolOf(const SettingsField& f, const S& s) { return s.*std::get<bool S::*>(f.member); }
+std::string& textOf(const SettingsField& f, S& s) { return s.*std::get<std::string S::*>(f.member); }
+const std::string& textOf(const SettingsField& f, const S& s) { return s.*std::get<std::string S::*>(f.member); }
+
+const char* label(const SettingsField& f) { return f.fileLabel ? f.fileLabel : f.name; }
+
+int digit(char c)
+{
+    if (c < '0' || c > '9')
+        fail(ErrorKind::Conversion, std::string("'") + c + "' is not a valid integer value");
+    return c - '0';
+}
+
+// Two digits written together: the x1 list's index, then the x0.1 list's.
+int readTwoDigits(std::string_view line)
+{
+    if (line.empty())
+        fail(ErrorKind::Conversion, "'' is not a valid integer value");
+    return digit(line.front()) * 10 + digit(line.back());
+}
+
+} // namespace
+
+std::span<const SettingsField> settingsFields() { return kFields; }
+
+const SettingsField* findSettingsField(std::string_view name)
+{
+    for (const SettingsField& f : kFields)
+        if (name == f.name)
+            return &f;
+    return nullptr;
+}
+
+const SettingsField& settingsField(FieldMember member)
+{
+    for (const SettingsField& f : kFields)
+        if (f.member == member)
+            return f;
+    throw std::logic_error("a settings member without a row in the field table");
+}
+
+FieldRange fieldRange(int AnnotationSettings::*member)
+{
+    const SettingsField& f = settingsField(member);
+    if (!f.range)
+        throw std::logic_error(std::string(f.name) + " has no range");
+    return *f.range;
+}
+
+void readStoredField(const SettingsField& f, std::span<const std::string> lines, FileColumn column,
+                     AnnotationSettings& s)
+{
+    const std::string& line = lines[*(f.*column)];
+    switch (f.form) {
+    case F::index:
+        intOf(f, s) = storedIndex(line, f.range->min, f.range->max, label(f));
+        return;
+    case F::spinValue:
+        intOf(f, s) = storedSpinValue(line, f.range->min, f.range->max);
+        return;
+    case F::flag:
+        boolOf(f, s) = storedFlag(line);
+        return;
+    case F::numberFlag:
+        boolOf(f, s) = parseInteger(line) == 1;
+        return;
+    case F::nonZeroFlag:
+        boolOf(f, s) = line != "0";
+        return;
+    case F::colour:
+        intOf(f, s) = parseInteger(line);
+        return;
+    case F::imeMode:
+        // The older program stored the toggled-up mode as any number below the first one.
+        intOf(f, s) = parseInteger(line) <= f.range->min
+                          ? f.range->min
+                          : storedIndex(line, f.range->min + 1, f.range->max, "IME mode");
+        return;
+    case F::fillIndex: {
+        const int stored = storedIndex(line, -(f.range->max + 1), f.range->max + 1, "fill colour");
+        // 0 is what a box without a selection wrote; its custom entry is the sound reading.
+        intOf(f, s) = stored == 0 ? kCustomColourItem : std::abs(stored) - 1;
+        return;
+    }
+    case F::fillSign:
+        // The fill index on the same line refuses what no box can show.
+        boolOf(f, s) = parseInteger(line) < 0;
+        return;
+    case F::windowColourIndex: {
+        // "0" means no custom colour was ever set; the default window is money green.
+        const FileLine colourLine = settingsField(&S::windowColor).*column;
+        intOf(f, s) = colourLine && lines[*colourLine] == "0"
+                          ? kMoneyGreenIndex
+                          : storedIndex(line, f.range->min, f.range->max, "window colour");
+        return;
+    }
+    case F::twoDigits:
+        intOf(f, s) = readTwoDigits(line);
+        return;
+    case F::continuousSlot: {
+        if (line == "0") {
+            intOf(f, s) = f.range->min;
+            return;
+        }
+        int slot = 0;
+        const bool isSlot = tryParseInteger(line, slot) && slot > f.range->min && slot < f.range->max;
+        intOf(f, s) = isSlot ? slot : f.range->max;
+        return;
+    }
+    case F::fontName:
+        // "000" and "0" are what older files hold when no font was chosen.
+        textOf(f, s) = line.empty() || line == "0" || line == "000" ? AnnotationSettings::defaultFontName() : line;
+        return;
+    case F::decimalText:
+        // Kept as text: the writer converts it when the fixed length is used.
+        textOf(f, s) = line;
+        return;
+    }
+}
+
+std::optional<std::string> storedFieldLine(const SettingsField& f, const AnnotationSettings& s)
+{
+    switch (f.form) {
+    case F::index:
+    case F::spinValue:
+    case F::imeMode:
+    case F::windowColourIndex:
+    case F::continuousSlot:
+        return indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
+    case F::flag:
+    case F::numberFlag:
+    case F::nonZeroFlag:
+        return flagLine(boolOf(f, s));
+    case F::colour:
+        return std::to_string(intOf(f, s));
+    case F::fillIndex: {
+        indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
+        const int stored = intOf(f, s) + 1;
+        return std::to_string(s.fillInside ? -stored : stored);
+    }
+    case F::fillSign:
+        return std::nullopt;
+    case F::twoDigits: {
+        indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
+        const int value = intOf(f, s);
+        return std::to_string(value / 10) + std::to_string(value % 10);
+    }
+    case F::fontName: {
+        const std::string& font = textOf(f, s);
+        return singleLine(font.empty() ? AnnotationSettings::defaultFontName() : font, label(f));
+    }
+    case F::decimalText:
+        return singleLine(textOf(f, s), label(f));
+    }
+    return std::nullopt;
+}
+
+} // namespace tagler
