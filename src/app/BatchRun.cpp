@@ -3,6 +3,7 @@
 #include "app/InputText.h"
 #include "app/Session.h"
 #include "base/Clock.h"
+#include "base/CodePage.h"
 #include "base/Error.h"
 #include "settings/AnnotationSettings.h"
 
@@ -66,7 +67,8 @@ std::optional<Lines> readTextFile(const std::string& path, std::string& error)
 
 } // namespace
 
-int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts, std::string& usageError)
+int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts, std::ostream& imported,
+             std::string& usageError)
 {
     AnnotationSettings overrides;
     for (const auto& [field, value] : o.sets) {
@@ -103,6 +105,12 @@ int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts,
         session.setInputLines(*text);
     const bool enabled = session.completionEnabled();
     const CompletionReport report = session.complete();
+    if (session.mode() == SessionMode::importText) {
+        // Importing hands the host nothing back: the texts are the result.
+        for (const std::string& line : session.inputLines())
+            imported << toUtf8(line) << '\n';
+        return enabled && !report.messageShown && !session.startupMessageShown() ? kBatchWritten : kBatchMessageShown;
+    }
     return enabled && report.written && !report.messageShown && !session.startupMessageShown() ? kBatchWritten
                                                                                               : kBatchMessageShown;
 }

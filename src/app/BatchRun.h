@@ -2,6 +2,7 @@
 #include "app/Prompts.h"
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,7 +28,9 @@ inline constexpr int kBatchWritten = 0;
 inline constexpr int kBatchMessageShown = 1;
 inline constexpr int kBatchUsage = 2;
 
-// The session from start-up to completion in `folder`, without a window.
-int runBatch(const std::string& folder, const BatchOptions& options, Prompts& prompts, std::string& usageError);
+// The session from start-up to completion in `folder`, without a window. Importing text (T1)
+// writes the imported lines to `imported`, UTF-8, one a line.
+int runBatch(const std::string& folder, const BatchOptions& options, Prompts& prompts, std::ostream& imported,
+             std::string& usageError);
 
 } // namespace tagler

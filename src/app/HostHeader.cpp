@@ -1,6 +1,7 @@
 #include "app/HostHeader.h"
 
 #include "base/CodePage.h"
+#include "app/InputText.h"
 #include "base/Error.h"
 
 namespace tagler {
@@ -67,11 +68,13 @@ HostHeader parseHostHeader(const Lines& lines, SessionMode mode)
         h.state = 1;
         return h;
     }
-    if (lines.size() < 17) {
+    const Rows r = rowsFor(mode);
+    const bool framing = r.point1 < 0;
+    // A selection of one or two records makes a file shorter than any header with points.
+    if (lines.size() < (framing ? std::size_t(15) : std::size_t(17))) {
         h.state = 2;
         return h;
     }
-    const Rows r = rowsFor(mode);
     if (r.font >= static_cast<int>(lines.size())) {
         // Four-point mode needs its font record on line 17.
         h.state = 2;
@@ -81,7 +84,6 @@ HostHeader parseHostHeader(const Lines& lines, SessionMode mode)
     h.textTypeWidths = lines[3];
     h.textTypeHeights = lines[4];
     h.textTypeSpacings = lines[5];
-    const bool framing = r.point1 < 0;
     h.point1Line = framing ? "0" : lineAt(lines, r.point1);
     h.point2Line = framing ? "0" : lineAt(lines, r.point2);
     h.point3Line = framing ? "0" : lineAt(lines, r.point3);
@@ -116,7 +118,8 @@ HostHeader readHostHeader(const std::string& path, SessionMode mode)
 Lines importTextRecords(const Lines& exchangeLines)
 {
     Lines texts;
-    for (std::size_t i = 11; i < exchangeLines.size(); ++i) {
+    // The input box takes five lines; a selection of a whole sheet need not be copied for them.
+    for (std::size_t i = 11; i < exchangeLines.size() && texts.size() < std::size_t(kInputMaxLines); ++i) {
         const std::string& line = exchangeLines[i];
         const auto quote = line.find('"');
         if (line.rfind("ch", 0) == 0 && quote != std::string::npos)

@@ -36,7 +36,7 @@ struct HostHeader {
 HostHeader readHostHeader(const std::string& path, SessionMode mode);
 HostHeader parseHostHeader(const Lines& lines, SessionMode mode);
 
-// Texts of the handed-over "ch" records, for the input box.
+// Texts of the handed-over "ch" records, for the input box: as many as it takes.
 Lines importTextRecords(const Lines& exchangeLines);
 
 } // namespace tagler

@@ -1,0 +1,111 @@
+#include "base/CodePage.h"
+#include "support/ExchangeFixture.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+// The batch program in the modes that receive a selection from the host: import (T1) and the
+// two frame-writing modes (T2, T3), from the hand-over file to exit code, stdout and records.
+namespace tagler {
+namespace {
+
+using test::Folder;
+
+// The host's hand-over for a selection: attribute lines straight after the range, then the records.
+Lines selection(const Lines& records)
+{
+    Lines l = {"hq", "hk 0", "hs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "hcw 2 2.5 3 4 5 6 7 8 9 10",
+               "hch 2 2.5 3 4 5 6 7 8 9 10", "hcd 0 0 0.5 0.5 0.5 0.5 1 1 1 1",
+               "hcc      1      1      2      2      3      3      4      4      5      5", "hn 0 0 1 1",
+               "lg0", "ly0", "lc1", "lt1", "cn1", sjis("cn\"$<ＭＳ ゴシック>"), "#"};
+    l.insert(l.end(), records.begin(), records.end());
+    return l;
+}
+
+struct BatchRun {
+    int exitCode;
+    std::string out, err;
+    Lines records;
+};
+
+BatchRun batch(const std::string& mode, const Lines& records, const QStringList& extra = {})
+{
+    Folder f;
+    f.copyDefaultDataFiles();
+    f.write("jwc_temp.txt", selection(records));
+    QProcess p;
+    p.setWorkingDirectory(QString::fromStdString(f.path()));
+    p.start(QStringLiteral(TAGLER_BIN_DIR "/tagler-batch"), QStringList{QString::fromStdString(mode)} + extra);
+    p.waitForFinished(60000);
+    return {p.exitCode(), p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString(),
+            f.read("jwc_temp.txt")};
+}
+
+std::size_t countOf(const Lines& records, const std::string& kind)
+{
+    return static_cast<std::size_t>(std::count_if(records.begin(), records.end(),
+                                                  [&](const std::string& r) { return r.rfind(kind, 0) == 0; }));
+}
+
+const Lines kThreeTexts = {"ch 0 0 12 0 \"ABCDEF", "ch 0 -5 8 0 \"GHIJ", sjis("ch 20 -10 10 0 \"注記です")};
+
+TEST(SelectionBatch, ImportPrintsTheTextsTheInputBoxTakesAndEmptiesTheFile)
+{
+    Lines many = kThreeTexts;
+    for (int i = 0; i < 4; ++i)
+        many.push_back("ch 0 0 1 0 \"more" + std::to_string(i));
+    const BatchRun r = batch("T1", many);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "ABCDEF\nGHIJ\n注記です\nmore0\nmore1\n");
+    EXPECT_TRUE(r.records.empty());
+}
+
+TEST(SelectionBatch, FramesOneAroundAllOrOneEach)
+{
+    const struct {
+        const char* mode;
+        std::size_t frames;
+    } rows[] = {{"T2", 1}, {"T3", 3}};
+    for (const auto& row : rows) {
+        const BatchRun r = batch(row.mode, kThreeTexts, {"--set", "frameType=7"}); // 四角延長 → 四角
+        EXPECT_EQ(r.exitCode, 0) << row.mode << r.err;
+        EXPECT_EQ(countOf(r.records, "lc"), row.frames) << row.mode;
+        EXPECT_EQ(countOf(r.records, " "), 4 * row.frames) << row.mode;
+        // The texts are the host's already: no text, tip, leader or closing records.
+        EXPECT_EQ(countOf(r.records, "ch"), 0u) << row.mode;
+        EXPECT_EQ(countOf(r.records, "cn"), 0u) << row.mode;
+    }
+}
+
+TEST(SelectionBatch, OneSelectedTextIsEnough)
+{
+    for (const char* mode : {"T2", "T3"}) {
+        const BatchRun r = batch(mode, {"ch 0 0 12 0 \"A"}, {"--set", "frameType=2"});
+        EXPECT_EQ(r.exitCode, 0) << mode << r.err;
+        EXPECT_EQ(countOf(r.records, " "), 4u) << mode;
+    }
+}
+
+TEST(SelectionBatch, NoTextRecordWritesTheAttributesOnly)
+{
+    for (const char* mode : {"T2", "T3"}) {
+        const BatchRun r = batch(mode, {"lg0", "ci 0 0 5"}, {"--set", "frameType=2"});
+        EXPECT_EQ(r.exitCode, 0) << mode << r.err;
+        EXPECT_EQ(countOf(r.records, "lc") + countOf(r.records, " "), 0u) << mode;
+        EXPECT_EQ(countOf(r.records, "lt1"), std::string(mode) == "T2" ? 1u : 2u) << mode; // T3 re-reads at "lg"
+    }
+}
+
+TEST(SelectionBatch, ABrokenRecordShowsTheConversionMessageAndKeepsWhatCameBefore)
+{
+    const BatchRun r = batch("T3", {"ch 0 0 12 0 \"A", "ch 1 2 \"B", "ch 0 0 12 0 \"C"}, {"--set", "frameType=2"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("変換"), std::string::npos) << r.err;
+    EXPECT_EQ(countOf(r.records, " "), 4u); // the first text's frame
+}
+
+} // namespace
+} // namespace tagler

@@ -1,0 +1,172 @@
+#include "WriterTestSupport.h"
+
+#include "base/Error.h"
+#include "writer/ExistingTextFrames.h"
+
+#include <gtest/gtest.h>
+
+namespace tagler::test {
+namespace {
+
+// Host text type 1 of the test header: width 2, height 2, spacing 0, so a text's half
+// character is 1 and its height 2. No frame gaps set: g = 1/2.4 + 1.3, v = 2/7 + 1.2.
+WriterInput framingInput(SessionMode mode, int frameType)
+{
+    WriterInput in;
+    in.mode = mode;
+    in.settings.frameType = frameType;
+    in.host = testHostRecords();
+    in.scale = 1;
+    for (std::size_t i = 0; i < 10; ++i) {
+        in.hostTextSizes.widths[i] = std::to_string(2 * (i + 1)) + " ";
+        in.hostTextSizes.heights[i] = std::to_string(2 * (i + 1)) + " ";
+        in.hostTextSizes.spacings[i] = "0";
+    }
+    return in;
+}
+
+Records aroundAll(int frameType, const Records& records)
+{
+    OutputList out;
+    writeFrameAroundAll(framingInput(SessionMode::frameWrite1, frameType), records, testClock(), out);
+    return out.records();
+}
+
+Records eachText(int frameType, const Records& records)
+{
+    const WriterInput in = framingInput(SessionMode::frameWrite2, frameType);
+    ExistingTextState state;
+    OutputList out;
+    for (const std::string& r : records)
+        writeFrameAroundText(in, r, state, testClock(), out);
+    return out.records();
+}
+
+const Records kTwoTexts = {"cn1", "ch 0 0 12 0 \"ABCDEF", "ch 0 -5 8 0 \"GHIJ"};
+
+TEST(ExistingTextFrames, OneFrameAroundAllTextsWithHalfTheGapsOnEverySide)
+{
+    EXPECT_EQ(aroundAll(2, kTwoTexts),
+              (Records{"lc9",
+                       " -0.858333349227905 -5.74285697937012 12.8583335876465 -5.74285697937012",
+                       " 12.8583335876465 -5.74285697937012 12.8583335876465 2.7428572177887",
+                       " 12.8583335876465 2.7428572177887 -0.858333349227905 2.7428572177887",
+                       " -0.858333349227905 2.7428572177887 -0.858333349227905 -5.74285697937012"}));
+}
+
+TEST(ExistingTextFrames, OneFramePerTextAlongIt)
+{
+    EXPECT_EQ(eachText(2, kTwoTexts),
+              (Records{"lc9",
+                       " -0.858333349227905 -0.742857158184052 12.8583335876465 -0.742857158184052",
+                       " 12.8583335876465 -0.742857158184052 12.8583335876465 2.7428572177887",
+                       " 12.8583335876465 2.7428572177887 -0.858333349227905 2.7428572177887",
+                       " -0.858333349227905 2.7428572177887 -0.858333349227905 -0.742857158184052",
+                       "lc9",
+                       " -0.858333349227905 -5.74285697937012 8.85833358764648 -5.74285697937012",
+                       " 8.85833358764648 -5.74285697937012 8.85833358764648 -2.2571427822113",
+                       " 8.85833358764648 -2.2571427822113 -0.858333349227905 -2.2571427822113",
+                       " -0.858333349227905 -2.2571427822113 -0.858333349227905 -5.74285697937012"}));
+}
+
+TEST(ExistingTextFrames, LongRoundHasNoGapAlongTheTextAndSwapsItsEndsForAReversedText)
+{
+    // Shortened by a third of the half character at each end: 40..70 becomes 40.33..69.67;
+    // radius (2 + v) / 2. The reversed text is laid out from its insertion point, then turned.
+    EXPECT_EQ(eachText(3, {"cn1", "ch 40 0 30 0 \"R"}),
+              (Records{"lc9", " 40.3333320617676 -0.742857158184052 69.6666641235352 -0.742857158184052",
+                       " 69.6666641235352 2.7428572177887 40.3333320617676 2.7428572177887",
+                       "ci 40.3333320617676 1 1.7428572177887 90 -90 1 0",
+                       "ci 69.6666641235352 1 1.7428572177887 -90 90 1 0"}));
+    EXPECT_EQ(eachText(3, {"cn1", "ch 70 0 -30 0 \"R"}),
+              (Records{"lc9", " 69.6666641235352 0.742857158184052 40.3333358764648 0.742857158184052",
+                       " 40.3333358764648 -2.7428572177887 69.6666641235352 -2.7428572177887",
+                       "ci 69.6666641235352 -1 1.7428572177887 -90 90 1 0",
+                       "ci 40.3333358764648 -1 1.7428572177887 90 -90 1 0"}));
+}
+
+TEST(ExistingTextFrames, RecordsThatDoNotChangeTheFrame)
+{
+    // A font line, an unknown "c" line and a base point of 9 change nothing; a text type or a
+    // free size does.
+    for (const char* quiet : {"cn\"$<ＭＳ 明朝>", "ci 1 2 3", "cc9", "cn11", "zz"}) {
+        Records with = kTwoTexts;
+        with.insert(with.begin() + 2, quiet);
+        EXPECT_EQ(aroundAll(2, with), aroundAll(2, kTwoTexts)) << quiet;
+        EXPECT_EQ(eachText(2, with), eachText(2, kTwoTexts)) << quiet;
+    }
+    for (const char* sizing : {"cn2", "cn0 4 4 0 1", "cc4"}) {
+        Records with = kTwoTexts;
+        with.insert(with.begin() + 1, sizing);
+        EXPECT_NE(aroundAll(2, with), aroundAll(2, kTwoTexts)) << sizing;
+    }
+}
+
+TEST(ExistingTextFrames, BasePointPlacesTheBoxAroundTheInsertionPoint)
+{
+    // Column: left, centre, right of the point; row: above, centred on, below it.
+    const struct {
+        const char* basePoint;
+        double left, bottom;
+    } rows[] = {{"cc0", 0, 0}, {"cc1", -6, 0}, {"cc2", -12, 0}, {"cc4", -6, -1}, {"cc8", -12, -2}};
+    for (const auto& row : rows) {
+        const Records r = eachText(0, {"cn1", row.basePoint, "ch 0 0 12 0 \"ABCDEF"});
+        // 枠無 writes no outline; the fill would show the box, so read the box from a square.
+        const Records box = eachText(2, {"cn1", row.basePoint, "ch 0 0 12 0 \"ABCDEF"});
+        EXPECT_TRUE(r.empty()) << row.basePoint;
+        ASSERT_EQ(box.size(), 5u);
+        const std::vector<double> first = numbersOf(box[1]);
+        EXPECT_NEAR(first[0], row.left - (1 / 2.4 + 1.3) / 2, 1e-5) << row.basePoint;
+        EXPECT_NEAR(first[1], row.bottom - (2 / 7.0 + 1.2) / 2, 1e-5) << row.basePoint;
+    }
+}
+
+TEST(ExistingTextFrames, RotatedLayoutFramesFromTheRightSide)
+{
+    // The first text decides the layout: rising more than it runs.
+    const Records r = aroundAll(2, {"cn1", "ch 10 0 0 12 \"UP"});
+    ASSERT_EQ(r.size(), 5u);
+    const std::vector<double> a = numbersOf(r[1]);
+    EXPECT_NEAR(a[0], 10 + (2 / 7.0 + 1.2) / 2, 1e-5);   // anchor on the right
+    EXPECT_NEAR(a[1], -(1 / 2.4 + 1.3) / 2, 1e-5);      // from the insertion point up
+    EXPECT_NEAR(a[2], 8 - (2 / 7.0 + 1.2) / 2, 1e-5);    // the text's height to the left
+}
+
+TEST(ExistingTextFrames, NothingToFrame)
+{
+    EXPECT_TRUE(aroundAll(2, {"cn1", "lg0", "#"}).empty());
+    EXPECT_TRUE(eachText(2, {"cn1", "lg0", "#"}).empty());
+}
+
+TEST(ExistingTextFrames, BrokenRecordsAreConversionErrors)
+{
+    for (const char* broken : {"ch 1 2 3 \"three numbers", "ch 1 x 3 4 \"letter", "cn0 W 2 0 1"}) {
+        for (SessionMode mode : {SessionMode::frameWrite1, SessionMode::frameWrite2}) {
+            try {
+                if (mode == SessionMode::frameWrite1)
+                    aroundAll(2, {"cn1", broken});
+                else
+                    eachText(2, {"cn1", broken});
+                ADD_FAILURE() << broken << " was accepted";
+            } catch (const Error& e) {
+                EXPECT_EQ(e.kind(), ErrorKind::Conversion) << broken;
+            }
+        }
+    }
+}
+
+TEST(ExistingTextFrames, FrameTypesReduceToThoseThatFitExistingText)
+{
+    // 枠無延長 and the curved leaders → 枠無, the extended frames → their base, 吹出四角 → 四角.
+    const int expected[15] = {0, 1, 2, 3, 4, 0, 1, 2, 3, 4, 2, 11, 12, 0, 0};
+    for (int f = 0; f < 15; ++f) {
+        OutputList out;
+        const WriterResult r =
+            writeFrameAroundAll(framingInput(SessionMode::frameWrite1, f), kTwoTexts, testClock(), out);
+        EXPECT_EQ(frameIndex(r.frameType), expected[f]) << f;
+        EXPECT_FALSE(r.tiltReleased);
+    }
+}
+
+} // namespace
+} // namespace tagler::test
