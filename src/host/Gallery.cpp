@@ -106,13 +106,72 @@ Tile annotate(FrameType frame, const Layout& layout)
     return tile;
 }
 
+// Frames around texts already in the drawing: the selected texts and what the mode draws around them.
+struct SelectionTile {
+    SessionMode mode;
+    FrameType frame;
+    const char* what;
+    Lines texts;
+};
+
+Tile annotateSelection(const SelectionTile& t)
+{
+    Lines lines = {"hq", "hk 0", "hs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "hcw 2 2.5 3 4 5 6 7 8 9 10",
+                   "hch 2 2.5 3 4 5 6 7 8 9 10", "hcd 0 0 0.5 0.5 0.5 0.5 1 1 1 1",
+                   "hcc      1      1      2      2      3      3      4      4      5      5", "hn 0 0 1 1",
+                   "lg0", "ly0", "lc1", "lt1", "cn3", sjis("cn\"$<ＭＳ ゴシック>"), "#"};
+    lines.insert(lines.end(), t.texts.begin(), t.texts.end());
+    ExchangeState exchange;
+    exchange.mode = t.mode;
+    exchange.header = parseHostHeader(lines, t.mode);
+    exchange.exchangeLines = lines;
+    AnnotationSettings settings;
+    settings.frameType = frameIndex(t.frame);
+    settings.fillInside = true;
+    settings.fillColor = 0xC0F0FF;
+    settings.fillGap = 3;
+    settings.frameColor = 5;
+    const FixedClock clock(parseLocalDateTime("2026-01-01T09:00:00"));
+    OutputList out;
+    const AnnotationOutcome outcome = runAnnotation(exchange, settings, {}, clock, out);
+    Tile tile;
+    tile.caption = QString("%1 · %2 · %3")
+                       .arg(QString::fromUtf8(t.mode == SessionMode::frameWrite1 ? "枠書込１" : "枠書込２"))
+                       .arg(QString::fromUtf8(traits(t.frame).name))
+                       .arg(QString::fromUtf8(t.what));
+    if (outcome.errorMessage) {
+        tile.caption += QString(" — ") + QString::fromUtf8(*outcome.errorMessage);
+        tile.failed = true;
+    }
+    tile.records = out.records();
+    // The host already draws the selected texts; the sheet shows them under their frames.
+    tile.records.insert(tile.records.end(), t.texts.begin(), t.texts.end());
+    return tile;
+}
+
+const Lines kRowOfTexts = {"cn3", "ch 0 0 18 0 \"ABCDEF", "ch 0 -6 12 0 \"GHIJ", "ch 8 -12 15 0 \"KLMNO"};
+const Lines kTurnedTexts = {"cn3",  "ch 0 0 18 0 \"ABCDEF", "ch 0 -10 12.99 7.5 \"TURNED",
+                            "ch 30 -16 -15 0 \"REVERSED", "cc4", "ch 22 4 0 9 \"UP"};
+
+const std::array<SelectionTile, 8> kSelectionTiles = {{
+    {SessionMode::frameWrite1, FrameType::box, "three texts", kRowOfTexts},
+    {SessionMode::frameWrite1, FrameType::longRound, "three texts", kRowOfTexts},
+    {SessionMode::frameWrite1, FrameType::cloudEven, "three texts", kRowOfTexts},
+    {SessionMode::frameWrite1, FrameType::box, "rising texts", {"cn3", "ch 0 0 0 18 \"ABCDEF", "ch -6 0 0 12 \"GHIJ"}},
+    {SessionMode::frameWrite2, FrameType::box, "turned, reversed, base point", kTurnedTexts},
+    {SessionMode::frameWrite2, FrameType::longRound, "turned, reversed, base point", kTurnedTexts},
+    {SessionMode::frameWrite2, FrameType::cloudUneven, "turned, reversed, base point", kTurnedTexts},
+    {SessionMode::frameWrite2, FrameType::underline, "turned, reversed, base point", kTurnedTexts},
+}};
+
 } // namespace
 
 int writeGallery(const std::string& out)
 {
     const int columns = static_cast<int>(layouts.size());
     const int rows = kFrameTypeCount;
-    QImage image(columns * tileWidth, headerHeight + rows * tileHeight, QImage::Format_RGB32);
+    const int selectionRows = static_cast<int>(kSelectionTiles.size()) / columns;
+    QImage image(columns * tileWidth, headerHeight + (rows + selectionRows) * tileHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     const HostSheet sheet = defaultHostSheet();
     int failures = 0;
@@ -136,6 +195,17 @@ int writeGallery(const std::string& out)
                 painter.setBrush(Qt::NoBrush);
                 painter.drawRect(target);
             }
+        for (std::size_t i = 0; i < kSelectionTiles.size(); ++i) {
+            const Tile tile = annotateSelection(kSelectionTiles[i]);
+            failures += tile.failed;
+            const int c = static_cast<int>(i) % columns, row = rows + static_cast<int>(i) / columns;
+            const QRectF target(c * tileWidth + 2, headerHeight + row * tileHeight + 2, tileWidth - 4,
+                                tileHeight - 4);
+            renderRecords(painter, target, tile.records, sheet, tile.caption);
+            painter.setPen(QColor(200, 200, 200));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(target);
+        }
     }
     if (!image.save(QString::fromStdString(out), "PNG"))
         fail(ErrorKind::InputOutput, "cannot write " + out);

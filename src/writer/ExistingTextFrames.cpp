@@ -174,6 +174,7 @@ WriterResult writeFrameAroundText(const WriterInput& in, std::string_view record
     layout.leaderEnd = layout.p2 = makePoint(p.x, p.y);
     layout.p3 = makePoint(p.x + p.dx, p.y + p.dy);
     layout.reversedText = p.dx < 0;
+    layout.turnsWithText = true;
     const double length = std::sqrt(p.dx * p.dx + p.dy * p.dy);
     // Laid out along +x from the insertion point, then turned onto the text.
     TextBox box{alongText(p.x, length, text.basePoint), acrossText(p.y, text.charHeight * scale, 0, text.basePoint)};

@@ -26,6 +26,8 @@ struct LeaderLayout {
     bool leaderOverText = false;
     bool leaderUnderText = false;
     bool reversedText = false; // a handed-over text running right to left
+    // Turned to a handed-over text's own direction: one running straight up turns up, not down.
+    bool turnsWithText = false;
 
     bool rotated() const { return steepExtension == 1; }
     const FrameTraits& frameTraits() const { return traits(frame); }

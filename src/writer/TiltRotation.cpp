@@ -29,7 +29,7 @@ TiltAngles tiltAngles(const LeaderLayout& l, Point c, Point p3)
     t.writingAngle = l.rotated() && sameSide ? theta + 180 : theta;
 
     double phi = theta;
-    if (dx <= 0)
+    if (dx < 0 || (dx == 0 && !l.turnsWithText))
         phi = theta + 180;
     else if (dy < 0)
         phi = theta + 360;

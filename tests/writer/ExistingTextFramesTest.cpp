@@ -85,6 +85,29 @@ TEST(ExistingTextFrames, LongRoundHasNoGapAlongTheTextAndSwapsItsEndsForAReverse
                        "ci 40.3333358764648 -1 1.7428572177887 90 -90 1 0"}));
 }
 
+TEST(ExistingTextFrames, TextsRunningStraightUpOrDownAreFramedOnTheirOwnSide)
+{
+    // Turned by the text's direction: rising text lies left of its base line, falling text right of it.
+    const struct {
+        const char* record;
+        double xFrom, xTo, yFrom, yTo;
+    } rows[] = {{"ch 22 4 0 9 \"UP", 22 - 2 - 0.75, 22 + 0.75, 4 - 0.86, 13 + 0.86},
+                {"ch 40 4 0 -9 \"DOWN", 40 - 0.75, 40 + 2 + 0.75, -5 - 0.86, 4 + 0.86}};
+    for (const auto& row : rows) {
+        const Records r = eachText(2, {"cn1", row.record});
+        ASSERT_EQ(r.size(), 5u) << row.record;
+        for (std::size_t i = 1; i < r.size(); ++i) {
+            const std::vector<double> v = numbersOf(r[i]);
+            for (std::size_t k = 0; k < 4; k += 2) {
+                EXPECT_GE(v[k], row.xFrom) << r[i];
+                EXPECT_LE(v[k], row.xTo) << r[i];
+                EXPECT_GE(v[k + 1], row.yFrom) << r[i];
+                EXPECT_LE(v[k + 1], row.yTo) << r[i];
+            }
+        }
+    }
+}
+
 TEST(ExistingTextFrames, RecordsThatDoNotChangeTheFrame)
 {
     // A font line, an unknown "c" line and a base point of 9 change nothing; a text type or a
