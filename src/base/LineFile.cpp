@@ -49,14 +49,21 @@ Lines readLines(const std::string& path)
 void writeLines(const std::string& path, const Lines& lines)
 {
     QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a full disk or a size limit shows at the write that meets it; a buffered
+    // write could be committed short.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(ErrorKind::InputOutput, "cannot write " + path + ": " + file.errorString().toStdString());
     QByteArray all;
     for (const std::string& line : lines) {
         all.append(line.data(), static_cast<qsizetype>(line.size()));
         all.append("\r\n", 2);
     }
-    if (file.write(all) != all.size() || !file.commit())
+    if (file.write(all) != all.size() || file.error() != QFileDevice::NoError) {
+        const std::string why = file.errorString().toStdString();
+        file.cancelWriting();
+        fail(ErrorKind::InputOutput, "cannot write " + path + ": " + why);
+    }
+    if (!file.commit())
         fail(ErrorKind::InputOutput, "cannot write " + path + ": " + file.errorString().toStdString());
 }
 

@@ -1,0 +1,64 @@
+#include "base/CodePage.h"
+#include "support/ExchangeFixture.h"
+
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+// A write that fails part-way (full disk, size limit) is reported and leaves the old file whole.
+// The limit is set in a child shell, with SIGXFSZ ignored so the write sees the error.
+namespace tagler {
+namespace {
+
+using test::Folder;
+
+QByteArray bytesOf(const std::string& path)
+{
+    QFile f(QString::fromStdString(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(FailedWrite, TheExchangeFileStaysWholeAndTheBatchSaysSo)
+{
+    Lines texts;
+    for (int i = 0; i < 300; ++i)
+        texts.push_back("ch " + std::to_string(i) + " 0 12 0 \"TEXT" + std::to_string(i));
+    const struct {
+        const char* name;
+        const char* limitBlocks; // of 512 bytes
+        QStringList args;
+        bool selection;
+    } rows[] = {
+        {"nothing can be written", "0", {"--text", "t.txt"}, false},
+        {"the records outgrow the limit", "4", {"T3", "--set", "frameType=2"}, true},
+    };
+    for (const auto& row : rows) {
+        Folder f;
+        f.copyDefaultDataFiles();
+        Lines exchange = test::headerLines({});
+        if (row.selection) {
+            exchange = {"hq", "hk 0", "hs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "hcw 2 2.5 3 4 5 6 7 8 9 10",
+                        "hch 2 2.5 3 4 5 6 7 8 9 10", "hcd 0 0 0.5 0.5 0.5 0.5 1 1 1 1",
+                        "hcc      1      1      2      2      3      3      4      4      5      5", "hn 0 0 1 1",
+                        "lg0", "ly0", "lc1", "lt1", "cn1", sjis("cn\"$<ＭＳ ゴシック>"), "#"};
+            exchange.insert(exchange.end(), texts.begin(), texts.end());
+        }
+        f.write("jwc_temp.txt", exchange);
+        f.write("t.txt", {"abc"});
+        const QByteArray before = bytesOf(f.file("jwc_temp.txt"));
+
+        QProcess p;
+        p.setWorkingDirectory(QString::fromStdString(f.path()));
+        QStringList args = {"-c", QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(row.limitBlocks),
+                            QStringLiteral(TAGLER_BIN_DIR "/tagler-batch")};
+        p.start("sh", args + row.args);
+        ASSERT_TRUE(p.waitForFinished(60000)) << row.name;
+        const std::string err = QString::fromUtf8(p.readAllStandardError()).toStdString();
+        EXPECT_EQ(p.exitCode(), 1) << row.name << ": " << err;
+        EXPECT_NE(err.find("[入出力エラー]"), std::string::npos) << row.name << ": " << err;
+        EXPECT_EQ(bytesOf(f.file("jwc_temp.txt")), before) << row.name;
+    }
+}
+
+} // namespace
+} // namespace tagler
