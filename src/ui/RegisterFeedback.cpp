@@ -13,6 +13,8 @@ RegisterFeedback::RegisterFeedback(std::initializer_list<QAbstractButton*> butto
     : QObject(parent), buttons_(buttons), labels_(labels)
 {
     timer_.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the feedback must stay its whole time.
+    timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(kMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &RegisterFeedback::expire);
 }
