@@ -8,6 +8,7 @@
 #include "settings/AnnotationSettings.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 namespace tagler {
 
@@ -51,23 +52,46 @@ ParsedBatchOptions parseBatchOptions(const std::vector<std::string>& args)
 
 namespace {
 
-std::optional<Lines> readTextFile(const std::string& path, std::string& error)
+// The text file's lines as the input box would take them; what the box would cut is noted.
+std::optional<Lines> readTextFile(const std::string& path, std::ostream& notices, std::string& error)
 {
     QFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::ReadOnly)) {
         error = "cannot read " + path;
         return std::nullopt;
     }
-    const QString text = QString::fromUtf8(f.readAll());
-    auto lines = inputLinesFromText(text);
-    if (!lines)
-        error = path + " holds characters the CP932 code page cannot hold";
-    return lines;
+    const QList<QByteArray> raw = f.readAll().replace("\r\n", "\n").replace('\r', '\n').split('\n');
+    Lines lines;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (i == raw.size() - 1 && raw[i].isEmpty())
+            break; // a final line end adds no line
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString line = utf8.decode(raw[i]);
+        const std::string where = path + " line " + std::to_string(i + 1);
+        if (utf8.hasError()) {
+            error = where + " is not UTF-8";
+            return std::nullopt;
+        }
+        const auto bytes = toCp932Text(line);
+        if (!bytes) {
+            error = where + " holds a control character or a character the CP932 code page cannot hold";
+            return std::nullopt;
+        }
+        lines.push_back(*bytes);
+    }
+    Lines taken = applyInputBoxRules(lines);
+    if (lines.size() > taken.size())
+        notices << "notice: " << path << " has " << lines.size() << " lines; the first " << taken.size()
+                << " are used\n";
+    for (std::size_t i = 0; i < taken.size(); ++i)
+        if (taken[i] != lines[i])
+            notices << "notice: " << path << " line " << i + 1 << " is cut to " << kInputMaxLineBytes << " bytes\n";
+    return taken;
 }
 
 } // namespace
 
-int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts, std::ostream& imported,
+int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts, const BatchOutput& output,
              std::string& usageError)
 {
     AnnotationSettings overrides;
@@ -88,7 +112,7 @@ int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts,
     }
     std::optional<Lines> text;
     if (o.textFile) {
-        text = readTextFile(*o.textFile, usageError);
+        text = readTextFile(*o.textFile, output.notices, usageError);
         if (!text)
             return kBatchUsage;
     }
@@ -108,7 +132,7 @@ int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts,
     if (session.mode() == SessionMode::importText) {
         // Importing hands the host nothing back: the texts are the result.
         for (const std::string& line : session.inputLines())
-            imported << toUtf8(line) << '\n';
+            output.imported << toUtf8(line) << '\n';
         return enabled && !report.messageShown && !session.startupMessageShown() ? kBatchWritten : kBatchMessageShown;
     }
     return enabled && report.written && !report.messageShown && !session.startupMessageShown() ? kBatchWritten

@@ -28,9 +28,13 @@ inline constexpr int kBatchWritten = 0;
 inline constexpr int kBatchMessageShown = 1;
 inline constexpr int kBatchUsage = 2;
 
-// The session from start-up to completion in `folder`, without a window. Importing text (T1)
-// writes the imported lines to `imported`, UTF-8, one a line.
-int runBatch(const std::string& folder, const BatchOptions& options, Prompts& prompts, std::ostream& imported,
+struct BatchOutput {
+    std::ostream& imported; // importing text (T1): the imported lines, UTF-8, one a line
+    std::ostream& notices;  // what the input box would have cut from the text file
+};
+
+// The session from start-up to completion in `folder`, without a window.
+int runBatch(const std::string& folder, const BatchOptions& options, Prompts& prompts, const BatchOutput& output,
              std::string& usageError);
 
 } // namespace tagler

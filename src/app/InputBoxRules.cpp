@@ -18,7 +18,7 @@ int unitsAt(const QString& text, int i)
 // Byte length of one character in CP932, or 0 when it has none.
 int cp932Bytes(QStringView character)
 {
-    const auto bytes = toCp932Strict(character.toString());
+    const auto bytes = toCp932Text(character.toString());
     return bytes ? static_cast<int>(bytes->size()) : 0;
 }
 

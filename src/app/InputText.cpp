@@ -15,7 +15,7 @@ Lines applyInputBoxRules(Lines lines)
 
 std::optional<Lines> inputLinesFromText(const QString& text)
 {
-    const auto bytes = toCp932Strict(text);
+    const auto bytes = toCp932Text(text);
     if (!bytes)
         return std::nullopt;
     return applyInputBoxRules(splitLines(*bytes));

@@ -13,7 +13,8 @@ inline constexpr int kInputMaxLineBytes = 70;
 Lines applyInputBoxRules(Lines lines);
 
 // Text as typed (any line ends) to CP932 lines under the input-box rules;
-// nothing when a character has no CP932 form, so nothing is written as "?".
+// nothing when a character has no CP932 form or is a control character, so
+// nothing is written as "?" and no record is split or cut.
 std::optional<Lines> inputLinesFromText(const QString& text);
 
 } // namespace tagler

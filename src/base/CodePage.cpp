@@ -1,5 +1,7 @@
 #include "base/CodePage.h"
 
+#include <algorithm>
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -52,6 +54,9 @@ std::string toCp932(const QString& text)
 
 std::optional<std::string> toCp932Strict(const QString& text)
 {
+    // The replacement character marks text already lost; the code page would keep it as FC FC.
+    if (text.contains(QChar::ReplacementCharacter))
+        return std::nullopt;
     std::string bytes = toCp932(text);
     // The encoder substitutes silently; a round trip shows what was lost.
     if (fromCp932(bytes) != text)
@@ -60,6 +65,19 @@ std::optional<std::string> toCp932Strict(const QString& text)
 }
 
 bool representableInCp932(const QString& text) { return toCp932Strict(text).has_value(); }
+
+bool isRefusedControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0x7F || (u >= 0x80 && u < 0xA0);
+}
+
+std::optional<std::string> toCp932Text(const QString& text)
+{
+    if (std::any_of(text.begin(), text.end(), isRefusedControl))
+        return std::nullopt;
+    return toCp932Strict(text);
+}
 
 std::string sjis(std::string_view utf8)
 {

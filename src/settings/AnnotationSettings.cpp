@@ -39,6 +39,10 @@ std::optional<std::string> setSettingsField(AnnotationSettings& s, std::string_v
         return std::nullopt;
     }
     const auto member = std::get<std::string AnnotationSettings::*>(f->member);
+    // A line break or control character would end the stored line or the record early.
+    const auto text = toCp932Text(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    if (!text || text->find_first_of("\t\r\n") != std::string::npos)
+        return bad + " (no line breaks, control characters or characters without a CP932 form)";
     if (f->form == StoredForm::decimalText) {
         try {
             parseDecimal(value);
@@ -48,7 +52,7 @@ std::optional<std::string> setSettingsField(AnnotationSettings& s, std::string_v
         s.*member = std::string(value);
         return std::nullopt;
     }
-    s.*member = sjis(value); // typed as UTF-8
+    s.*member = *text;
     return std::nullopt;
 }
 

@@ -6,7 +6,7 @@ namespace tagler {
 
 QValidator::State Cp932Validator::validate(QString& input, int&) const
 {
-    return representableInCp932(input) ? Acceptable : Invalid;
+    return toCp932Text(input) ? Acceptable : Invalid;
 }
 
 } // namespace tagler
