@@ -3,8 +3,6 @@
 #include "SettingsTestSupport.h"
 #include "base/CodePage.h"
 
-#include <QTemporaryDir>
-
 namespace tagler {
 namespace {
 
@@ -273,9 +271,9 @@ TEST(BasicSettingsPattern, RegisteringRepairsAMissingOrRefusedFile)
 
 TEST(BasicSettingsPattern, FailedSaveRaisesInputOutputAndKeepsTheOldFile)
 {
-    QTemporaryDir dir;
+    const test::Folder dir;
     const Lines old = validPatterns();
-    for (const auto& target : test::unwritableTargets(dir.path(), old)) {
+    for (const auto& target : test::unwritableTargets(dir, old)) {
         SCOPED_TRACE(target.what);
         const std::string before = test::fileBytes(target.path);
         Lines lines = old;
@@ -288,9 +286,9 @@ TEST(BasicSettingsPattern, FailedSaveRaisesInputOutputAndKeepsTheOldFile)
             EXPECT_EQ(test::fileBytes(target.path), before);
         }
     }
-    test::makeWritableAgain(dir.path());
+    test::makeWritableAgain(dir);
 
-    const std::string path = dir.filePath("PKDATA.tx").toStdString();
+    const std::string path = dir.file("PKDATA.tx");
     Lines lines = old;
     PatternNames names = defaultPatternNames();
     registerBasicSettingsPattern(path, lines, 0, unusualBasicSettings(), names, "n");

@@ -3,8 +3,6 @@
 #include "SettingsTestSupport.h"
 #include "base/CodePage.h"
 
-#include <QTemporaryDir>
-
 namespace tagler {
 namespace {
 
@@ -350,8 +348,8 @@ TEST(PersistentState, ValuesThatCannotBeStoredLeaveTheListAlone)
 
 TEST(PersistentState, ExitSaveLeavesARefusedFileAlone)
 {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("PLDATA.tx").toStdString();
+    const test::Folder dir;
+    const std::string path = dir.file("PLDATA.tx");
     const Lines refused = readLines(fixture("pl_short24.tx"));
     writeLines(path, refused);
     const std::string before = test::fileBytes(path);
@@ -364,8 +362,8 @@ TEST(PersistentState, ExitSaveLeavesARefusedFileAlone)
 
 TEST(PersistentState, SavedFileIsCp932WithCrLf)
 {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("PLDATA.tx").toStdString();
+    const test::Folder dir;
+    const std::string path = dir.file("PLDATA.tx");
     Lines list = fullState();
     AnnotationSettings s;
     SessionExtras x;
@@ -381,9 +379,9 @@ TEST(PersistentState, SavedFileIsCp932WithCrLf)
 
 TEST(PersistentState, FailedSaveRaisesInputOutputAndKeepsTheOldFile)
 {
-    QTemporaryDir dir;
+    const test::Folder dir;
     const Lines old = fullState();
-    for (const auto& target : test::unwritableTargets(dir.path(), old)) {
+    for (const auto& target : test::unwritableTargets(dir, old)) {
         SCOPED_TRACE(target.what);
         const std::string before = test::fileBytes(target.path);
         Lines list = old;
@@ -397,7 +395,7 @@ TEST(PersistentState, FailedSaveRaisesInputOutputAndKeepsTheOldFile)
             EXPECT_EQ(test::fileBytes(target.path), before);
         }
     }
-    test::makeWritableAgain(dir.path());
+    test::makeWritableAgain(dir);
 }
 
 } // namespace
