@@ -38,7 +38,6 @@ private Q_SLOTS:
     void menuCompletionWritesTheExchangeFile();
     void closingSavesTheStateAndLeavesTheExchangeFile();
     void missingExchangeFileDisablesCompletion();
-    void missingStateFileAsksTheProgramToEnd();
     void importedTextArrivesInTheBox();
 };
 
@@ -191,16 +190,6 @@ void MainWindowLifecycleTest::missingExchangeFileDisablesCompletion()
     QVERIFY(w.window.close());
     QCOMPARE(folder.read("PLDATA.tx")[24], std::string("1"));
     QVERIFY(!folder.exists("jwc_temp.txt"));
-}
-
-void MainWindowLifecycleTest::missingStateFileAsksTheProgramToEnd()
-{
-    Folder folder(Folder::withDataFiles);
-    folder.write("jwc_temp.txt", headerLines({}));
-    folder.remove("PLDATA.tx");
-    WindowUnderTest w(folder);
-    QVERIFY(w.session.terminateRequested());
-    QVERIFY(w.prompts.saw(messages::kStateMissing));
 }
 
 void MainWindowLifecycleTest::importedTextArrivesInTheBox()
