@@ -205,6 +205,43 @@ TEST(SessionCompletion, AFailedStateSaveIsReportedAndCompletionGoesOn)
     EXPECT_TRUE(r.written);
 }
 
+TEST(SessionRegistering, AFailedRegisterShowsItsMessageAndWritesNothing)
+{
+    const struct {
+        const char* name;
+        const char* unwritable; // becomes a folder after start-up
+        bool pattern;           // 「基本設定登録」, else 「設定登録」
+        std::string newName;
+        std::string message;
+    } cases[] = {
+        {"pattern name with a line break", nullptr, true, "a\r\nb", *messages::dataErrorMessage(ErrorKind::Conversion)},
+        {"PKDATA.tx cannot be replaced", "PKDATA.tx", true, "", messages::kIoError},
+        {"PLDATA.tx cannot be replaced", "PLDATA.tx", false, "", messages::kIoError},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Folder f(Folder::withDataFiles);
+        f.write("jwc_temp.txt", test::headerLines({}));
+        auto s = start(f);
+        if (c.unwritable) {
+            f.remove(c.unwritable);
+            QDir().mkdir(QString::fromStdString(f.file(c.unwritable)));
+        }
+        const std::string state = f.bytes("PLDATA.tx");
+        const std::string patterns = f.bytes("PKDATA.tx");
+        s->session->settings().arrowLength = 42;
+        s->session->settings().fixedLeaderLength = true;
+
+        const bool registered = c.pattern ? s->session->registerBasicSettings(c.newName)
+                                          : s->session->registerSessionSettings();
+        EXPECT_FALSE(registered);
+        EXPECT_EQ(s->prompts.shown, Shown{warning(c.message)});
+        // A refused pattern is not followed by the exit save either.
+        EXPECT_EQ(f.bytes("PLDATA.tx"), state);
+        EXPECT_EQ(f.bytes("PKDATA.tx"), patterns);
+    }
+}
+
 TEST(SessionModes, ArgumentsInEitherCase)
 {
     EXPECT_EQ(sessionModeFromArgument("t3"), SessionMode::frameWrite2);

@@ -269,31 +269,5 @@ TEST(BasicSettingsPattern, RegisteringRepairsAMissingOrRefusedFile)
     }
 }
 
-TEST(BasicSettingsPattern, FailedSaveRaisesInputOutputAndKeepsTheOldFile)
-{
-    const test::Folder dir;
-    const Lines old = validPatterns();
-    for (const auto& target : test::unwritableTargets(dir, old)) {
-        SCOPED_TRACE(target.what);
-        const std::string before = test::fileBytes(target.path);
-        Lines lines = old;
-        PatternNames names = defaultPatternNames();
-        EXPECT_EQ(kindRaisedBy([&] {
-                      registerBasicSettingsPattern(target.path, lines, 0, unusualBasicSettings(), names, "n");
-                  }),
-                  ErrorKind::InputOutput);
-        if (target.hasOldFile) {
-            EXPECT_EQ(test::fileBytes(target.path), before);
-        }
-    }
-    test::makeWritableAgain(dir);
-
-    const std::string path = dir.file("PKDATA.tx");
-    Lines lines = old;
-    PatternNames names = defaultPatternNames();
-    registerBasicSettingsPattern(path, lines, 0, unusualBasicSettings(), names, "n");
-    EXPECT_EQ(readLines(path), lines);
-}
-
 } // namespace
 } // namespace tagler

@@ -346,57 +346,5 @@ TEST(PersistentState, ValuesThatCannotBeStoredLeaveTheListAlone)
     }
 }
 
-TEST(PersistentState, ExitSaveLeavesARefusedFileAlone)
-{
-    const test::Folder dir;
-    const std::string path = dir.file("PLDATA.tx");
-    const Lines refused = readLines(fixture("pl_short24.tx"));
-    writeLines(path, refused);
-    const std::string before = test::fileBytes(path);
-
-    Lines list = refused;
-    EXPECT_FALSE(saveStateOnExit(path, list, AnnotationSettings{}, SessionExtras{}));
-    EXPECT_EQ(list, refused);
-    EXPECT_EQ(test::fileBytes(path), before);
-}
-
-TEST(PersistentState, SavedFileIsCp932WithCrLf)
-{
-    const test::Folder dir;
-    const std::string path = dir.file("PLDATA.tx");
-    Lines list = fullState();
-    AnnotationSettings s;
-    SessionExtras x;
-    applyPersistentState(list, s, x);
-    registerSessionSettings(path, list, s, x);
-
-    const std::string bytes = test::fileBytes(path);
-    EXPECT_EQ(bytes.substr(0, 9), "6\r\n2\r\n7\r\n");
-    EXPECT_NE(bytes.find("\r\n" + sjis("ＩＰＡゴシック") + "\r\n"), std::string::npos);
-    EXPECT_EQ(bytes.substr(bytes.size() - 6), "0\r\n0\r\n");
-    EXPECT_EQ(readLines(path), list);
-}
-
-TEST(PersistentState, FailedSaveRaisesInputOutputAndKeepsTheOldFile)
-{
-    const test::Folder dir;
-    const Lines old = fullState();
-    for (const auto& target : test::unwritableTargets(dir, old)) {
-        SCOPED_TRACE(target.what);
-        const std::string before = test::fileBytes(target.path);
-        Lines list = old;
-        AnnotationSettings s;
-        SessionExtras x;
-        applyPersistentState(list, s, x);
-        s.tipSymbol = 0;
-        EXPECT_EQ(kindRaisedBy([&] { registerSessionSettings(target.path, list, s, x); }), ErrorKind::InputOutput);
-        EXPECT_EQ(kindRaisedBy([&] { saveStateOnExit(target.path, list, s, x); }), ErrorKind::InputOutput);
-        if (target.hasOldFile) {
-            EXPECT_EQ(test::fileBytes(target.path), before);
-        }
-    }
-    test::makeWritableAgain(dir);
-}
-
 } // namespace
 } // namespace tagler
