@@ -10,6 +10,7 @@ PatternStore::PatternStore(const std::string& folder)
 FileState PatternStore::load(AnnotationSettings& settings)
 {
     const FileState state = file_.load(Lines(kBasicSettingsLineCount, "0"));
+    standIn_ = state == FileState::missing;
     if (state == FileState::missing)
         names_ = defaultPatternNames();
     else if (state == FileState::accepted)
@@ -25,7 +26,12 @@ void PatternStore::select(int index, AnnotationSettings& settings)
 
 void PatternStore::registerPattern(int index, const AnnotationSettings& settings, std::string_view newName)
 {
-    storeBasicSettingsPattern(file_.lines(), index, settings, names_, newName);
+    // The "0" lines of a missing file stand in for it only until the first
+    // register, which builds it from the defaults as it does a refused one.
+    Lines lines = standIn_ ? defaultBasicSettingsLines() : file_.lines();
+    storeBasicSettingsPattern(lines, index, settings, names_, newName);
+    file_.lines() = std::move(lines);
+    standIn_ = false;
     file_.save();
 }
 

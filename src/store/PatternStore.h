@@ -20,13 +20,14 @@ public:
     FileState load(AnnotationSettings& settings);
     // A click in the pattern list: that pattern's block, when the lines are whole.
     void select(int index, AnnotationSettings& settings);
-    // 「基本設定登録」: a non-empty newName renames the pattern. Lines that
-    // are not whole are first rebuilt from the defaults.
+    // 「基本設定登録」: a non-empty newName renames the pattern. A file that
+    // was missing or refused is first rebuilt from the defaults.
     void registerPattern(int index, const AnnotationSettings& settings, std::string_view newName);
 
 private:
     DataFile file_;
     PatternNames names_ = defaultPatternNames();
+    bool standIn_ = false;
 };
 
 } // namespace tagler

@@ -48,19 +48,22 @@ TEST(PatternStore, NamesAndSettingsComeOnlyFromAWholeFile)
     }
 }
 
-TEST(PatternStore, RegisteringKeepsAWholeFileAndRebuildsARefusedOne)
+TEST(PatternStore, RegisteringKeepsAWholeFileAndRebuildsAMissingOrRefusedOne)
 {
     const struct {
-        const char* file;
+        const char* what;
+        const char* file; // nullptr: none
         Lines otherBlock; // pattern 0 after registering pattern 3
     } cases[] = {
-        {"pk_valid.tx", block(readLines(fixture("pk_valid.tx")), 0)},
-        {"pk_125.tx", block(defaultBasicSettingsLines(), 0)},
+        {"whole", "pk_valid.tx", block(readLines(fixture("pk_valid.tx")), 0)},
+        {"refused", "pk_125.tx", block(defaultBasicSettingsLines(), 0)},
+        {"missing", nullptr, block(defaultBasicSettingsLines(), 0)},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
+        SCOPED_TRACE(c.what);
         const test::Folder folder;
-        folder.write(kBasicSettingsFileName, readLines(fixture(c.file)));
+        if (c.file)
+            folder.write(kBasicSettingsFileName, readLines(fixture(c.file)));
         PatternStore store(folder.path());
         AnnotationSettings settings;
         store.load(settings);
