@@ -29,7 +29,7 @@ public:
     }
 
     std::vector<std::string> shown;
-    bool answer = false;           // what every question is answered
+    bool answer = false;               // what every question is answered
     std::optional<std::string> folder; // what every folder choice returns
 };
 
