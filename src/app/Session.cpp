@@ -5,6 +5,8 @@
 #include "app/RunAnnotation.h"
 #include "base/Error.h"
 
+#include <algorithm>
+
 namespace tagler {
 
 namespace {
@@ -34,7 +36,8 @@ private:
 } // namespace
 
 Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles)
-    : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles)
+    : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles),
+      state_(startFolder_), patterns_(startFolder_)
 {
     exchange_.mode = mode;
 }
@@ -79,98 +82,74 @@ void Session::startUp()
     }
 }
 
-std::string Session::stateFilePath() const { return startFolder_ + "/" + kPersistentStateFileName; }
-std::string Session::patternsFilePath() const { return startFolder_ + "/" + kBasicSettingsFileName; }
-
 void Session::loadPersistentState(Prompts& prompts)
 {
-    stateLines_.assign(kPersistentStateLineCount, "");
-    const std::string path = stateFilePath();
-    if (!fileExists(path)) {
+    const PersistentStateStore::Loaded loaded = state_.load(settings_, extras_);
+    if (loaded.state == FileState::missing) {
         prompts.information(messages::kStateMissing);
         // The program ends once the window would show.
         terminateRequested_ = true;
-        return;
-    }
-    stateLines_ = readLines(path);
-    if (!persistentStateAccepted(stateLines_)) {
+    } else if (loaded.state == FileState::refused) {
         prompts.warning(messages::kStateInvalid);
         completionEnabled_ = false;
-        return;
+    } else if (loaded.padded && dataFiles_ == DataFiles::readWrite) {
+        state_.rewrite();
     }
-    const bool padded = applyPersistentState(stateLines_, settings_, extras_);
-    stateAccepted_ = true;
-    if (padded && dataFiles_ == DataFiles::readWrite)
-        writeLines(path, stateLines_);
 }
 
 void Session::loadBasicSettings(Prompts& prompts)
 {
-    patternLines_.assign(kBasicSettingsLineCount, "0");
-    const std::string path = patternsFilePath();
-    if (!fileExists(path)) {
+    const FileState state = patterns_.load(settings_);
+    if (state == FileState::missing) {
         prompts.information(messages::patternsMissing());
         completionEnabled_ = false;
-        patternNames_ = defaultPatternNames();
-        return;
-    }
-    patternLines_ = readLines(path);
-    if (!basicSettingsAccepted(patternLines_)) {
+    } else if (state == FileState::refused) {
         prompts.warning(messages::kPatternsInvalid);
         completionEnabled_ = false;
-        return;
-    }
-    applyBasicSettingsPattern(patternLines_, settings_.selectedPattern, settings_, true, patternNames_);
-}
-
-void Session::saveState()
-{
-    if (dataFiles_ != DataFiles::readWrite)
-        return;
-    try {
-        saveStateOnExit(stateFilePath(), stateLines_, settings_, extras_);
-    } catch (const Error& e) {
-        if (e.kind() != ErrorKind::InputOutput)
-            throw;
-        prompts_.warning(messages::kIoError);
     }
 }
 
-bool Session::registerSessionSettings()
+// Every file the session writes fails the same way: the kinds listed are shown
+// with their fixed message and the old file is whole; any other kind is a fault.
+bool Session::tryWrite(const std::function<void()>& write, std::initializer_list<ErrorKind> shown)
 {
     try {
-        tagler::registerSessionSettings(stateFilePath(), stateLines_, settings_, extras_);
-        stateAccepted_ = true;
+        write();
         return true;
     } catch (const Error& e) {
-        if (e.kind() != ErrorKind::InputOutput)
-            throw;
-        prompts_.warning(messages::kIoError);
-        return false;
-    }
-}
-
-bool Session::registerBasicSettings(std::string_view newName)
-{
-    try {
-        registerBasicSettingsPattern(patternsFilePath(), patternLines_, settings_.selectedPattern, settings_,
-                                     patternNames_, newName);
-    } catch (const Error& e) {
         const auto text = messages::dataErrorMessage(e.kind());
-        if (!text || (e.kind() != ErrorKind::Conversion && e.kind() != ErrorKind::InputOutput))
+        if (!text || std::find(shown.begin(), shown.end(), e.kind()) == shown.end())
             throw;
         prompts_.warning(*text);
         return false;
     }
-    saveState();
-    return true;
+}
+
+void Session::saveState()
+{
+    if (dataFiles_ == DataFiles::readWrite)
+        tryWrite([this] { state_.saveOnExit(settings_, extras_); });
+}
+
+bool Session::registerSessionSettings()
+{
+    return tryWrite([this] { state_.registerSettings(settings_, extras_); });
+}
+
+bool Session::registerBasicSettings(std::string_view newName)
+{
+    // A name holding a line break is refused like a failed write.
+    const bool registered = tryWrite([&] { patterns_.registerPattern(settings_.selectedPattern, settings_, newName); },
+                                     {ErrorKind::Conversion, ErrorKind::InputOutput});
+    if (registered)
+        saveState();
+    return registered;
 }
 
 void Session::selectPattern(int index)
 {
     settings_.selectedPattern = index;
-    if (basicSettingsAccepted(patternLines_))
-        applyBasicSettingsPattern(patternLines_, index, settings_, false, patternNames_);
+    patterns_.select(index, settings_);
 }
 
 CompletionReport Session::complete()
@@ -188,13 +167,8 @@ CompletionReport Session::complete()
         prompts_.warning(*outcome.errorMessage);
         report.messageShown = true;
     }
-    try {
-        writeLines(exchangeFilePath(startFolder_), output_.records());
-        report.written = true;
-    } catch (const Error&) {
-        prompts_.warning(messages::kIoError);
-        report.messageShown = true;
-    }
+    report.written = tryWrite([this] { writeLines(exchangeFilePath(startFolder_), output_.records()); });
+    report.messageShown = report.messageShown || !report.written;
     return report;
 }
 

@@ -3,10 +3,12 @@
 #include "app/Prompts.h"
 #include "base/Error.h"
 #include "settings/AnnotationSettings.h"
-#include "settings/BasicSettingsPattern.h"
-#include "settings/PersistentState.h"
+#include "store/PatternStore.h"
+#include "store/PersistentStateStore.h"
 #include "writer/OutputList.h"
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 namespace tagler {
@@ -39,9 +41,7 @@ public:
     void setInputLines(Lines lines);
     const ExchangeState& exchange() const { return exchange_; }
     SessionExtras& extras() { return extras_; }
-    const PatternNames& patternNames() const { return patternNames_; }
-    std::string stateFilePath() const;
-    std::string patternsFilePath() const;
+    const PatternNames& patternNames() const { return patterns_.names(); }
 
     // 「設定登録」 and 「基本設定登録」; false when the file could not be written
     // (the message has been shown and the old file is whole).
@@ -67,6 +67,8 @@ private:
     void loadPersistentState(Prompts& prompts);
     void loadBasicSettings(Prompts& prompts);
     void saveState();
+    bool tryWrite(const std::function<void()>& write,
+                  std::initializer_list<ErrorKind> shown = {ErrorKind::InputOutput});
 
     std::string startFolder_;
     SessionMode mode_;
@@ -77,11 +79,9 @@ private:
     Lines inputLines_;
     OutputList output_;
     DataFiles dataFiles_;
-    Lines stateLines_;
-    Lines patternLines_;
-    PatternNames patternNames_ = defaultPatternNames();
+    PersistentStateStore state_;
+    PatternStore patterns_;
     SessionExtras extras_;
-    bool stateAccepted_ = false;
     bool completionEnabled_ = true;
     bool terminateRequested_ = false;
     bool startupMessageShown_ = false;

@@ -1,5 +1,6 @@
 #include "base/CodePage.h"
 #include "support/ExchangeFixture.h"
+#include "support/Folder.h"
 
 #include <QFile>
 #include <QProcess>
@@ -33,8 +34,7 @@ void writeUtf8(const Folder& f, const std::string& name, const QByteArray& text)
 
 TEST(BatchProcess, WritesTheAnnotationFromATextFile)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     f.write("jwc_temp.txt", test::headerLines({}));
     writeUtf8(f, "abc.txt", "abc\n");
     const Result r = batch(f, {"--text", "abc.txt", "--set", "attachPosition=4", "--set", "frameType=0"});
@@ -47,8 +47,7 @@ TEST(BatchProcess, WritesTheAnnotationFromATextFile)
 
 TEST(BatchProcess, DateLinesFollowTheGivenClock)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     f.write("jwc_temp.txt", test::headerLines({}));
     writeUtf8(f, "date.txt", "$2=F\n");
     const Result r = batch(f, {"--text", "date.txt", "--set", "useEmbeddedText=1", "--set", "frameType=0", "--set",
@@ -75,8 +74,7 @@ TEST(BatchProcess, ExitCodesTellUsageFromMessages)
         {"missing exchange file", {}, false, 1, "info: jwc_temp.txt が見つかりません"},
     };
     for (const Case& c : cases) {
-        Folder f;
-        f.copyDefaultDataFiles();
+        Folder f(Folder::withDataFiles);
         if (c.exchange)
             f.write("jwc_temp.txt", test::headerLines({}));
         const Result r = batch(f, c.args);
@@ -90,8 +88,7 @@ TEST(BatchProcess, ExitCodesTellUsageFromMessages)
 
 TEST(BatchProcess, TextTheCodePageCannotHoldIsRefused)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     f.write("jwc_temp.txt", test::headerLines({}));
     writeUtf8(f, "emoji.txt", "注釈\xF0\x9F\x98\x80\n");
     const Result r = batch(f, {"--text", "emoji.txt"});
@@ -101,8 +98,7 @@ TEST(BatchProcess, TextTheCodePageCannotHoldIsRefused)
 
 TEST(BatchProcess, AWriterErrorIsReportedAndTheRecordsSoFarWritten)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     Lines header = test::headerLines({});
     header[2] = "hs 0 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";
     f.write("jwc_temp.txt", header);
@@ -115,8 +111,7 @@ TEST(BatchProcess, AWriterErrorIsReportedAndTheRecordsSoFarWritten)
 
 TEST(BatchProcess, NeverWritesTheDataFiles)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     Lines state = f.read("PLDATA.tx");
     state.resize(25);
     f.write("PLDATA.tx", state);
@@ -128,8 +123,7 @@ TEST(BatchProcess, NeverWritesTheDataFiles)
 
 TEST(BatchProcess, InputBoxLimitsApply)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     f.write("jwc_temp.txt", test::headerLines({}));
     QByteArray text;
     for (int i = 0; i < 7; ++i)

@@ -1,5 +1,6 @@
 #include "base/CodePage.h"
 #include "support/ExchangeFixture.h"
+#include "support/Folder.h"
 
 #include <QFile>
 #include <QProcess>
@@ -33,8 +34,7 @@ TEST(FailedWrite, TheExchangeFileStaysWholeAndTheBatchSaysSo)
         {"the records outgrow the limit", "4", {"T3", "--set", "frameType=2"}, true},
     };
     for (const auto& row : rows) {
-        Folder f;
-        f.copyDefaultDataFiles();
+        Folder f(Folder::withDataFiles);
         Lines exchange = test::headerLines({});
         if (row.selection) {
             exchange = {"hq", "hk 0", "hs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "hcw 2 2.5 3 4 5 6 7 8 9 10",

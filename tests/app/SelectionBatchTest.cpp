@@ -1,5 +1,6 @@
 #include "base/CodePage.h"
 #include "support/ExchangeFixture.h"
+#include "support/Folder.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -32,8 +33,7 @@ struct BatchRun {
 
 BatchRun batch(const std::string& mode, const Lines& records, const QStringList& extra = {})
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     f.write("jwc_temp.txt", selection(records));
     QProcess p;
     p.setWorkingDirectory(QString::fromStdString(f.path()));

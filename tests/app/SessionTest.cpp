@@ -4,10 +4,10 @@
 #include "base/Clock.h"
 #include "base/CodePage.h"
 #include "support/ExchangeFixture.h"
+#include "support/Folder.h"
 #include "support/RecordingPrompts.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace tagler {
@@ -37,8 +37,7 @@ std::unique_ptr<Started> start(const Folder& f, SessionMode mode = SessionMode::
 
 TEST(SessionStartUp, AHealthyFolderShowsNothing)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     f.write("jwc_temp.txt", test::headerLines({}));
     auto s = start(f);
     EXPECT_EQ(s->prompts.shown, Shown{});
@@ -72,14 +71,13 @@ TEST(SessionStartUp, MessagesComeInTheirFixedOrder)
          false, true},
     };
     for (const Case& c : cases) {
-        Folder f;
-        f.copyDefaultDataFiles();
+        Folder f(Folder::withDataFiles);
         if (c.exchange)
             f.write("jwc_temp.txt", c.exchangeLines);
         if (!c.state)
-            QFile::remove(QString::fromStdString(f.file("PLDATA.tx")));
+            f.remove("PLDATA.tx");
         if (!c.patterns)
-            QFile::remove(QString::fromStdString(f.file("PKDATA.tx")));
+            f.remove("PKDATA.tx");
         auto s = start(f);
         EXPECT_EQ(s->prompts.shown, c.expected) << c.name;
         EXPECT_EQ(s->session->completionEnabled(), c.enabled) << c.name;
@@ -105,8 +103,7 @@ TEST(SessionStartUp, BrokenDataFilesAreRefusedWithTheirMessages)
         {"PKDATA 127 lines", "PKDATA.tx", Lines(127, "0"), {warning(messages::kPatternsInvalid)}},
     };
     for (const Case& c : cases) {
-        Folder f;
-        f.copyDefaultDataFiles();
+        Folder f(Folder::withDataFiles);
         f.write("jwc_temp.txt", test::headerLines({}));
         f.write(c.file, c.lines);
         auto s = start(f);
@@ -117,8 +114,7 @@ TEST(SessionStartUp, BrokenDataFilesAreRefusedWithTheirMessages)
 
 TEST(SessionStartUp, AShortStateFileIsPaddedAndRewritten)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     f.write("jwc_temp.txt", test::headerLines({}));
     Lines state = f.read("PLDATA.tx");
     state.resize(25);
@@ -130,8 +126,7 @@ TEST(SessionStartUp, AShortStateFileIsPaddedAndRewritten)
 
 TEST(SessionCompletion, WritesTheAnnotationAndSavesTheState)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     f.write("jwc_temp.txt", test::headerLines({}));
     auto s = start(f);
     s->session->settings().frameType = 0;
@@ -147,8 +142,7 @@ TEST(SessionCompletion, WritesTheAnnotationAndSavesTheState)
 
 TEST(SessionCompletion, CloseLeavesTheExchangeFileAlone)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     f.write("jwc_temp.txt", test::headerLines({}));
     auto s = start(f);
     s->session->settings().fixedLeaderLength = true;
@@ -159,8 +153,7 @@ TEST(SessionCompletion, CloseLeavesTheExchangeFileAlone)
 
 TEST(SessionCompletion, AWriterFailureStillWritesTheRecordsBeforeIt)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     Lines header = test::headerLines({});
     header[2] = "hs 0 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1"; // a zero scale for the host group
     f.write("jwc_temp.txt", header);
@@ -175,8 +168,7 @@ TEST(SessionCompletion, AWriterFailureStillWritesTheRecordsBeforeIt)
 
 TEST(SessionCompletion, ImportingTextHandsBackNothing)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     Lines records(11, "x");
     records.push_back("ch 0 0 1 0 \"" + sjis("取込む文字"));
     records.push_back("lg0");
@@ -193,26 +185,61 @@ TEST(SessionCompletion, ImportingTextHandsBackNothing)
 
 TEST(SessionCompletion, DisabledCompletionDoesNothing)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     auto s = start(f); // no exchange file
     EXPECT_FALSE(s->session->complete().written);
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(f.file("jwc_temp.txt"))));
+    EXPECT_FALSE(f.exists("jwc_temp.txt"));
 }
 
 TEST(SessionCompletion, AFailedStateSaveIsReportedAndCompletionGoesOn)
 {
-    Folder f;
-    f.copyDefaultDataFiles();
+    Folder f(Folder::withDataFiles);
     f.write("jwc_temp.txt", test::headerLines({}));
     auto s = start(f);
     // The state file's place turns into a folder: it can no longer be replaced.
-    QFile::remove(QString::fromStdString(f.file("PLDATA.tx")));
+    f.remove("PLDATA.tx");
     QDir().mkdir(QString::fromStdString(f.file("PLDATA.tx")));
     s->session->setInputLines({"a"});
     const CompletionReport r = s->session->complete();
     EXPECT_EQ(s->prompts.shown, Shown{warning(messages::kIoError)});
     EXPECT_TRUE(r.written);
+}
+
+TEST(SessionRegistering, AFailedRegisterShowsItsMessageAndWritesNothing)
+{
+    const struct {
+        const char* name;
+        const char* unwritable; // becomes a folder after start-up
+        bool pattern;           // 「基本設定登録」, else 「設定登録」
+        std::string newName;
+        std::string message;
+    } cases[] = {
+        {"pattern name with a line break", nullptr, true, "a\r\nb", *messages::dataErrorMessage(ErrorKind::Conversion)},
+        {"PKDATA.tx cannot be replaced", "PKDATA.tx", true, "", messages::kIoError},
+        {"PLDATA.tx cannot be replaced", "PLDATA.tx", false, "", messages::kIoError},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Folder f(Folder::withDataFiles);
+        f.write("jwc_temp.txt", test::headerLines({}));
+        auto s = start(f);
+        if (c.unwritable) {
+            f.remove(c.unwritable);
+            QDir().mkdir(QString::fromStdString(f.file(c.unwritable)));
+        }
+        const std::string state = f.bytes("PLDATA.tx");
+        const std::string patterns = f.bytes("PKDATA.tx");
+        s->session->settings().arrowLength = 42;
+        s->session->settings().fixedLeaderLength = true;
+
+        const bool registered = c.pattern ? s->session->registerBasicSettings(c.newName)
+                                          : s->session->registerSessionSettings();
+        EXPECT_FALSE(registered);
+        EXPECT_EQ(s->prompts.shown, Shown{warning(c.message)});
+        // A refused pattern is not followed by the exit save either.
+        EXPECT_EQ(f.bytes("PLDATA.tx"), state);
+        EXPECT_EQ(f.bytes("PKDATA.tx"), patterns);
+    }
 }
 
 TEST(SessionModes, ArgumentsInEitherCase)

@@ -4,10 +4,10 @@
 #include "base/Number.h"
 #include "host/ExchangeFolder.h"
 #include "host/ExchangeHeader.h"
+#include "support/Folder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -239,58 +239,48 @@ TEST(HostDecimal, PlainDecimalsThatReadBackExactly)
     EXPECT_NE(static_cast<float>(tricky), 1.0f);
 }
 
-class ExchangeFolderTest : public ::testing::Test {
-protected:
-    QTemporaryDir temp;
-    std::string path(const QString& name) const { return temp.filePath(name).toStdString(); }
-    static QByteArray bytes(const std::string& file)
-    {
-        QFile f(QString::fromStdString(file));
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
-    }
-};
-
-TEST_F(ExchangeFolderTest, WritesBothFilesAndCopiesOnlyMissingDataFiles)
+TEST(ExchangeFolder, WritesBothFilesAndCopiesOnlyMissingDataFiles)
 {
-    QDir().mkpath(temp.filePath("install"));
-    QDir().mkpath(temp.filePath("work/new"));
-    writeLines(path("install/PLDATA.tx"), {"installed"});
-    writeLines(path("install/PJDATA.tx"), {"installed"});
-    writeLines(path("work/new/PLDATA.tx"), {"the user's own"});
+    const test::Folder temp;
+    QDir().mkpath(QString::fromStdString(temp.file("install")));
+    QDir().mkpath(QString::fromStdString(temp.file("work/new")));
+    writeLines(temp.file("install/PLDATA.tx"), {"installed"});
+    writeLines(temp.file("install/PJDATA.tx"), {"installed"});
+    writeLines(temp.file("work/new/PLDATA.tx"), {"the user's own"});
 
     HeaderRequest r = sampleRequest(HostMode::frameWrite2);
     Lines header = buildHeader(r);
     Lines records = {"lg2", "ch 10 20 30 0 \"" + sjis("注釈")};
-    std::vector<std::string> copied = prepareExchangeFolder(path("work/new"), header, records, path("install"));
+    std::vector<std::string> copied = prepareExchangeFolder(temp.file("work/new"), header, records, temp.file("install"));
 
     EXPECT_EQ(copied, std::vector<std::string>{"PJDATA.tx"});
-    EXPECT_EQ(readLines(path("work/new/PLDATA.tx")), Lines{"the user's own"});
-    EXPECT_EQ(readLines(path("work/new/PJDATA.tx")), Lines{"installed"});
+    EXPECT_EQ(readLines(temp.file("work/new/PLDATA.tx")), Lines{"the user's own"});
+    EXPECT_EQ(readLines(temp.file("work/new/PJDATA.tx")), Lines{"installed"});
 
-    Lines exchange = readLines(path("work/new/jwc_temp.txt"));
+    Lines exchange = readLines(temp.file("work/new/jwc_temp.txt"));
     ASSERT_EQ(exchange.size(), header.size() + 2);
     EXPECT_EQ(exchange[15], "lg2");
     EXPECT_EQ(exchange[16], records[1]);
-    EXPECT_EQ(readLines(path("work/new/jwc_temp.hdr")), header);
+    EXPECT_EQ(readLines(temp.file("work/new/jwc_temp.hdr")), header);
 
-    QByteArray onDisk = bytes(path("work/new/jwc_temp.txt"));
-    EXPECT_TRUE(onDisk.startsWith("hq\r\nhk 0\r\n"));
-    EXPECT_TRUE(onDisk.endsWith(QByteArray("\"\x92\x8d\x8e\xdf\r\n"))); // 注釈 in CP932
+    const std::string onDisk = temp.bytes("work/new/jwc_temp.txt");
+    EXPECT_TRUE(onDisk.starts_with("hq\r\nhk 0\r\n"));
+    EXPECT_TRUE(onDisk.ends_with("\"\x92\x8d\x8e\xdf\r\n")); // 注釈 in CP932
 }
 
-TEST_F(ExchangeFolderTest, RecordsTypedInUtf8BecomeCp932)
+TEST(ExchangeFolder, RecordsTypedInUtf8BecomeCp932)
 {
-    QFile f(temp.filePath("records.txt"));
+    const test::Folder temp;
+    QFile f(QString::fromStdString(temp.file("records.txt")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\xEF\xBB\xBF" "lg1\nch 0 0 10 0 \"\xE6\xB3\xA8\xE9\x87\x88\n");
     f.close();
-    EXPECT_EQ(readUtf8Records(path("records.txt")), (Lines{"lg1", "ch 0 0 10 0 \"" + sjis("注釈")}));
+    EXPECT_EQ(readUtf8Records(temp.file("records.txt")), (Lines{"lg1", "ch 0 0 10 0 \"" + sjis("注釈")}));
 
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("ch 0 0 10 0 \"\xF0\x9F\x98\x80\n"); // an emoji has no CP932 form
     f.close();
-    EXPECT_THROW(readUtf8Records(path("records.txt")), Error);
+    EXPECT_THROW(readUtf8Records(temp.file("records.txt")), Error);
 }
 
 } // namespace

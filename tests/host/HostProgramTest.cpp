@@ -2,12 +2,12 @@
 #include "base/LineFile.h"
 #include "host/ExchangeFolder.h"
 #include "host/ProgramRun.h"
+#include "support/Folder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -16,14 +16,15 @@ namespace {
 
 class HostProgramTest : public ::testing::Test {
 protected:
-    QTemporaryDir temp;
+    test::Folder temp;
 
-    std::string path(const QString& name) const { return temp.filePath(name).toStdString(); }
+    std::string path(const QString& name) const { return temp.file(name.toStdString()); }
+    QString filePath(const QString& name) const { return QString::fromStdString(path(name)); }
 
     // A stand-in for the program: a shell script in the temporary folder.
     std::string script(const QString& name, const QByteArray& body) const
     {
-        QFile f(temp.filePath(name));
+        QFile f(filePath(name));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("#!/bin/sh\n" + body + "\n");
         f.close();
@@ -33,7 +34,7 @@ protected:
 
     std::string exchangeFolder(const QString& name) const
     {
-        QDir(temp.path()).mkpath(name);
+        QDir().mkpath(filePath(name));
         writeLines(path(name + "/jwc_temp.txt"), {"hq", "hk 0"});
         return path(name);
     }
@@ -106,7 +107,7 @@ TEST_F(HostProgramTest, GivesUpOnAProgramThatDoesNotEndOrStart)
 
 TEST_F(HostProgramTest, NewThenRunFromTheCommandLine)
 {
-    QString dir = temp.filePath("session");
+    QString dir = filePath("session");
     Finished made = host({"new", dir, "--mode", "T5", "--p1", "0,0", "--p2", "40,20", "--p3", "60,20", "--p4",
                           "20,20", "--scale", "100", "--group", "3"});
     ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
@@ -160,11 +161,11 @@ TEST_F(HostProgramTest, TheProgramStartsWithTheUsersEnvironment)
 TEST_F(HostProgramTest, RendersThePictureTheRecordsDescribe)
 {
     writeLines(path("records.txt"), sheetRecords);
-    Finished png = host({"render", temp.filePath("records.txt"), temp.filePath("out.png")});
+    Finished png = host({"render", filePath("records.txt"), filePath("out.png")});
     ASSERT_EQ(png.exitCode, 0) << png.err.toStdString();
     EXPECT_TRUE(png.err.contains("line 7 skipped")) << png.err.toStdString();
 
-    QImage image(temp.filePath("out.png"));
+    QImage image(filePath("out.png"));
     ASSERT_FALSE(image.isNull());
     // Find the drawing's frame from the square and the line rather than from
     // the fitting rule: the blue square's left and bottom edges, the line's column.
@@ -211,15 +212,15 @@ TEST_F(HostProgramTest, RendersThePictureTheRecordsDescribe)
     EXPECT_GT(darkShare(2, 152, 98, 188), 0.10);
     EXPECT_EQ(darkShare(110, 120, 190, 190), 0.0);
 
-    Finished svg = host({"render", temp.filePath("records.txt"), temp.filePath("out.svg")});
+    Finished svg = host({"render", filePath("records.txt"), filePath("out.svg")});
     ASSERT_EQ(svg.exitCode, 0) << svg.err.toStdString();
-    QFile file(temp.filePath("out.svg"));
+    QFile file(filePath("out.svg"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QString content = QString::fromUtf8(file.readAll());
     EXPECT_TRUE(content.contains("<svg"));
     EXPECT_TRUE(content.contains(QString::fromUtf8("注釈文字")));
 
-    EXPECT_NE(host({"render", temp.filePath("records.txt"), temp.filePath("out.bmp")}).exitCode, 0);
+    EXPECT_NE(host({"render", filePath("records.txt"), filePath("out.bmp")}).exitCode, 0);
 }
 
 } // namespace

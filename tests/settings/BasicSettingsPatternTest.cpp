@@ -3,8 +3,6 @@
 #include "SettingsTestSupport.h"
 #include "base/CodePage.h"
 
-#include <QTemporaryDir>
-
 namespace tagler {
 namespace {
 
@@ -250,32 +248,6 @@ TEST(BasicSettingsPattern, RegisteringRepairsAMissingOrRefusedFile)
             EXPECT_EQ(read[0], sjis("基本設定 1"));
         }
     }
-}
-
-TEST(BasicSettingsPattern, FailedSaveRaisesInputOutputAndKeepsTheOldFile)
-{
-    QTemporaryDir dir;
-    const Lines old = validPatterns();
-    for (const auto& target : test::unwritableTargets(dir.path(), old)) {
-        SCOPED_TRACE(target.what);
-        const std::string before = test::fileBytes(target.path);
-        Lines lines = old;
-        PatternNames names = defaultPatternNames();
-        EXPECT_EQ(kindRaisedBy([&] {
-                      registerBasicSettingsPattern(target.path, lines, 0, unusualBasicSettings(), names, "n");
-                  }),
-                  ErrorKind::InputOutput);
-        if (target.hasOldFile) {
-            EXPECT_EQ(test::fileBytes(target.path), before);
-        }
-    }
-    test::makeWritableAgain(dir.path());
-
-    const std::string path = dir.filePath("PKDATA.tx").toStdString();
-    Lines lines = old;
-    PatternNames names = defaultPatternNames();
-    registerBasicSettingsPattern(path, lines, 0, unusualBasicSettings(), names, "n");
-    EXPECT_EQ(readLines(path), lines);
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 namespace tagler {
 namespace {
 
-std::string dataFile(const std::string& name) { return std::string(TAGLER_TEST_DATA) + "/../../data/" + name; }
+std::string dataFile(const std::string& name) { return std::string(TAGLER_SOURCE_DATA) + "/" + name; }
 
 // Every line ended by CR LF, no stray CR or LF, every character a CP932 one.
 void expectCp932WithCrLf(const std::string& name)

@@ -3,8 +3,6 @@
 #include "SettingsTestSupport.h"
 #include "base/CodePage.h"
 
-#include <QTemporaryDir>
-
 namespace tagler {
 namespace {
 
@@ -317,58 +315,6 @@ TEST(PersistentState, ValuesThatCannotBeStoredLeaveTheListAlone)
         EXPECT_EQ(kindRaisedBy([&] { storeSessionSettings(list, s, x); }), c.kind);
         EXPECT_EQ(list, original);
     }
-}
-
-TEST(PersistentState, ExitSaveLeavesARefusedFileAlone)
-{
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("PLDATA.tx").toStdString();
-    const Lines refused = readLines(fixture("pl_short24.tx"));
-    writeLines(path, refused);
-    const std::string before = test::fileBytes(path);
-
-    Lines list = refused;
-    EXPECT_FALSE(saveStateOnExit(path, list, AnnotationSettings{}, SessionExtras{}));
-    EXPECT_EQ(list, refused);
-    EXPECT_EQ(test::fileBytes(path), before);
-}
-
-TEST(PersistentState, SavedFileIsCp932WithCrLf)
-{
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("PLDATA.tx").toStdString();
-    Lines list = fullState();
-    AnnotationSettings s;
-    SessionExtras x;
-    applyPersistentState(list, s, x);
-    registerSessionSettings(path, list, s, x);
-
-    const std::string bytes = test::fileBytes(path);
-    EXPECT_EQ(bytes.substr(0, 9), "6\r\n2\r\n7\r\n");
-    EXPECT_NE(bytes.find("\r\n" + sjis("ＩＰＡゴシック") + "\r\n"), std::string::npos);
-    EXPECT_EQ(bytes.substr(bytes.size() - 6), "0\r\n0\r\n");
-    EXPECT_EQ(readLines(path), list);
-}
-
-TEST(PersistentState, FailedSaveRaisesInputOutputAndKeepsTheOldFile)
-{
-    QTemporaryDir dir;
-    const Lines old = fullState();
-    for (const auto& target : test::unwritableTargets(dir.path(), old)) {
-        SCOPED_TRACE(target.what);
-        const std::string before = test::fileBytes(target.path);
-        Lines list = old;
-        AnnotationSettings s;
-        SessionExtras x;
-        applyPersistentState(list, s, x);
-        s.tipSymbol = 0;
-        EXPECT_EQ(kindRaisedBy([&] { registerSessionSettings(target.path, list, s, x); }), ErrorKind::InputOutput);
-        EXPECT_EQ(kindRaisedBy([&] { saveStateOnExit(target.path, list, s, x); }), ErrorKind::InputOutput);
-        if (target.hasOldFile) {
-            EXPECT_EQ(test::fileBytes(target.path), before);
-        }
-    }
-    test::makeWritableAgain(dir.path());
 }
 
 } // namespace

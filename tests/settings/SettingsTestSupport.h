@@ -1,41 +1,12 @@
 #pragma once
-#include "base/Error.h"
-#include "base/LineFile.h"
+// Field-by-field comparisons of the settings groups the data files keep.
 #include "settings/AnnotationSettings.h"
+#include "support/Folder.h"
+#include "support/KindRaised.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <unistd.h>
-#include <vector>
-#include <functional>
-#include <optional>
-#include <string>
-
 namespace tagler::test {
-
-inline std::string fixture(const std::string& name) { return std::string(TAGLER_TEST_DATA) + "/" + name; }
-
-inline std::string fileBytes(const std::string& path)
-{
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray all = f.readAll();
-    return std::string(all.constData(), static_cast<std::size_t>(all.size()));
-}
-
-// The error kind the call raised, or nullopt when it returned.
-inline std::optional<ErrorKind> kindRaisedBy(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const Error& e) {
-        return e.kind();
-    }
-    return std::nullopt;
-}
 
 #define TAGLER_EXPECT_FIELD(a, b, field) EXPECT_EQ((a).field, (b).field) << #field
 
@@ -89,45 +60,5 @@ inline void expectSameBasicSettings(const AnnotationSettings& a, const Annotatio
 }
 
 #undef TAGLER_EXPECT_FIELD
-
-// Targets a save cannot replace, each with an old file in place where the
-// file system allows one. Root ignores folder permissions, so a name too long
-// for the atomic writer's temporary copy stands in for the read-only folder.
-struct UnwritableTarget {
-    const char* what;
-    std::string path;
-    bool hasOldFile;
-};
-
-inline std::vector<UnwritableTarget> unwritableTargets(const QString& folder, const Lines& oldLines)
-{
-    std::vector<UnwritableTarget> targets;
-    const std::string base = folder.toStdString();
-
-    writeLines(base + "/plain", {"not a folder"});
-    targets.push_back({"parent is a file", base + "/plain/data.tx", false});
-
-    QDir(folder).mkdir("long");
-    const std::string longPath = base + "/long/" + std::string(250, 'P');
-    writeLines(longPath, oldLines);
-    targets.push_back({"no room for the temporary copy", longPath, true});
-
-    if (::geteuid() != 0) {
-        QDir(folder).mkdir("readonly");
-        const std::string roPath = base + "/readonly/data.tx";
-        writeLines(roPath, oldLines);
-        QFile::setPermissions(QString::fromStdString(base + "/readonly"),
-                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        targets.push_back({"read-only folder", roPath, true});
-    }
-    return targets;
-}
-
-// So the temporary folder can be removed after a read-only case.
-inline void makeWritableAgain(const QString& folder)
-{
-    QFile::setPermissions(folder + "/readonly",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
 
 } // namespace tagler::test

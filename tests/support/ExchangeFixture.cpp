@@ -2,9 +2,6 @@
 
 #include "base/CodePage.h"
 
-#include <QDir>
-#include <QFile>
-
 namespace tagler::test {
 
 Lines headerLines(const HeaderSpec& s, SessionMode mode)
@@ -23,11 +20,14 @@ Lines headerLines(const HeaderSpec& s, SessionMode mode)
         l.push_back("hp2 " + s.p2);
         l.push_back("hp3 " + s.p3);
         break;
-    default:
+    case SessionMode::normal:
         l.push_back("hp1 " + s.p1);
         l.push_back("hp2 " + s.p2);
         l.push_back("hp3- " + s.p3);
         break;
+    case SessionMode::importText:
+    case SessionMode::frameWrite1:
+    case SessionMode::frameWrite2: break;
     }
     l.push_back(s.group);
     l.push_back(s.layer);
@@ -37,15 +37,6 @@ Lines headerLines(const HeaderSpec& s, SessionMode mode)
     l.push_back(sjis(s.font));
     l.push_back("#");
     return l;
-}
-
-Folder::Folder() { dir_.setAutoRemove(true); }
-
-void Folder::copyDefaultDataFiles() const
-{
-    const QDir data(QStringLiteral(TAGLER_SOURCE_DATA));
-    for (const QString& name : data.entryList(QDir::Files))
-        QFile::copy(data.filePath(name), QString::fromStdString(file(name.toStdString())));
 }
 
 } // namespace tagler::test

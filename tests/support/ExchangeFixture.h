@@ -2,7 +2,6 @@
 #include "base/LineFile.h"
 #include "settings/SessionMode.h"
 
-#include <QTemporaryDir>
 #include <string>
 
 namespace tagler::test {
@@ -21,21 +20,8 @@ struct HeaderSpec {
     std::string font = "cn\"$<ＭＳ ゴシック>"; // UTF-8 here, CP932 in the file
 };
 
+// The modes that hand over a selection get no indicated points; their
+// selected records follow the header.
 Lines headerLines(const HeaderSpec& spec, SessionMode mode = SessionMode::normal);
-
-// A fresh folder for one test.
-class Folder {
-public:
-    Folder();
-    std::string path() const { return dir_.path().toStdString(); }
-    std::string file(const std::string& name) const { return path() + "/" + name; }
-    void write(const std::string& name, const Lines& lines) const { writeLines(file(name), lines); }
-    Lines read(const std::string& name) const { return readLines(file(name)); }
-    // The default data files a fresh install has.
-    void copyDefaultDataFiles() const;
-
-private:
-    QTemporaryDir dir_;
-};
 
 } // namespace tagler::test

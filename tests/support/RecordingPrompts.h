@@ -1,12 +1,14 @@
 #pragma once
 #include "app/Prompts.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace tagler::test {
 
-// Remembers every box in order as "info: text" or "warning: text".
+// Remembers every box in order as "info: text", "warning: text" or
+// "question: text", so a test compares the whole sequence with its kinds.
 class RecordingPrompts final : public Prompts {
 public:
     void information(const std::string& text) override { shown.push_back("info: " + text); }
@@ -18,9 +20,17 @@ public:
     }
     std::optional<std::string> chooseFolder(const std::string&) override { return folder; }
 
+    // Whether a box of any kind showed text.
+    bool saw(const std::string& text) const
+    {
+        return std::any_of(shown.begin(), shown.end(), [&](const std::string& s) {
+            return s == "info: " + text || s == "warning: " + text || s == "question: " + text;
+        });
+    }
+
     std::vector<std::string> shown;
-    bool answer = false;
-    std::optional<std::string> folder;
+    bool answer = false;               // what every question is answered
+    std::optional<std::string> folder; // what every folder choice returns
 };
 
 } // namespace tagler::test

@@ -34,14 +34,14 @@ private Q_SLOTS:
     void feedbackEndsAfterSevenHundredMilliseconds();
 
 private:
-    std::unique_ptr<StartFolder> folder_;
+    std::unique_ptr<Folder> folder_;
     std::unique_ptr<WindowUnderTest> w_;
 };
 
 void HintsAndFeedbackTest::init()
 {
-    folder_ = std::make_unique<StartFolder>();
-    folder_->write("jwc_temp.txt", hostHeader());
+    folder_ = std::make_unique<Folder>(Folder::withDataFiles);
+    folder_->write("jwc_temp.txt", headerLines({}));
     w_ = std::make_unique<WindowUnderTest>(*folder_);
     w_->window.move(0, 0);
     w_->window.show();

@@ -46,7 +46,7 @@ const Row kRows[] = {
 
 Lines exchangeFor(SessionMode mode)
 {
-    Lines l = hostHeader(mode);
+    Lines l = headerLines({}, mode);
     if (mode == SessionMode::importText || mode == SessionMode::frameWrite1 || mode == SessionMode::frameWrite2)
         for (const char* text : {"A", "B"})
             l.push_back(std::string("ch 0 0 10 0 \"") + text);
@@ -74,7 +74,7 @@ void MainWindowEnablingTest::byFrameAndMode()
 {
     QFETCH(int, row);
     const Row& r = kRows[row];
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     folder.write("jwc_temp.txt", exchangeFor(r.mode));
     Lines state = folder.read("PLDATA.tx");
     state[2] = std::to_string(r.frame);
@@ -82,7 +82,7 @@ void MainWindowEnablingTest::byFrameAndMode()
     folder.write("PLDATA.tx", state);
     WindowUnderTest w(folder, r.mode);
     w.window.show();
-    QVERIFY2(w.prompts.shown.empty(), w.prompts.shown.empty() ? "" : w.prompts.shown.front().text.c_str());
+    QVERIFY2(w.prompts.shown.empty(), w.prompts.shown.empty() ? "" : w.prompts.shown.front().c_str());
 
     const MainControls& c = w.c();
     QCOMPARE(c.tipSymbol->isEnabled(), r.tip);
@@ -104,8 +104,8 @@ void MainWindowEnablingTest::byFrameAndMode()
 
 void MainWindowEnablingTest::changingTheFrameUpdatesTheControls()
 {
-    StartFolder folder;
-    folder.write("jwc_temp.txt", hostHeader());
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
     WindowUnderTest w(folder);
     const MainControls& c = w.c();
     c.frameType->setCurrentIndex(11); // 雲　等片

@@ -38,13 +38,12 @@ private Q_SLOTS:
     void menuCompletionWritesTheExchangeFile();
     void closingSavesTheStateAndLeavesTheExchangeFile();
     void missingExchangeFileDisablesCompletion();
-    void missingStateFileAsksTheProgramToEnd();
     void importedTextArrivesInTheBox();
 };
 
 void MainWindowLifecycleTest::registerSettingsWritesTheStateFile()
 {
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     Lines state = folder.read("PLDATA.tx");
     state[25] = "12.5"; // a remembered leader length, which registering clears
     folder.write("PLDATA.tx", state);
@@ -73,7 +72,7 @@ void MainWindowLifecycleTest::registerSettingsWritesTheStateFile()
 
 void MainWindowLifecycleTest::registerBasicSettingsRenamesThePattern()
 {
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
@@ -99,7 +98,7 @@ void MainWindowLifecycleTest::registerBasicSettingsRenamesThePattern()
 
 void MainWindowLifecycleTest::patternNameBoxRefusesWhatTheCodePageCannotHold()
 {
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
     w.window.show();
     w.c().basicSettings->click();
@@ -115,8 +114,8 @@ void MainWindowLifecycleTest::patternNameBoxRefusesWhatTheCodePageCannotHold()
 
 void MainWindowLifecycleTest::altEnterCompletesAndWritesTheExchangeFile()
 {
-    StartFolder folder;
-    folder.write("jwc_temp.txt", hostHeader());
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
     WindowUnderTest w(folder);
     QSignalSpy finished(&w.window, &MainWindow::finished);
     w.window.show();
@@ -138,8 +137,8 @@ void MainWindowLifecycleTest::altEnterCompletesAndWritesTheExchangeFile()
 
 void MainWindowLifecycleTest::menuCompletionWritesTheExchangeFile()
 {
-    StartFolder folder;
-    folder.write("jwc_temp.txt", hostHeader());
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
     WindowUnderTest w(folder);
     QSignalSpy finished(&w.window, &MainWindow::finished);
     w.c().input->setCp932Lines({sjis("注釈")});
@@ -151,9 +150,9 @@ void MainWindowLifecycleTest::menuCompletionWritesTheExchangeFile()
 
 void MainWindowLifecycleTest::closingSavesTheStateAndLeavesTheExchangeFile()
 {
-    StartFolder folder;
-    folder.write("jwc_temp.txt", hostHeader());
-    const QByteArray exchange = folder.bytes("jwc_temp.txt");
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
+    const std::string exchange = folder.bytes("jwc_temp.txt");
     const Lines before = folder.read("PLDATA.tx");
     WindowUnderTest w(folder);
     w.window.show();
@@ -174,7 +173,7 @@ void MainWindowLifecycleTest::closingSavesTheStateAndLeavesTheExchangeFile()
 
 void MainWindowLifecycleTest::missingExchangeFileDisablesCompletion()
 {
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
     QSignalSpy finished(&w.window, &MainWindow::finished);
     QVERIFY(w.prompts.saw(messages::kExchangeMissing));
@@ -193,20 +192,10 @@ void MainWindowLifecycleTest::missingExchangeFileDisablesCompletion()
     QVERIFY(!folder.exists("jwc_temp.txt"));
 }
 
-void MainWindowLifecycleTest::missingStateFileAsksTheProgramToEnd()
-{
-    StartFolder folder;
-    folder.write("jwc_temp.txt", hostHeader());
-    folder.remove("PLDATA.tx");
-    WindowUnderTest w(folder);
-    QVERIFY(w.session.terminateRequested());
-    QVERIFY(w.prompts.saw(messages::kStateMissing));
-}
-
 void MainWindowLifecycleTest::importedTextArrivesInTheBox()
 {
-    StartFolder folder;
-    Lines file = hostHeader(SessionMode::importText);
+    Folder folder(Folder::withDataFiles);
+    Lines file = headerLines({}, SessionMode::importText);
     for (const char* text : {"一行目", "二行目"})
         file.push_back("ch 0 0 10 0 \"" + sjis(text));
     folder.write("jwc_temp.txt", file);

@@ -120,7 +120,7 @@ void MainWindowSettingsTest::combosEditTheirFields()
 {
     QFETCH(int, row);
     const ComboRow& r = kComboRows[row];
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
     w.c().frameType->setCurrentIndex(r.frameFirst);
     QComboBox* box = w.c().*(r.control);
@@ -141,7 +141,7 @@ void MainWindowSettingsTest::spinBoxesEditTheirFields()
 {
     QFETCH(int, row);
     const SpinRow& r = kSpinRows[row];
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
     w.c().frameType->setCurrentIndex(7);
     w.c().extensionLengthMode->setCurrentIndex(1);
@@ -162,7 +162,7 @@ void MainWindowSettingsTest::togglesEditTheirFields()
 {
     QFETCH(int, row);
     const ToggleRow& r = kToggleRows[row];
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
     w.c().basicSettings->click(); // some toggles live on the basic-settings panel
     w.window.show();
@@ -176,7 +176,7 @@ void MainWindowSettingsTest::togglesEditTheirFields()
 
 void MainWindowSettingsTest::loadedSettingsShowOnTheControls()
 {
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     Lines state = folder.read("PLDATA.tx");
     state[0] = "6";  // 矢印３
     state[2] = "11"; // 雲　等片
@@ -196,8 +196,8 @@ void MainWindowSettingsTest::loadedSettingsShowOnTheControls()
 
 void MainWindowSettingsTest::textTypesComeFromTheHost()
 {
-    StartFolder folder;
-    folder.write("jwc_temp.txt", hostHeader());
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
     WindowUnderTest w(folder);
     QCOMPARE(w.c().textType->count(), 11);
     QCOMPARE(w.c().textType->itemText(0), QStringLiteral("JWW書込文字"));
@@ -206,7 +206,7 @@ void MainWindowSettingsTest::textTypesComeFromTheHost()
 
 void MainWindowSettingsTest::dotRadiusDigitsAndTheirMenus()
 {
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
     w.c().dotRadiusOnes->setCurrentIndex(3);
     w.c().dotRadiusTenths->setCurrentIndex(7);
@@ -222,7 +222,7 @@ void MainWindowSettingsTest::dotRadiusDigitsAndTheirMenus()
 
 void MainWindowSettingsTest::leaderColourMenuResetsTheDependentColours()
 {
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
     w.c().arrowColor->setCurrentIndex(5);
     w.c().frameColor->setCurrentIndex(2);
@@ -241,7 +241,7 @@ void MainWindowSettingsTest::leaderColourMenuResetsTheDependentColours()
 
 void MainWindowSettingsTest::patternSwitchAppliesThePattern()
 {
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     Lines patterns = folder.read("PKDATA.tx");
     const std::size_t b = 40; // pattern 2
     patterns[b + 0] = "35";
@@ -272,7 +272,7 @@ void MainWindowSettingsTest::patternSwitchAppliesThePattern()
 
 void MainWindowSettingsTest::windowColourRecoloursTheWindow()
 {
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     Lines patterns = folder.read("PKDATA.tx");
     patterns[14] = std::to_string(colourValue(1, 2, 3)); // the first pattern's custom colour
     folder.write("PKDATA.tx", patterns);
@@ -296,7 +296,7 @@ void MainWindowSettingsTest::windowColourRecoloursTheWindow()
 
 void MainWindowSettingsTest::customColourComesFromTheDialog()
 {
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
     w.window.show();
     ColorBox* box = w.c().fillColor;
@@ -330,7 +330,7 @@ void MainWindowSettingsTest::customColourComesFromTheDialog()
 
 void MainWindowSettingsTest::fillColourBoxWidensWhileOpen()
 {
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
@@ -344,8 +344,8 @@ void MainWindowSettingsTest::fillColourBoxWidensWhileOpen()
 
 void MainWindowSettingsTest::fontSwitchAndFontChoice()
 {
-    StartFolder folder;
-    folder.write("jwc_temp.txt", hostHeader());
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
     WindowUnderTest w(folder);
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
@@ -376,7 +376,7 @@ void MainWindowSettingsTest::fontSwitchAndFontChoice()
 
 void MainWindowSettingsTest::imeButtonFollowsClicks()
 {
-    StartFolder folder;
+    Folder folder(Folder::withDataFiles);
     Lines state = folder.read("PLDATA.tx");
     state[14] = "2";
     folder.write("PLDATA.tx", state);

@@ -1,0 +1,37 @@
+#pragma once
+#include "settings/PersistentState.h"
+#include "store/DataFile.h"
+
+#include <string>
+
+namespace tagler {
+
+// Owns "PLDATA.tx": reads it into the settings at start, writes it on
+// 「設定登録」 and on completion or close.
+class PersistentStateStore final {
+public:
+    explicit PersistentStateStore(const std::string& folder);
+
+    const std::string& path() const { return file_.path(); }
+
+    struct Loaded {
+        FileState state = FileState::missing;
+        bool padded = false; // a short file was padded to its full length and wants rewriting
+    };
+    // An accepted file goes into the settings and extras; a line that is
+    // refused raises its error and changes nothing.
+    Loaded load(AnnotationSettings& settings, SessionExtras& extras);
+    // Writes the lines as held: after padding at start.
+    void rewrite() { file_.save(); }
+
+    // 「設定登録」; clears the remembered leader length, in the settings too.
+    void registerSettings(AnnotationSettings& settings, const SessionExtras& extras);
+    // Completion and close. A file refused at start is left alone and false
+    // returned.
+    bool saveOnExit(const AnnotationSettings& settings, const SessionExtras& extras);
+
+private:
+    DataFile file_;
+};
+
+} // namespace tagler

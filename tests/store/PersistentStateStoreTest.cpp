@@ -1,0 +1,104 @@
+#include "store/PersistentStateStore.h"
+
+#include "support/Folder.h"
+
+#include <gtest/gtest.h>
+
+namespace tagler {
+namespace {
+
+using test::fixture;
+
+TEST(PersistentStateStore, LoadingWritesNothingAndTheExitSaveSparesARefusedFile)
+{
+    const struct {
+        const char* file;
+        FileState state;
+        bool padded;
+        int tipSymbol; // 0: nothing applied
+    } cases[] = {
+        {"pl_full.tx", FileState::accepted, false, 6},
+        {"pl_25lines.tx", FileState::accepted, true, 6},
+        {"pl_short24.tx", FileState::refused, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const test::Folder folder;
+        folder.write(kPersistentStateFileName, readLines(fixture(c.file)));
+        const std::string before = folder.bytes(kPersistentStateFileName);
+        PersistentStateStore store(folder.path());
+        AnnotationSettings settings;
+        settings.tipSymbol = 0;
+        SessionExtras extras;
+
+        const PersistentStateStore::Loaded loaded = store.load(settings, extras);
+        EXPECT_EQ(loaded.state, c.state);
+        EXPECT_EQ(loaded.padded, c.padded);
+        EXPECT_EQ(settings.tipSymbol, c.tipSymbol);
+        EXPECT_EQ(folder.bytes(kPersistentStateFileName), before);
+
+        settings.fixedLeaderLength = true;
+        extras.currentPage = 9;
+        const bool saved = store.saveOnExit(settings, extras);
+        EXPECT_EQ(saved, c.state == FileState::accepted);
+        if (saved) {
+            const Lines written = folder.read(kPersistentStateFileName);
+            ASSERT_EQ(written.size(), kPersistentStateLineCount);
+            EXPECT_EQ(written[4], "9");
+            EXPECT_EQ(written[24], "1");
+        } else {
+            EXPECT_EQ(folder.bytes(kPersistentStateFileName), before);
+        }
+    }
+}
+
+TEST(PersistentStateStore, PaddedLinesAreWhatARewriteWrites)
+{
+    const test::Folder folder;
+    const Lines shortFile = readLines(fixture("pl_25lines.tx"));
+    folder.write(kPersistentStateFileName, shortFile);
+    PersistentStateStore store(folder.path());
+    AnnotationSettings settings;
+    SessionExtras extras;
+    ASSERT_TRUE(store.load(settings, extras).padded);
+    store.rewrite();
+
+    Lines expected = shortFile;
+    expected.resize(kPersistentStateLineCount, "0");
+    EXPECT_EQ(folder.read(kPersistentStateFileName), expected);
+}
+
+TEST(PersistentStateStore, RegisteringWritesAWholeFileWhateverWasThere)
+{
+    const struct {
+        const char* what;
+        const char* file; // nullptr: none
+    } cases[] = {{"missing", nullptr}, {"refused", "pl_short24.tx"}, {"whole", "pl_full.tx"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const test::Folder folder;
+        if (c.file)
+            folder.write(kPersistentStateFileName, readLines(fixture(c.file)));
+        PersistentStateStore store(folder.path());
+        AnnotationSettings settings;
+        SessionExtras extras;
+        store.load(settings, extras);
+
+        settings.frameType = 11;
+        settings.rememberedLeaderLength = "12.5";
+        store.registerSettings(settings, extras);
+        EXPECT_EQ(settings.rememberedLeaderLength, "0");
+
+        PersistentStateStore reread(folder.path());
+        AnnotationSettings read;
+        SessionExtras readExtras;
+        const PersistentStateStore::Loaded loaded = reread.load(read, readExtras);
+        EXPECT_EQ(loaded.state, FileState::accepted);
+        EXPECT_FALSE(loaded.padded);
+        EXPECT_EQ(read.frameType, 11);
+        EXPECT_EQ(read.rememberedLeaderLength, "0");
+    }
+}
+
+} // namespace
+} // namespace tagler
