@@ -110,11 +110,4 @@ void storeBasicSettingsPattern(Lines& lines, int patternIndex, const AnnotationS
     std::copy(names.begin(), names.end(), lines.begin() + kPatternNamesLine);
 }
 
-void registerBasicSettingsPattern(const std::string& path, Lines& lines, int patternIndex,
-                                  const AnnotationSettings& settings, PatternNames& names, std::string_view newName)
-{
-    storeBasicSettingsPattern(lines, patternIndex, settings, names, newName);
-    writeLines(path, lines);
-}
-
 } // namespace tagler

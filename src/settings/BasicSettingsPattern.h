@@ -47,7 +47,5 @@ std::string patternNameFromBox(std::string_view text);
 // line break is refused with a conversion error.
 void storeBasicSettingsPattern(Lines& lines, int patternIndex, const AnnotationSettings& settings,
                                PatternNames& names, std::string_view newName);
-void registerBasicSettingsPattern(const std::string& path, Lines& lines, int patternIndex,
-                                  const AnnotationSettings& settings, PatternNames& names, std::string_view newName);
 
 } // namespace tagler

@@ -112,13 +112,6 @@ void storeSessionSettings(Lines& list, AnnotationSettings& settings, const Sessi
     settings.rememberedLeaderLength = "0";
 }
 
-void registerSessionSettings(const std::string& path, Lines& list, AnnotationSettings& settings,
-                             const SessionExtras& extras)
-{
-    storeSessionSettings(list, settings, extras);
-    writeLines(path, list);
-}
-
 bool storeExitState(Lines& list, const AnnotationSettings& settings, const SessionExtras& extras)
 {
     if (!persistentStateAccepted(list))
@@ -140,15 +133,6 @@ bool storeExitState(Lines& list, const AnnotationSettings& settings, const Sessi
     list[windowTopLine] = extras.windowTop;
     for (auto& [line, text] : exitLines)
         list[line] = std::move(text);
-    return true;
-}
-
-bool saveStateOnExit(const std::string& path, Lines& list, const AnnotationSettings& settings,
-                     const SessionExtras& extras)
-{
-    if (!storeExitState(list, settings, extras))
-        return false;
-    writeLines(path, list);
     return true;
 }
 

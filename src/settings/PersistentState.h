@@ -41,16 +41,12 @@ bool applyPersistentState(Lines& list, AnnotationSettings& settings, SessionExtr
 // 「設定登録」: lines 0..22 from the settings, line 23 left alone, lines 24..29
 // "0". That clears the remembered leader length, in the settings too.
 void storeSessionSettings(Lines& list, AnnotationSettings& settings, const SessionExtras& extras);
-void registerSessionSettings(const std::string& path, Lines& list, AnnotationSettings& settings,
-                             const SessionExtras& extras);
 
 // Completion and close: lines 4, 11, 16, 17, 23, 24 (and 25, the remembered
 // length, which always equals the list's). A list refused at start is left
 // alone and false returned: overwriting the user's broken file with a
 // mostly empty one would lose what could still be mended by hand.
 bool storeExitState(Lines& list, const AnnotationSettings& settings, const SessionExtras& extras);
-bool saveStateOnExit(const std::string& path, Lines& list, const AnnotationSettings& settings,
-                     const SessionExtras& extras);
 
 // 「長さ記憶」: the list line is what a later slot release reads back.
 void rememberLeaderLength(Lines& list, AnnotationSettings& settings, const std::string& lengthText);
