@@ -25,7 +25,11 @@ ParsedBatchOptions parseBatchOptions(const std::vector<std::string>& args)
     bool modeSeen = false;
     for (std::size_t i = 0; i < args.size() && !p.usageError; ++i) {
         const std::string& a = args[i];
-        if (a == "--text") {
+        if (a == "--help" || a == "-h") {
+            p.help = true;
+        } else if (a == "--version") {
+            p.version = true;
+        } else if (a == "--text") {
             p.options.textFile = value(i, a);
         } else if (a == "--now") {
             p.options.now = value(i, a);

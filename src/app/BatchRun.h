@@ -21,7 +21,13 @@ struct BatchOptions {
 struct ParsedBatchOptions {
     BatchOptions options;
     std::optional<std::string> usageError;
+    bool help = false;
+    bool version = false;
 };
+
+inline constexpr const char* kBatchUsageText =
+    "usage: tagler-batch [T1|T2|T3|T4|T5|t1..t5] [--text FILE] [--set FIELD=VALUE]... "
+    "[--now YYYY-MM-DDTHH:MM:SS] [--help] [--version]\n";
 ParsedBatchOptions parseBatchOptions(const std::vector<std::string>& args);
 
 inline constexpr int kBatchWritten = 0;

@@ -11,10 +11,16 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     const tagler::ParsedBatchOptions parsed = tagler::parseBatchOptions(args);
     if (parsed.usageError) {
-        std::cerr << "tagler-batch: " << *parsed.usageError << "\n"
-                  << "usage: tagler-batch [T1|T2|T3|T4|T5|t1..t5] [--text FILE] [--set FIELD=VALUE]... "
-                     "[--now YYYY-MM-DDTHH:MM:SS]\n";
+        std::cerr << "tagler-batch: " << *parsed.usageError << "\n" << tagler::kBatchUsageText;
         return tagler::kBatchUsage;
+    }
+    if (parsed.help) {
+        std::cout << tagler::kBatchUsageText;
+        return 0;
+    }
+    if (parsed.version) {
+        std::cout << "tagler-batch " TAGLER_VERSION "\n";
+        return 0;
     }
     tagler::StderrPrompts prompts;
     std::string usageError;

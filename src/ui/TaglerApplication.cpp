@@ -2,12 +2,26 @@
 
 #include "app/Messages.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <exception>
 
 namespace tagler {
 
-TaglerApplication::TaglerApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TaglerApplication::TaglerApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // The window is Japanese whatever the system's language: so are the standard dialogs' buttons.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    for (const char* name : {"qtbase_ja", "qt_ja"}) {
+        auto* translator = new QTranslator(this);
+        if (translator->load(QString::fromLatin1(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            installTranslator(translator);
+        else
+            delete translator;
+    }
+}
 
 bool TaglerApplication::notify(QObject* receiver, QEvent* event)
 {
