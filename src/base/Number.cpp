@@ -2,10 +2,9 @@
 
 #include "base/Error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace tagler {
 
@@ -15,21 +14,24 @@ std::string formatNumber(float value)
         fail(ErrorKind::InvalidFloatOp, "non-finite number");
     if (value == 0.0f)
         return "0";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", static_cast<double>(value));
-    std::string s = buf;
-    auto e = s.find('e');
-    if (e == std::string::npos)
-        return s;
+    // to_chars with a precision gives exactly the digits of printf's %.15g,
+    // without its locale and format parsing; the longest float is 21 bytes.
+    char buf[32];
+    char* end = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value), std::chars_format::general, 15).ptr;
+    char* e = std::find(buf, end, 'e');
+    if (e == end)
+        return std::string(buf, end);
     // "1.5e-07" -> "1.5E-7", "1e+20" -> "1E20"
-    std::string mantissa = s.substr(0, e);
-    std::string exponent = s.substr(e + 1);
-    bool negative = !exponent.empty() && exponent[0] == '-';
-    if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+'))
-        exponent.erase(0, 1);
-    while (exponent.size() > 1 && exponent[0] == '0')
-        exponent.erase(0, 1);
-    return mantissa + "E" + (negative ? "-" : "") + exponent;
+    const char* digits = e + 2;
+    while (*digits == '0' && digits + 1 < end)
+        ++digits;
+    char* out = e;
+    *out++ = 'E';
+    if (e[1] == '-')
+        *out++ = '-';
+    while (digits < end) // moves left over itself
+        *out++ = *digits++;
+    return std::string(buf, out);
 }
 
 std::string formatNumber(double value)

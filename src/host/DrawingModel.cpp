@@ -183,12 +183,12 @@ QColor hostFreeColor(unsigned value)
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
-Drawing buildDrawing(const Lines& records, const HostSheet& sheet)
+Drawing buildDrawing(const Lines& records, const HostSheet& sheet, int firstLineNumber)
 {
     Drawing drawing;
     Interpreter interpreter(sheet, drawing);
     for (std::size_t i = 0; i < records.size(); ++i)
-        interpreter.read(parseRecord(records[i]), static_cast<int>(i + 1), records[i]);
+        interpreter.read(parseRecord(records[i]), firstLineNumber + static_cast<int>(i), records[i]);
     return drawing;
 }
 

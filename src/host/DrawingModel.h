@@ -61,7 +61,9 @@ QColor hostLineColor(int number);
 // "lc10 V": V = R + G*256 + B*65536.
 QColor hostFreeColor(unsigned value);
 
-Drawing buildDrawing(const Lines& records, const HostSheet& sheet);
+// firstLineNumber: what the skipped records call the first line, for records
+// that follow a header in their file.
+Drawing buildDrawing(const Lines& records, const HostSheet& sheet, int firstLineNumber = 1);
 
 // Everything drawn, text boxes included.
 Extent drawingExtent(const Drawing& drawing);

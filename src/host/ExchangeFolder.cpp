@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tagler::host {
 
 std::vector<std::string> prepareExchangeFolder(const std::string& folder, const Lines& header, const Lines& records,
@@ -19,7 +21,7 @@ std::vector<std::string> prepareExchangeFolder(const std::string& folder, const 
     Lines exchange = header;
     exchange.insert(exchange.end(), records.begin(), records.end());
     writeLines(dir.filePath(exchangeFileName).toStdString(), exchange);
-    writeLines(dir.filePath(headerCopyName).toStdString(), header);
+    writeLines(dir.filePath(handOverCopyName).toStdString(), exchange);
 
     std::vector<std::string> copied;
     QDir source(QString::fromStdString(dataSource));
@@ -53,9 +55,19 @@ Lines readUtf8Records(const std::string& path)
     return lines;
 }
 
-std::string headerCopyBeside(const std::string& file)
+std::string handOverCopyBeside(const std::string& file)
 {
-    return QFileInfo(QString::fromStdString(file)).dir().filePath(headerCopyName).toStdString();
+    return QFileInfo(QString::fromStdString(file)).dir().filePath(handOverCopyName).toStdString();
+}
+
+std::optional<HandOver> splitHandOver(const Lines& file)
+{
+    if (file.empty() || file[0] != "hq")
+        return std::nullopt;
+    auto end = std::find_if(file.begin(), file.end(), [](const std::string& line) { return line.rfind('#', 0) == 0; });
+    if (end != file.end())
+        ++end;
+    return HandOver{Lines(file.begin(), end), Lines(end, file.end())};
 }
 
 } // namespace tagler::host

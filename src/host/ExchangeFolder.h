@@ -2,6 +2,7 @@
 #include "base/LineFile.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,16 +10,17 @@
 namespace tagler::host {
 
 inline constexpr const char* exchangeFileName = "jwc_temp.txt";
-// The header kept after the program has replaced jwc_temp.txt: the renderer
-// needs its group scales and text sizes.
-inline constexpr const char* headerCopyName = "jwc_temp.hdr";
+// The hand-over kept after the program has replaced jwc_temp.txt: the renderer
+// needs the header's group scales and text sizes, and the selected records,
+// which stay in the host's drawing.
+inline constexpr const char* handOverCopyName = "jwc_temp.hdr";
 inline constexpr std::array<const char*, 5> defaultDataFiles = {"PLDATA.tx", "PKDATA.tx", "SENTAKUMEMO.TX",
                                                                 "PJDATA.tx", "PMDATA1.tx"};
 
-// Creates the folder if needed, writes jwc_temp.txt (header, then records)
-// and jwc_temp.hdr (header alone), and copies each default data file from
-// dataSource that the folder lacks. Returns the names copied. Throws an
-// input/output error.
+// Creates the folder if needed, writes jwc_temp.txt (header, then the
+// selected records) and its copy jwc_temp.hdr, and copies each default data
+// file from dataSource that the folder lacks. Returns the names copied.
+// Throws an input/output error.
 std::vector<std::string> prepareExchangeFolder(const std::string& folder, const Lines& header, const Lines& records,
                                                const std::string& dataSource);
 
@@ -27,6 +29,17 @@ std::vector<std::string> prepareExchangeFolder(const std::string& folder, const 
 Lines readUtf8Records(const std::string& path);
 
 // jwc_temp.hdr in the folder of the given file.
-std::string headerCopyBeside(const std::string& file);
+std::string handOverCopyBeside(const std::string& file);
+
+// A file as the host hands it over: "hq", the header through "#", then in
+// the selection modes the selected records.
+struct HandOver {
+    Lines header;
+    Lines selection;
+};
+
+// Nothing for a file whose first line is not "hq": the program has replaced
+// it. Without a "#" the whole file is header.
+std::optional<HandOver> splitHandOver(const Lines& file);
 
 } // namespace tagler::host

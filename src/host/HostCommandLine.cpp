@@ -15,9 +15,13 @@ const char* const hostUsage =
     "                  [--group-scales S0,...,S15 | --scale S] [--group G] [--layer L]\n"
     "                  [--color C] [--text-type N] [--font NAME]\n"
     "      T4 (text mode) takes --p1 and --p3 (point 2 is point 1); T5 needs --p4 (the bend)\n"
-    "  tagler-host new DIR --mode T1|T2|T3 [--records FILE] [same header options, no points]\n"
+    "  tagler-host select DIR --mode T1|T2|T3 RECORDS [same header options, no points]\n"
+    "      the header, then the selected records of RECORDS (cn, cc, lg, font and text lines,\n"
+    "      UTF-8) as given; new DIR --mode T1|T2|T3 [--records RECORDS] does the same\n"
     "  tagler-host run DIR [ARG] [--program PATH]\n"
     "  tagler-host render FILE OUT.png|OUT.svg [--header HDR]\n"
+    "      a hand-over draws its selected records; a processed file is drawn over the\n"
+    "      selection kept in jwc_temp.hdr beside it, as the host's drawing still holds it\n"
     "  tagler-host gallery OUT.png\n";
 
 namespace {
@@ -159,22 +163,36 @@ void readPoints(const Arguments& a, HeaderRequest& r)
             *slots[i] = *given[i];
 }
 
+std::optional<HostMode> readMode(const Arguments& a)
+{
+    auto m = a.take("--mode");
+    if (!m)
+        return std::nullopt;
+    std::optional<HostMode> mode = hostModeFromName(text(*m));
+    if (!mode)
+        wrong("--mode must be normal or T1..T5");
+    return mode;
+}
+
+// The options readSheetOptions takes, and the command's own.
+std::set<QString> withSheetOptions(std::initializer_list<QString> own)
+{
+    std::set<QString> options = {"--group-scales", "--scale", "--group", "--layer", "--color", "--text-type", "--font"};
+    options.insert(own);
+    return options;
+}
+
 } // namespace
 
 NewCommand parseNewCommand(const QStringList& args)
 {
-    Arguments a(args, {"--p1", "--p2", "--p3", "--p4", "--mode", "--group-scales", "--scale", "--group", "--layer",
-                       "--color", "--text-type", "--font", "--records"});
+    Arguments a(args, withSheetOptions({"--p1", "--p2", "--p3", "--p4", "--mode", "--records"}));
     if (a.positionals.size() != 1)
         wrong("new takes one folder");
     NewCommand c;
     c.folder = text(a.positionals[0]);
-    if (auto m = a.take("--mode")) {
-        std::optional<HostMode> mode = hostModeFromName(text(*m));
-        if (!mode)
-            wrong("--mode must be normal or T1..T5");
+    if (std::optional<HostMode> mode = readMode(a))
         c.request.mode = *mode;
-    }
     readSheetOptions(a, c.request.sheet);
     readPoints(a, c.request);
     if (auto r = a.take("--records")) {
@@ -182,6 +200,22 @@ NewCommand parseNewCommand(const QStringList& args)
             wrong("--records belongs to the modes T1, T2 and T3");
         c.recordsFile = text(*r);
     }
+    return c;
+}
+
+NewCommand parseSelectCommand(const QStringList& args)
+{
+    Arguments a(args, withSheetOptions({"--mode"}));
+    if (a.positionals.size() != 2)
+        wrong("select takes a folder and a records file");
+    std::optional<HostMode> mode = readMode(a);
+    if (!mode || !handsOverSelection(*mode))
+        wrong("select needs --mode T1, T2 or T3");
+    NewCommand c;
+    c.folder = text(a.positionals[0]);
+    c.recordsFile = text(a.positionals[1]);
+    c.request.mode = *mode;
+    readSheetOptions(a, c.request.sheet);
     return c;
 }
 

@@ -10,6 +10,7 @@
 // conversion error whose text says what is wrong.
 namespace tagler::host {
 
+// new and select: what to hand over, and where.
 struct NewCommand {
     std::string folder;
     HeaderRequest request;
@@ -30,6 +31,7 @@ struct RenderCommand {
 
 // Each takes the arguments after the command's name.
 NewCommand parseNewCommand(const QStringList& args);
+NewCommand parseSelectCommand(const QStringList& args); // new --mode T1..T3 --records by the host's name
 RunCommand parseRunCommand(const QStringList& args);
 RenderCommand parseRenderCommand(const QStringList& args);
 

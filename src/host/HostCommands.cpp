@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include <iostream>
+#include <iterator>
 
 namespace tagler::host {
 namespace {
@@ -63,26 +64,74 @@ int runFolder(const RunCommand& c, const std::string& binFolder)
     return outcome.exitCode;
 }
 
+// The records of one file as drawn, and where their lines are.
+struct DrawnFile {
+    std::string path;
+    Drawing drawing;
+};
+
+void reportSkipped(const DrawnFile& drawn)
+{
+    for (const SkippedRecord& s : drawn.drawing.skipped)
+        std::cerr << "tagler-host: " << drawn.path << " line " << s.lineNumber << " skipped (" << s.reason
+                  << "): " << toUtf8(s.line) << "\n";
+}
+
 int renderFile(const RenderCommand& c)
 {
-    Lines records = readLines(c.recordFile);
-    std::string headerPath = c.header ? *c.header : headerCopyBeside(c.recordFile);
+    // A file still beginning with its header is a hand-over: its header sizes
+    // the text and its selection is what there is to see. A processed file
+    // holds the program's records alone; the kept hand-over gives the sizes,
+    // and its selection is drawn first, as the host's drawing still holds it.
+    const Lines file = readLines(c.recordFile);
+    const std::optional<HandOver> own = splitHandOver(file);
+    const std::string keptPath = c.header ? *c.header : handOverCopyBeside(c.recordFile);
+    std::optional<HandOver> kept;
+    if (c.header || !own) {
+        if (fileExists(keptPath)) {
+            Lines lines = readLines(keptPath);
+            kept = splitHandOver(lines).value_or(HandOver{lines, {}}); // a header typed by hand may lack "hq"
+        } else if (c.header) {
+            fail(ErrorKind::InputOutput, "no header file " + keptPath);
+        } else {
+            std::cerr << "tagler-host: note: no " << handOverCopyName
+                      << " beside the records; default scales and text sizes\n";
+        }
+    }
     HostSheet sheet = defaultHostSheet();
-    if (fileExists(headerPath))
-        sheet = readHostSheet(readLines(headerPath));
-    else if (c.header)
-        fail(ErrorKind::InputOutput, "no header file " + headerPath);
-    else
-        std::cerr << "tagler-host: note: no " << headerCopyName << " beside the records; default scales and text sizes\n";
+    if (kept)
+        sheet = readHostSheet(kept->header);
+    else if (own)
+        sheet = readHostSheet(own->header);
 
-    Drawing drawing = renderToFile(records, sheet, c.out, QFileInfo(QString::fromStdString(c.recordFile)).fileName());
-    for (const SkippedRecord& s : drawing.skipped)
-        std::cerr << "tagler-host: line " << s.lineNumber << " skipped (" << s.reason << "): " << toUtf8(s.line)
-                  << "\n";
-    if (!drawing.skipped.empty())
-        std::cerr << "tagler-host: " << drawing.skipped.size() << " record(s) skipped\n";
-    std::cout << "tagler-host: drew " << drawing.shapes.size() << " shapes from " << records.size()
-              << " records into " << c.out << "\n";
+    std::vector<DrawnFile> layers;
+    if (own) {
+        layers.push_back({c.recordFile, buildDrawing(own->selection, sheet, static_cast<int>(own->header.size()) + 1)});
+    } else {
+        if (kept && !kept->selection.empty())
+            layers.push_back(
+                {keptPath, buildDrawing(kept->selection, sheet, static_cast<int>(kept->header.size()) + 1)});
+        layers.push_back({c.recordFile, buildDrawing(file, sheet)});
+    }
+    Drawing drawing;
+    std::size_t skipped = 0;
+    for (DrawnFile& layer : layers) {
+        reportSkipped(layer);
+        skipped += layer.drawing.skipped.size();
+        std::move(layer.drawing.shapes.begin(), layer.drawing.shapes.end(), std::back_inserter(drawing.shapes));
+    }
+    renderToFile(drawing, c.out, QFileInfo(QString::fromStdString(c.recordFile)).fileName());
+
+    if (skipped > 0)
+        std::cerr << "tagler-host: " << skipped << " record(s) skipped\n";
+    std::cout << "tagler-host: drew " << drawing.shapes.size() << " shapes from ";
+    if (own)
+        std::cout << own->selection.size() << " records after a " << own->header.size() << "-line header";
+    else
+        std::cout << file.size() << " records";
+    if (layers.size() > 1)
+        std::cout << " over the " << kept->selection.size() << " selected records kept in " << keptPath;
+    std::cout << " into " << c.out << "\n";
     return 0;
 }
 
@@ -117,6 +166,8 @@ int runHostCommand(const QStringList& args, const std::string& binFolder)
     try {
         if (command == "new")
             return newFolder(parseNewCommand(rest), binFolder);
+        if (command == "select")
+            return newFolder(parseSelectCommand(rest), binFolder);
         if (command == "run")
             return runFolder(parseRunCommand(rest), binFolder);
         if (command == "render")

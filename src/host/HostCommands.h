@@ -3,7 +3,7 @@
 
 #include <string>
 
-// tagler-host's commands: new, run, render, gallery.
+// tagler-host's commands: new, select, run, render, gallery.
 namespace tagler::host {
 
 // Drawing commands paint text and need a QGuiApplication; the others do not.

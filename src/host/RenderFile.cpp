@@ -22,9 +22,8 @@ QSize pictureSize(const Drawing& drawing, int longSide)
     return {std::clamp(static_cast<int>(longSide * w / h), shortSide, longSide), longSide};
 }
 
-Drawing renderToFile(const Lines& records, const HostSheet& sheet, const std::string& out, const QString& caption)
+void renderToFile(const Drawing& drawing, const std::string& out, const QString& caption)
 {
-    Drawing drawing = buildDrawing(records, sheet);
     QString path = QString::fromStdString(out);
     QString suffix = QFileInfo(path).suffix().toLower();
     QSize size = pictureSize(drawing);
@@ -56,7 +55,6 @@ Drawing renderToFile(const Lines& records, const HostSheet& sheet, const std::st
     } else {
         fail(ErrorKind::InputOutput, "the picture must be .png or .svg: " + out);
     }
-    return drawing;
 }
 
 } // namespace tagler::host

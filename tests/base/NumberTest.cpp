@@ -30,6 +30,17 @@ TEST(NumberFormat, WritesTheSinglePrecisionValueInShortestGeneralForm)
         {0.0001f, "9.99999974737875E-5"},
         {0.001f, "0.00100000004749745"},
         {-1.5f, "-1.5"},
+        {-1e-7f, "-1.0000000116861E-7"},
+        {1e-10f, "1.00000001335143E-10"},
+        {0x1p-20f, "9.5367431640625E-7"},
+        // Where %g changes form: below 1e-4 and from 1e15 on the exponent is written.
+        {0x1.a36e3p-14f, "0.000100000004749745"},
+        {999999986991104.0f, "999999986991104"},
+        {1000000054099968.0f, "1.00000005409997E15"},
+        {1e10f, "10000000000"},
+        {std::numeric_limits<float>::denorm_min(), "1.40129846432482E-45"},
+        {std::numeric_limits<float>::max(), "3.40282346638529E38"},
+        {-std::numeric_limits<float>::max(), "-3.40282346638529E38"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatNumber(c.value), c.text) << c.value;

@@ -261,11 +261,39 @@ TEST(ExchangeFolder, WritesBothFilesAndCopiesOnlyMissingDataFiles)
     ASSERT_EQ(exchange.size(), header.size() + 2);
     EXPECT_EQ(exchange[15], "lg2");
     EXPECT_EQ(exchange[16], records[1]);
-    EXPECT_EQ(readLines(temp.file("work/new/jwc_temp.hdr")), header);
+    EXPECT_EQ(readLines(temp.file("work/new/jwc_temp.hdr")), exchange); // kept for the renderer
 
     const std::string onDisk = temp.bytes("work/new/jwc_temp.txt");
     EXPECT_TRUE(onDisk.starts_with("hq\r\nhk 0\r\n"));
     EXPECT_TRUE(onDisk.ends_with("\"\x92\x8d\x8e\xdf\r\n")); // 注釈 in CP932
+}
+
+TEST(HandOver, SplitsTheHeaderFromTheSelection)
+{
+    const Lines header = buildHeader(sampleRequest(HostMode::frameWrite2));
+    const Lines selection = {"lg2", "cn3", "cc4", "ch 0 0 10 0 \"" + sjis("注釈")};
+    Lines handOver = header;
+    handOver.insert(handOver.end(), selection.begin(), selection.end());
+    const struct {
+        const char* name;
+        Lines file;
+        std::optional<HandOver> split;
+    } cases[] = {
+        {"selection", handOver, HandOver{header, selection}},
+        {"header alone", header, HandOver{header, {}}},
+        {"no end mark", {"hq", "hk 0", "lg1"}, HandOver{{"hq", "hk 0", "lg1"}, {}}},
+        {"processed", {"lg2", "by1", " 0 0 1 1"}, std::nullopt},
+        {"emptied", {}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::optional<HandOver> split = splitHandOver(c.file);
+        ASSERT_EQ(split.has_value(), c.split.has_value());
+        if (split) {
+            EXPECT_EQ(split->header, c.split->header);
+            EXPECT_EQ(split->selection, c.split->selection);
+        }
+    }
 }
 
 TEST(ExchangeFolder, RecordsTypedInUtf8BecomeCp932)

@@ -75,6 +75,31 @@ TEST(HostCommandLine, ReadsPointsAndHeaderValues)
     EXPECT_EQ(c.request.p4, (Point{7, 8}));
 }
 
+TEST(HostCommandLine, SelectHandsOverARecordsFileInTheSelectionModes)
+{
+    NewCommand c = parseSelectCommand(words("d sel.txt --mode t2 --scale 50 --group c --font IPAGothic"));
+    EXPECT_EQ(c.folder, "d");
+    EXPECT_EQ(c.recordsFile, "sel.txt");
+    EXPECT_EQ(c.request.mode, HostMode::frameWrite1);
+    EXPECT_EQ(c.request.sheet.groupScales[0], 50);
+    EXPECT_EQ(c.request.sheet.group, 12);
+    EXPECT_EQ(c.request.sheet.font, "IPAGothic");
+    EXPECT_EQ(parseSelectCommand(words("d --mode T1 sel.txt")).request.mode, HostMode::importText);
+
+    const char* refused[] = {
+        "d sel.txt",                            // the mode is not guessed
+        "d sel.txt --mode normal",              // nor is a points mode a selection
+        "d sel.txt --mode T4",
+        "d --mode T3",                          // no records file
+        "d sel.txt more.txt --mode T3",
+        "d sel.txt --mode T3 --p1 1,2",         // a selection hands over no points
+        "d sel.txt --mode T3 --records r.txt",  // the records file is the positional
+        "d sel.txt --mode T3 --group 16",
+    };
+    for (const char* args : refused)
+        EXPECT_THROW(parseSelectCommand(words(args)), Error) << args;
+}
+
 TEST(HostCommandLine, RunAndRenderArguments)
 {
     RunCommand run = parseRunCommand(words("dir T4 --program /bin/prog"));

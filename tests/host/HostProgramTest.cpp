@@ -131,6 +131,48 @@ TEST_F(HostProgramTest, NewThenRunFromTheCommandLine)
     EXPECT_EQ(host({"new", dir, "--p1", "0,0"}).exitCode, 2); // a usage error
 }
 
+TEST_F(HostProgramTest, SelectHandsOverTheRecordsAndRenderDrawsThemBeforeAndAfterTheRun)
+{
+    QFile typed(filePath("selection.txt"));
+    ASSERT_TRUE(typed.open(QIODevice::WriteOnly));
+    typed.write("lg2\ncn3\ncc4\ncn\"$<\xEF\xBC\xAD\xEF\xBC\xB3 \xE6\x98\x8E\xE6\x9C\x9D>\n" // ＭＳ 明朝
+                "ch 0 0 300 0 \"\xE6\xB3\xA8\xE9\x87\x88\n"                                  // 注釈
+                "cn0 4 4 0.5 3\nch 0 -600 0 -100 \"Down\n");
+    typed.close();
+    const Lines selection = {"lg2", "cn3", "cc4", "cn\"$<" + sjis("ＭＳ 明朝") + ">",
+                             "ch 0 0 300 0 \"" + sjis("注釈"), "cn0 4 4 0.5 3", "ch 0 -600 0 -100 \"Down"};
+
+    const QString dir = filePath("sel");
+    Finished made = host({"select", dir, "--mode", "T3", typed.fileName(), "--scale", "50", "--group", "1"});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    const Lines exchange = readLines(path("sel/jwc_temp.txt"));
+    ASSERT_EQ(exchange.size(), 15 + selection.size());
+    EXPECT_EQ(exchange[0], "hq");
+    EXPECT_EQ(exchange[8], "lg1");
+    EXPECT_EQ(exchange[14], "#");
+    EXPECT_EQ(Lines(exchange.begin() + 15, exchange.end()), selection);
+    EXPECT_EQ(readLines(path("sel/jwc_temp.hdr")), exchange);
+
+    // Both texts and nothing else: the header is read, not drawn.
+    Finished before = host({"render", dir + "/jwc_temp.txt", filePath("before.svg")});
+    ASSERT_EQ(before.exitCode, 0) << before.err.toStdString();
+    EXPECT_FALSE(before.err.contains("skipped")) << before.err.toStdString();
+    EXPECT_TRUE(before.out.contains("drew 2 shapes from 7 records after a 15-line header")) << before.out.toStdString();
+    QFile svg(filePath("before.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QString drawn = QString::fromUtf8(svg.readAll());
+    EXPECT_TRUE(drawn.contains(QString::fromUtf8("注釈")));
+    EXPECT_TRUE(drawn.contains("Down"));
+
+    // After the run the file holds the program's records; the texts are still in the drawing.
+    const std::string frame = script("frame.sh", "printf 'lc1\\r\\n 0 0 300 0\\r\\n' > jwc_temp.txt");
+    ASSERT_EQ(host({"run", dir, "T3", "--program", QString::fromStdString(frame)}).exitCode, 0);
+    Finished after = host({"render", dir + "/jwc_temp.txt", filePath("after.png")});
+    ASSERT_EQ(after.exitCode, 0) << after.err.toStdString();
+    EXPECT_TRUE(after.out.contains("drew 3 shapes from 2 records over the 7 selected records"))
+        << after.out.toStdString();
+}
+
 // The records of a small sheet: a filled square at the lower left, a line on
 // the right edge, a big text at the upper left.
 const Lines sheetRecords = {
