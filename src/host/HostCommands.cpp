@@ -1,5 +1,7 @@
 #include "host/HostCommands.h"
 
+#include "base/DataFolder.h"
+
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "host/ExchangeFolder.h"
@@ -26,7 +28,7 @@ int newFolder(const NewCommand& c, const std::string& binFolder)
     if (c.recordsFile)
         records = readUtf8Records(*c.recordsFile);
     Lines header = buildHeader(c.request);
-    std::vector<std::string> copied = prepareExchangeFolder(c.folder, header, records, binFolder);
+    std::vector<std::string> copied = prepareExchangeFolder(c.folder, header, records, defaultDataFolder(binFolder));
     std::cout << "tagler-host: wrote " << QDir(QString::fromStdString(c.folder)).filePath(exchangeFileName).toStdString()
               << " (" << hostModeName(c.request.mode) << ", " << header.size() << " header lines";
     if (c.recordsFile)
@@ -157,9 +159,17 @@ bool commandNeedsGui(const QString& command) { return command == "render" || com
 
 int runHostCommand(const QStringList& args, const std::string& binFolder)
 {
-    if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
+    if (args.isEmpty()) {
+        std::cerr << hostUsage;
+        return usageExit;
+    }
+    if (args[0] == "--help" || args[0] == "-h") {
         std::cout << hostUsage;
-        return args.isEmpty() ? usageExit : 0;
+        return 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << "tagler-host " TAGLER_VERSION "\n";
+        return 0;
     }
     const QString& command = args[0];
     QStringList rest = args.mid(1);

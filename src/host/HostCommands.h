@@ -9,8 +9,8 @@ namespace tagler::host {
 // Drawing commands paint text and need a QGuiApplication; the others do not.
 bool commandNeedsGui(const QString& command);
 
-// args: the command and its arguments. binFolder holds the default data
-// files and the program. Returns the process exit code; messages go to
+// args: the command and its arguments. binFolder holds the program; the default
+// data files are beside it or, installed, in ../share/tagler. Returns the process exit code; messages go to
 // stdout and stderr.
 int runHostCommand(const QStringList& args, const std::string& binFolder);
 
