@@ -167,7 +167,7 @@ CompletionReport Session::complete()
         prompts_.warning(*outcome.errorMessage);
         report.messageShown = true;
     }
-    report.written = tryWrite([this] { writeLines(exchangeFilePath(startFolder_), output_.records()); });
+    report.written = tryWrite([this] { writeText(exchangeFilePath(startFolder_), output_.blocks()); });
     report.messageShown = report.messageShown || !report.written;
     return report;
 }

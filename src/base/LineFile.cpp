@@ -46,25 +46,33 @@ Lines readLines(const std::string& path)
     return splitLines(std::string_view(all.constData(), static_cast<std::size_t>(all.size())));
 }
 
-void writeLines(const std::string& path, const Lines& lines)
+void writeText(const std::string& path, const std::vector<std::string>& pieces)
 {
     QSaveFile file(QString::fromStdString(path));
     // Unbuffered, so a full disk or a size limit shows at the write that meets it; a buffered
     // write could be committed short.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(ErrorKind::InputOutput, "cannot write " + path + ": " + file.errorString().toStdString());
-    QByteArray all;
-    for (const std::string& line : lines) {
-        all.append(line.data(), static_cast<qsizetype>(line.size()));
-        all.append("\r\n", 2);
-    }
-    if (file.write(all) != all.size() || file.error() != QFileDevice::NoError) {
-        const std::string why = file.errorString().toStdString();
-        file.cancelWriting();
-        fail(ErrorKind::InputOutput, "cannot write " + path + ": " + why);
+    for (const std::string& bytes : pieces) {
+        const auto size = static_cast<qint64>(bytes.size());
+        if (file.write(bytes.data(), size) != size || file.error() != QFileDevice::NoError) {
+            const std::string why = file.errorString().toStdString();
+            file.cancelWriting();
+            fail(ErrorKind::InputOutput, "cannot write " + path + ": " + why);
+        }
     }
     if (!file.commit())
         fail(ErrorKind::InputOutput, "cannot write " + path + ": " + file.errorString().toStdString());
+}
+
+void writeLines(const std::string& path, const Lines& lines)
+{
+    std::string all;
+    for (const std::string& line : lines) {
+        all.append(line);
+        all.append("\r\n", 2);
+    }
+    writeText(path, {all});
 }
 
 } // namespace tagler

@@ -17,5 +17,7 @@ Lines splitLines(std::string_view content);
 
 // Throws an input/output error; the old file stays whole on failure.
 void writeLines(const std::string& path, const Lines& lines);
+// The bytes as they are, in pieces, replaced atomically like writeLines.
+void writeText(const std::string& path, const std::vector<std::string>& pieces);
 
 } // namespace tagler

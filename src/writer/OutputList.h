@@ -1,19 +1,28 @@
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tagler {
 
-// The records handed back to the host, in order. Stages only append.
+// The records handed back to the host, in order. Stages only append. They are
+// kept as the file will hold them, each ended by CR LF, in blocks that never
+// move once full, so a selection of a whole sheet costs about its bytes.
 class OutputList final {
 public:
-    void append(std::string record) { records_.push_back(std::move(record)); }
-    const std::vector<std::string>& records() const { return records_; }
-    std::size_t size() const { return records_.size(); }
-    void clear() { records_.clear(); }
+    void append(std::string_view record);
+    // The exchange file's content, block by block.
+    const std::vector<std::string>& blocks() const { return blocks_; }
+    // One string a record, for readers that take them one by one.
+    const std::vector<std::string>& records() const;
+    std::size_t size() const { return count_; }
+    void clear();
 
 private:
-    std::vector<std::string> records_;
+    std::vector<std::string> blocks_;
+    std::size_t count_ = 0;
+    mutable std::vector<std::string> lines_;
+    mutable bool linesStale_ = false;
 };
 
 } // namespace tagler
