@@ -184,28 +184,21 @@ int writeGallery(const std::string& out)
         painter.drawText(QRectF(0, 0, image.width(), headerHeight), Qt::AlignCenter,
                          QString::fromUtf8("Tagler frames: each tile written by the writer, drawn by the stand-in host "
                                            "(fill on, gap 0.3 mm, attach 全体中央)"));
-        for (int f = 0; f < rows; ++f)
-            for (int c = 0; c < columns; ++c) {
-                const Tile tile = annotate(frameTypeAt(f), layouts[static_cast<std::size_t>(c)]);
-                failures += tile.failed;
-                const QRectF target(c * tileWidth + 2, headerHeight + f * tileHeight + 2, tileWidth - 4,
-                                    tileHeight - 4);
-                renderRecords(painter, target, tile.records, sheet, tile.caption);
-                painter.setPen(QColor(200, 200, 200));
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRect(target);
-            }
-        for (std::size_t i = 0; i < kSelectionTiles.size(); ++i) {
-            const Tile tile = annotateSelection(kSelectionTiles[i]);
+        auto draw = [&](const Tile& tile, int column, int row) {
             failures += tile.failed;
-            const int c = static_cast<int>(i) % columns, row = rows + static_cast<int>(i) / columns;
-            const QRectF target(c * tileWidth + 2, headerHeight + row * tileHeight + 2, tileWidth - 4,
+            const QRectF target(column * tileWidth + 2, headerHeight + row * tileHeight + 2, tileWidth - 4,
                                 tileHeight - 4);
             renderRecords(painter, target, tile.records, sheet, tile.caption);
             painter.setPen(QColor(200, 200, 200));
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(target);
-        }
+        };
+        for (int f = 0; f < rows; ++f)
+            for (int c = 0; c < columns; ++c)
+                draw(annotate(frameTypeAt(f), layouts[static_cast<std::size_t>(c)]), c, f);
+        for (std::size_t i = 0; i < kSelectionTiles.size(); ++i)
+            draw(annotateSelection(kSelectionTiles[i]), static_cast<int>(i) % columns,
+                 rows + static_cast<int>(i) / columns);
     }
     if (!image.save(QString::fromStdString(out), "PNG"))
         fail(ErrorKind::InputOutput, "cannot write " + out);
