@@ -49,8 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Lines read = splitLines(file);
     const std::string typed = size % 2 == 1 && !read.empty() ? fuzz::userText(read.front()) : std::string();
     const std::string newName = patternNameFromBox(toCp932(QString::fromStdString(typed)));
-    mustSucceed("registering the pattern",
-                [&] { store.registerPattern(settings.selectedPattern, settings, newName); });
+    mustSucceed("registering the pattern", [&] { store.registerPattern(settings.selectedPattern, settings, newName); });
     const Lines written = readLines(store.path());
     fuzz::checkWrittenLines(store.path(), written);
     if (written.size() != kBasicSettingsLineCount)

@@ -71,10 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::violation("the written PLDATA.tx is refused or short");
     for (const SettingsField& f : settingsFields())
         if (f.stateLine && !fuzz::sameFieldValue(f, settings, again))
-            fuzz::violation(std::string(f.name) + " does not survive saving", fuzz::fieldValueText(f, settings) +
-                                                                                  " saved, " +
-                                                                                  fuzz::fieldValueText(f, again) +
-                                                                                  " loaded");
+            fuzz::violation(std::string(f.name) + " does not survive saving",
+                            fuzz::fieldValueText(f, settings) + " saved, " + fuzz::fieldValueText(f, again) +
+                                " loaded");
     if (!(extras == extrasAgain))
         fuzz::violation("the text book or window place does not survive saving");
 

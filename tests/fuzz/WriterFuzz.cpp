@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::readSettingsFields(in, settings);
 
     const int month = in.inRange(1, 12), day = in.inRange(1, 28);
-    const FixedClock clock({in.inRange(1990, 2089), month, day, in.inRange(0, 23), in.inRange(0, 59),
-                            in.inRange(0, 59), in.inRange(1, 7)});
+    const FixedClock clock({in.inRange(1990, 2089), month, day, in.inRange(0, 23), in.inRange(0, 59), in.inRange(0, 59),
+                            in.inRange(1, 7)});
 
     host::HeaderRequest r;
     r.mode = mode;
