@@ -18,8 +18,9 @@ struct ProgramArguments {
 
 ProgramArguments parseProgramArguments(const std::vector<std::string>& args);
 
-inline constexpr const char* kProgramUsage = "usage: tagler [T1|T2|T3|T4|T5] [--help] [--version]\n"
-                                             "  T1 取込, T2 枠書込１, T3 枠書込２, T4 文字モード, T5 4点 (either case);\n"
-                                             "  started by the host in the folder of jwc_temp.txt\n";
+inline constexpr const char* kProgramUsage =
+    "usage: tagler [T1|T2|T3|T4|T5] [--help] [--version]\n"
+    "  T1 取込, T2 枠書込１, T3 枠書込２, T4 文字モード, T5 4点 (either case);\n"
+    "  started by the host in the folder of jwc_temp.txt\n";
 
 } // namespace tagler

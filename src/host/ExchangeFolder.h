@@ -14,8 +14,8 @@ inline constexpr const char* exchangeFileName = "jwc_temp.txt";
 // needs the header's group scales and text sizes, and the selected records,
 // which stay in the host's drawing.
 inline constexpr const char* handOverCopyName = "jwc_temp.hdr";
-inline constexpr std::array<const char*, 5> defaultDataFiles = {"PLDATA.tx", "PKDATA.tx", "SENTAKUMEMO.TX",
-                                                                "PJDATA.tx", "PMDATA1.tx"};
+inline constexpr std::array<const char*, 5> defaultDataFiles = {"PLDATA.tx", "PKDATA.tx", "SENTAKUMEMO.TX", "PJDATA.tx",
+                                                                "PMDATA1.tx"};
 
 // Creates the folder if needed, writes jwc_temp.txt (header, then the
 // selected records) and its copy jwc_temp.hdr, and copies each default data

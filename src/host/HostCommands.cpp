@@ -29,8 +29,9 @@ int newFolder(const NewCommand& c, const std::string& binFolder)
         records = readUtf8Records(*c.recordsFile);
     Lines header = buildHeader(c.request);
     std::vector<std::string> copied = prepareExchangeFolder(c.folder, header, records, defaultDataFolder(binFolder));
-    std::cout << "tagler-host: wrote " << QDir(QString::fromStdString(c.folder)).filePath(exchangeFileName).toStdString()
-              << " (" << hostModeName(c.request.mode) << ", " << header.size() << " header lines";
+    std::cout << "tagler-host: wrote "
+              << QDir(QString::fromStdString(c.folder)).filePath(exchangeFileName).toStdString() << " ("
+              << hostModeName(c.request.mode) << ", " << header.size() << " header lines";
     if (c.recordsFile)
         std::cout << ", " << records.size() << " records";
     std::cout << ")\n";
@@ -41,7 +42,8 @@ int newFolder(const NewCommand& c, const std::string& binFolder)
 
 int runFolder(const RunCommand& c, const std::string& binFolder)
 {
-    std::string program = c.program ? *c.program : QDir(QString::fromStdString(binFolder)).filePath("tagler").toStdString();
+    std::string program =
+        c.program ? *c.program : QDir(QString::fromStdString(binFolder)).filePath("tagler").toStdString();
     if (!fileExists(QDir(QString::fromStdString(c.folder)).filePath(exchangeFileName).toStdString()))
         std::cerr << "tagler-host: note: " << c.folder << " holds no " << exchangeFileName << "\n";
     RunOutcome outcome = runProgram(program, c.folder, c.argument);
@@ -55,8 +57,7 @@ int runFolder(const RunCommand& c, const std::string& binFolder)
     case RunOutcome::Status::TimedOut:
         std::cerr << "tagler-host: " << program << ": " << outcome.message << "\n";
         return 124;
-    case RunOutcome::Status::Ended:
-        break;
+    case RunOutcome::Status::Ended: break;
     }
     std::cout << "tagler-host: program ended with exit code " << outcome.exitCode << "\n";
     if (!outcome.executed) {

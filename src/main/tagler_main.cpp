@@ -21,7 +21,8 @@
 int main(int argc, char** argv)
 {
     // Help and version need no display, so they are answered before the application opens one.
-    const tagler::ProgramArguments early = tagler::parseProgramArguments(std::vector<std::string>(argv + 1, argv + argc));
+    const tagler::ProgramArguments early =
+        tagler::parseProgramArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (early.help) {
         std::cout << tagler::kProgramUsage;
         return 0;
