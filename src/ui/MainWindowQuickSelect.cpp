@@ -118,6 +118,8 @@ void MainWindow::showAfterSlot()
     showSettings();
     showStatusLine();
     showQuickSelect();
+    // The slot under the mouse may just have been stored.
+    c_.slotPreview->update();
 }
 
 void MainWindow::showQuickSelect()

@@ -173,6 +173,17 @@ void QuickSelectWindowTest::hoverPreview()
     QVERIFY(!c.slotPreview->isVisible());
     QCOMPARE(c.previewFrame->palette().color(QPalette::Window), QColor(255, 251, 240));
 
+    // The slot under the mouse shows what was just stored into it.
+    hover(w_->window, slot(c, 4));
+    QTRY_COMPARE(w_->window.hoveredSlot(), 4);
+    QCOMPARE(c.slotPreview->grab().toImage().pixelColor(70, 1), QColor(192, 192, 192));
+    c.frameType->setCurrentIndex(7); // 四角延長
+    QTest::mouseClick(c.slotSave, Qt::LeftButton);
+    QTest::mouseClick(slot(c, 4), Qt::LeftButton);
+    QCOMPARE(c.slotPreview->grab().toImage().pixelColor(70, 1), QColor(Qt::black));
+    QTest::mouseClick(c.slotSave, Qt::LeftButton);
+
+    QTest::mouseMove(&w_->window, QPoint(590, 80));
     c.hoverPreview->setChecked(false);
     hover(w_->window, slot(c, 2));
     QTest::qWait(50);
