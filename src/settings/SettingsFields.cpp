@@ -294,6 +294,7 @@ std::optional<std::string> storedFieldLine(const SettingsField& f, const Annotat
     case F::decimalText:
         return singleLine(textOf(f, s), label(f));
     case F::imeDown:
+        indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
         return flagLine(intOf(f, s) > f.range->min);
     }
     return std::nullopt;

@@ -169,6 +169,21 @@ TEST(QuickSelectSession, AFailedStoreSaysSoAndTheSlotStaysEmpty)
     EXPECT_TRUE(s.session.slots().isEmpty(4));
 }
 
+TEST(QuickSelectSession, ASlotThatCannotBeAppliedSaysSoAndChangesNothing)
+{
+    Folder f(Folder::withDataFiles);
+    withExchange(f);
+    Lines slot = slotLines(AnnotationSettings{}, 1);
+    slot[2] = "15"; // no 文字枠 item
+    f.write("PSDATA2.tx", slot);
+    Started s(f);
+    s.session.loadQuickSelect();
+    const Lines before = slotLines(s.session.settings(), 1);
+    EXPECT_EQ(s.session.pressSlot(2), SlotFeedback::none);
+    EXPECT_EQ(s.prompts.shown, Shown{"warning: " + *messages::dataErrorMessage(ErrorKind::Range)});
+    EXPECT_EQ(slotLines(s.session.settings(), 1), before);
+}
+
 TEST(QuickSelectSession, RememberedLength)
 {
     const struct {
