@@ -72,7 +72,10 @@ void MainWindow::showEvent(QShowEvent* e)
 
 void MainWindow::loadQuickSelect()
 {
-    session_.loadQuickSelect();
+    const int start = session_.loadQuickSelect();
+    // The kept slot is pressed as if by hand, so an empty one says so too.
+    if (start != 0 && session_.slots().isEmpty(start))
+        feedback_->flash(c_.nothingSavedLabel);
     const SlotMemos& m = session_.memos();
     {
         const QSignalBlocker a(c_.showMemos), b(c_.hoverPreview);
