@@ -216,15 +216,10 @@ int Session::loadQuickSelect()
 SlotFeedback Session::pressSlot(int slot)
 {
     switch (quickSelect_.pressSlot(slot)) {
-    case SlotAction::store:
-        return storeSlot(slot) ? SlotFeedback::saved : SlotFeedback::none;
-    case SlotAction::apply:
-        return applySlot(slot);
-    case SlotAction::revert:
-        revertToPersistentState();
-        return SlotFeedback::none;
-    case SlotAction::none:
-        break;
+    case SlotAction::store: return storeSlot(slot) ? SlotFeedback::saved : SlotFeedback::none;
+    case SlotAction::apply: return applySlot(slot);
+    case SlotAction::revert: revertToPersistentState(); return SlotFeedback::none;
+    case SlotAction::none: break;
     }
     return SlotFeedback::none;
 }

@@ -71,8 +71,8 @@ constexpr std::array kFields{
     SettingsField{"textLayer", &S::textLayer, kGroupOrLayer, none, 12, 37, F::index},
     SettingsField{"arrowAngle", &S::arrowAngle, FieldRange{0, 9}, none, 13, 38, F::index},
     SettingsField{"windowColor", &S::windowColor, kAnyColour, none, 14, 39, F::colour},
-    SettingsField{"windowColorIndex", &S::windowColorIndex, kColourItem, none, 15, 40, F::windowColourIndex,
-                  nullptr, F::index},
+    SettingsField{"windowColorIndex", &S::windowColorIndex, kColourItem, none, 15, 40, F::windowColourIndex, nullptr,
+                  F::index},
     SettingsField{"dotRadius", &S::dotRadius, FieldRange{0, 99}, none, 16, 42, F::twoDigits},
     SettingsField{"detectionRange", &S::detectionRange, FieldRange{0, 3}, none, 17, 43, F::index},
     SettingsField{"noFrameGap", &S::noFrameGap, none, none, 18, 44, F::flag},
@@ -85,13 +85,10 @@ constexpr bool formFitsMember(const SettingsField& f, StoredForm form)
     case F::flag:
     case F::numberFlag:
     case F::nonZeroFlag:
-    case F::fillSign:
-        return std::holds_alternative<bool S::*>(f.member) && !f.range;
+    case F::fillSign: return std::holds_alternative<bool S::*>(f.member) && !f.range;
     case F::fontName:
-    case F::decimalText:
-        return std::holds_alternative<std::string S::*>(f.member) && !f.range;
-    default:
-        return std::holds_alternative<int S::*>(f.member) && f.range && f.range->min <= f.range->max;
+    case F::decimalText: return std::holds_alternative<std::string S::*>(f.member) && !f.range;
+    default: return std::holds_alternative<int S::*>(f.member) && f.range && f.range->min <= f.range->max;
     }
 }
 
@@ -190,24 +187,12 @@ void readStoredField(const SettingsField& f, std::span<const std::string> lines,
 {
     const std::string& line = lines[*(f.*column)];
     switch (storedForm(f, column)) {
-    case F::index:
-        intOf(f, s) = storedIndex(line, f.range->min, f.range->max, label(f));
-        return;
-    case F::spinValue:
-        intOf(f, s) = storedSpinValue(line, f.range->min, f.range->max);
-        return;
-    case F::flag:
-        boolOf(f, s) = storedFlag(line);
-        return;
-    case F::numberFlag:
-        boolOf(f, s) = parseInteger(line) == 1;
-        return;
-    case F::nonZeroFlag:
-        boolOf(f, s) = line != "0";
-        return;
-    case F::colour:
-        intOf(f, s) = parseInteger(line);
-        return;
+    case F::index: intOf(f, s) = storedIndex(line, f.range->min, f.range->max, label(f)); return;
+    case F::spinValue: intOf(f, s) = storedSpinValue(line, f.range->min, f.range->max); return;
+    case F::flag: boolOf(f, s) = storedFlag(line); return;
+    case F::numberFlag: boolOf(f, s) = parseInteger(line) == 1; return;
+    case F::nonZeroFlag: boolOf(f, s) = line != "0"; return;
+    case F::colour: intOf(f, s) = parseInteger(line); return;
     case F::imeMode:
         // The older program stored the toggled-up mode as any number below the first one.
         intOf(f, s) = parseInteger(line) <= f.range->min
@@ -232,9 +217,7 @@ void readStoredField(const SettingsField& f, std::span<const std::string> lines,
                           : storedIndex(line, f.range->min, f.range->max, "window colour");
         return;
     }
-    case F::twoDigits:
-        intOf(f, s) = readTwoDigits(line);
-        return;
+    case F::twoDigits: intOf(f, s) = readTwoDigits(line); return;
     case F::continuousSlot: {
         if (line == "0") {
             intOf(f, s) = f.range->min;
@@ -267,21 +250,17 @@ std::optional<std::string> storedFieldLine(const SettingsField& f, const Annotat
     case F::spinValue:
     case F::imeMode:
     case F::windowColourIndex:
-    case F::continuousSlot:
-        return indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
+    case F::continuousSlot: return indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
     case F::flag:
     case F::numberFlag:
-    case F::nonZeroFlag:
-        return flagLine(boolOf(f, s));
-    case F::colour:
-        return std::to_string(intOf(f, s));
+    case F::nonZeroFlag: return flagLine(boolOf(f, s));
+    case F::colour: return std::to_string(intOf(f, s));
     case F::fillIndex: {
         indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
         const int stored = intOf(f, s) + 1;
         return std::to_string(s.fillInside ? -stored : stored);
     }
-    case F::fillSign:
-        return std::nullopt;
+    case F::fillSign: return std::nullopt;
     case F::twoDigits: {
         indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
         const int value = intOf(f, s);
@@ -291,8 +270,7 @@ std::optional<std::string> storedFieldLine(const SettingsField& f, const Annotat
         const std::string& font = textOf(f, s);
         return singleLine(font.empty() ? AnnotationSettings::defaultFontName() : font, label(f));
     }
-    case F::decimalText:
-        return singleLine(textOf(f, s), label(f));
+    case F::decimalText: return singleLine(textOf(f, s), label(f));
     case F::imeDown:
         indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
         return flagLine(intOf(f, s) > f.range->min);

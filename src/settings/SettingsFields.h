@@ -61,7 +61,7 @@ using FileColumn = FileLine SettingsField::*;
 std::span<const SettingsField> settingsFields();
 const SettingsField* findSettingsField(std::string_view name);
 const SettingsField& settingsField(FieldMember member); // the member must have a row
-FieldRange fieldRange(int AnnotationSettings::*member);  // the member must have a range
+FieldRange fieldRange(int AnnotationSettings::*member); // the member must have a range
 
 // How the field is written in the file of that column.
 StoredForm storedForm(const SettingsField& f, FileColumn column);

@@ -16,9 +16,7 @@ std::array<DataFile, kSlotCount> slotFiles(const std::string& folder, std::index
 
 } // namespace
 
-SlotStore::SlotStore(const std::string& folder) : files_(slotFiles(folder, std::make_index_sequence<kSlotCount>{}))
-{
-}
+SlotStore::SlotStore(const std::string& folder) : files_(slotFiles(folder, std::make_index_sequence<kSlotCount>{})) {}
 
 void SlotStore::load()
 {

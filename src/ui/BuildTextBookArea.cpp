@@ -38,8 +38,7 @@ void buildTextBookArea(QWidget* w, MainControls& c)
     for (int page = 1; page <= kPages; ++page) {
         const int top = (page - 1) * kListHeight / kPages;
         const int bottom = page * kListHeight / kPages;
-        QLabel* number =
-            place::label(c.pageNumbers, QStringLiteral("%1").arg(page, 2), 0, top, 22, bottom - top);
+        QLabel* number = place::label(c.pageNumbers, QStringLiteral("%1").arg(page, 2), 0, top, 22, bottom - top);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     c.tableOfContents = grid(w, kPages, 1, QRect(593, kListTop, 132, kListHeight));

@@ -46,9 +46,9 @@ struct MainControls {
     QPushButton* imeStartMode = nullptr;     // toggle, caption names the mode
     QPushButton* useEmbeddedText = nullptr;  // toggle
     ColorBox* fillColor = nullptr;
-    QPushButton* fillInside = nullptr;       // toggle 枠内着色
-    QPushButton* tiltFrame = nullptr;        // toggle 注釈傾斜
-    QPushButton* complete = nullptr;         // 入力完了
+    QPushButton* fillInside = nullptr; // toggle 枠内着色
+    QPushButton* tiltFrame = nullptr;  // toggle 注釈傾斜
+    QPushButton* complete = nullptr;   // 入力完了
     QFrame* previewFrame = nullptr;
     PreviewBox* settingsPreview = nullptr;
     PreviewBox* slotPreview = nullptr;
@@ -56,19 +56,19 @@ struct MainControls {
     // Quick select.
     QLabel* quickSelectLabel = nullptr;
     std::array<QPushButton*, 10> slotButtons{};
-    QPushButton* slotSave = nullptr;         // 保存
-    QCheckBox* continuous = nullptr;         // 連続
-    QCheckBox* fixedLeaderLength = nullptr;  // 引出線長固定
-    QPushButton* rememberLength = nullptr;   // 長さ記憶
-    QLabel* savedLabel = nullptr;            // 保存完了
-    QLabel* nothingSavedLabel = nullptr;     // 保存なし
+    QPushButton* slotSave = nullptr;        // 保存
+    QCheckBox* continuous = nullptr;        // 連続
+    QCheckBox* fixedLeaderLength = nullptr; // 引出線長固定
+    QPushButton* rememberLength = nullptr;  // 長さ記憶
+    QLabel* savedLabel = nullptr;           // 保存完了
+    QLabel* nothingSavedLabel = nullptr;    // 保存なし
 
     // Memo panel, opened by a right click on 保存.
     QFrame* memoPanel = nullptr;
-    QTableWidget* memoGrid = nullptr;        // one memo per slot
-    QCheckBox* showMemos = nullptr;          // メモを表示する
-    QCheckBox* hoverPreview = nullptr;       // マウスカーソル移動で
-    QPushButton* saveMemos = nullptr;        // 保存 & 閉じる
+    QTableWidget* memoGrid = nullptr;  // one memo per slot
+    QCheckBox* showMemos = nullptr;    // メモを表示する
+    QCheckBox* hoverPreview = nullptr; // マウスカーソル移動で
+    QPushButton* saveMemos = nullptr;  // 保存 & 閉じる
 
     // Input area.
     QLabel* inputLabel = nullptr;
@@ -88,11 +88,11 @@ struct MainControls {
     QTableWidget* tableOfContents = nullptr;
 
     // Bottom row and status bar.
-    QPushButton* hintMode = nullptr;         // 簡易説明 toggle
+    QPushButton* hintMode = nullptr; // 簡易説明 toggle
     QPushButton* help = nullptr;
-    QPushButton* registerBlock = nullptr;    // 登録
-    QPushButton* deleteBlock = nullptr;      // 削除
-    QPushButton* switchTextBook = nullptr;   // 文字帳切替
+    QPushButton* registerBlock = nullptr;  // 登録
+    QPushButton* deleteBlock = nullptr;    // 削除
+    QPushButton* switchTextBook = nullptr; // 文字帳切替
     QLabel* statusBar = nullptr;
 
     // Basic-settings panel.
@@ -115,11 +115,11 @@ struct MainControls {
     QComboBox* lineLayer = nullptr;
     QComboBox* textLayer = nullptr;
     ColorBox* windowColor = nullptr;
-    QButtonGroup* detectionRange = nullptr;  // ids 0..3
+    QButtonGroup* detectionRange = nullptr; // ids 0..3
     QListWidget* patternList = nullptr;
     QLineEdit* patternName = nullptr;
-    QPushButton* registerPattern = nullptr;  // 基本設定登録
-    QPushButton* closeBasicPanel = nullptr;  // 閉じる
+    QPushButton* registerPattern = nullptr; // 基本設定登録
+    QPushButton* closeBasicPanel = nullptr; // 閉じる
 };
 
 } // namespace tagler

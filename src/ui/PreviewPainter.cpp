@@ -132,11 +132,8 @@ void paintFrame(Grid& g, const FrameTraits& t, bool tilt)
 {
     switch (t.family) {
     case FrameFamily::none:
-    case FrameFamily::curvedLeader:
-        return;
-    case FrameFamily::underline:
-        g.line({46, 25}, tilt ? Pt{92, 31} : Pt{92, 25});
-        return;
+    case FrameFamily::curvedLeader: return;
+    case FrameFamily::underline: g.line({46, 25}, tilt ? Pt{92, 31} : Pt{92, 25}); return;
     case FrameFamily::box:
         if (tilt)
             g.polyline({{46, 1}, {92, 7}, {90, 31}, {44, 25}, {46, 1}});
@@ -176,8 +173,8 @@ void paintFrame(Grid& g, const FrameTraits& t, bool tilt)
         }
         return;
     case FrameFamily::cloud: {
-        const Cloud& arcs = t.unevenScallops ? (tilt ? kUnevenCloudTilted : kUnevenCloud)
-                                             : (tilt ? kEvenCloudTilted : kEvenCloud);
+        const Cloud& arcs =
+            t.unevenScallops ? (tilt ? kUnevenCloudTilted : kUnevenCloud) : (tilt ? kEvenCloudTilted : kEvenCloud);
         for (const ArcSpec& a : arcs)
             g.arc(a.x1, a.y1, a.x2, a.y2, a.start, a.end);
         return;
@@ -219,24 +216,15 @@ void paintTip(Grid& g, int tip, Pt p, bool fourPoint)
     g.pen(Qt::black);
     switch (tip) {
     case solidDot:
-    case hollowDot:
-        g.ellipse({p.x - 3, p.y - 3}, {p.x + 3, p.y + 3}, tip == solidDot ? kBlue : kCream);
-        return;
-    case arrow1:
-        g.line(p, a);
-        return;
-    case arrow2:
-        g.polyline({a, p, b2});
-        return;
-    case arrow3:
-        g.polyline({a, p, b3, a});
-        return;
+    case hollowDot: g.ellipse({p.x - 3, p.y - 3}, {p.x + 3, p.y + 3}, tip == solidDot ? kBlue : kCream); return;
+    case arrow1: g.line(p, a); return;
+    case arrow2: g.polyline({a, p, b2}); return;
+    case arrow3: g.polyline({a, p, b3, a}); return;
     case arrow4:
         g.polyline({a, p, b3, a});
         g.fillPolygon({a, p, b3}, kBlue);
         return;
-    default:
-        return;
+    default: return;
     }
 }
 
@@ -262,11 +250,18 @@ void paintLeader(Grid& g, const PreviewInputs& in, const FrameTraits& t)
         return;
     g.pen(in.fixedLeaderLength ? kRed : QColor(Qt::black));
     if (t.curve == 1)
-        g.polyline({{28, y + 24}, {36, y + 11}, {42, y + 7}, {44, y + 8}, {43, y + 12}, {40, y + 13}, {38, y + 12},
-                    {41, y + 5}, {47, y}});
-    else if (t.curve == 2)
-        g.polyline({{28, y + 24}, {39, y + 10}, {39, y + 8}, {38, y + 8}, {34, y + 10}, {33, y + 9}, {34, y + 7},
+        g.polyline({{28, y + 24},
+                    {36, y + 11},
+                    {42, y + 7},
+                    {44, y + 8},
+                    {43, y + 12},
+                    {40, y + 13},
+                    {38, y + 12},
+                    {41, y + 5},
                     {47, y}});
+    else if (t.curve == 2)
+        g.polyline(
+            {{28, y + 24}, {39, y + 10}, {39, y + 8}, {38, y + 8}, {34, y + 10}, {33, y + 9}, {34, y + 7}, {47, y}});
     else if (fourPoint)
         g.polyline({p, {p.x + 6, p.y - 18}, e});
     else
@@ -278,7 +273,7 @@ void paintLeader(Grid& g, const PreviewInputs& in, const FrameTraits& t)
 
 PreviewInputs previewInputs(const AnnotationSettings& s, SessionMode mode)
 {
-    return {s.tipSymbol,  s.frameType,           s.attachPosition,      s.textSlide, s.tiltFrame,
+    return {s.tipSymbol,  s.frameType,           s.attachPosition,    s.textSlide, s.tiltFrame,
             s.fillInside, s.extensionLengthMode, s.fixedLeaderLength, mode};
 }
 

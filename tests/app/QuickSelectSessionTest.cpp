@@ -83,7 +83,7 @@ TEST(QuickSelectSession, ContinuousKeepsTheSlotThatIsDown)
 {
     const struct {
         const char* what;
-        int press;    // 0: no slot pressed
+        int press; // 0: no slot pressed
         bool continuous;
         const char* line23;
     } cases[] = {
@@ -207,8 +207,8 @@ TEST(QuickSelectSession, RememberedLength)
         s.prompts.shown.clear();
         s.session.setInputLines({"kept"});
         EXPECT_EQ(s.session.rememberLeaderLength(), c.remembered);
-        EXPECT_EQ(s.prompts.shown, c.remembered ? Shown{}
-                                                : Shown{"warning: " + *messages::dataErrorMessage(ErrorKind::Conversion)});
+        EXPECT_EQ(s.prompts.shown,
+                  c.remembered ? Shown{} : Shown{"warning: " + *messages::dataErrorMessage(ErrorKind::Conversion)});
         EXPECT_EQ(s.session.inputLines(), Lines{"kept"});
         EXPECT_FALSE(s.session.terminateRequested());
         s.session.close();

@@ -75,12 +75,12 @@ TEST(SlotStore, StoredLinesAreTheFileFormsAndComeBackWhole)
         std::size_t line;
         std::string text;
     } expected[] = {
-        {0, "6"},   {1, "3"},     {2, "12"},  {3, "4"},   {4, "17"},  {5, "2"},    {6, "7"},   {7, "42"},
-        {8, "1"},   {9, "5"},     {10, "1"},  {11, "1"},  {12, "255"}, {13, "9"},  {14, "1"},  {15, sjis("游明朝")},
-        {16, "1"},  {17, "-2"},   {18, "1"},  {19, "000"}, {24, "000"}, {25, "33"}, {26, "4"},  {27, "-7"},
-        {28, "2"},  {29, "5"},    {30, "8"},  {31, "91"}, {32, "-3"}, {33, "6"},   {34, "7"},  {35, "16"},
-        {36, "11"}, {37, "1"},    {38, "9"},  {39, "0"},  {40, "19"}, {41, "3"},   {42, "07"}, {43, "0"},
-        {44, "0"},  {45, "000"},  {49, "000"},
+        {0, "6"},   {1, "3"},    {2, "12"},   {3, "4"},    {4, "17"},   {5, "2"},   {6, "7"},   {7, "42"},
+        {8, "1"},   {9, "5"},    {10, "1"},   {11, "1"},   {12, "255"}, {13, "9"},  {14, "1"},  {15, sjis("游明朝")},
+        {16, "1"},  {17, "-2"},  {18, "1"},   {19, "000"}, {24, "000"}, {25, "33"}, {26, "4"},  {27, "-7"},
+        {28, "2"},  {29, "5"},   {30, "8"},   {31, "91"},  {32, "-3"},  {33, "6"},  {34, "7"},  {35, "16"},
+        {36, "11"}, {37, "1"},   {38, "9"},   {39, "0"},   {40, "19"},  {41, "3"},  {42, "07"}, {43, "0"},
+        {44, "0"},  {45, "000"}, {49, "000"},
     };
     for (const auto& e : expected)
         EXPECT_EQ(file[e.line], e.text) << "line " << e.line;
@@ -118,11 +118,8 @@ TEST(SlotStore, OnlyAFileOfFiftyLinesIsASlot)
         std::optional<Lines> file;
         bool loaded;
     } cases[] = {
-        {"fifty lines", validSlot(), true},
-        {"49 lines", shorter, false},
-        {"51 lines", longer, false},
-        {"no file", std::nullopt, false},
-        {"empty file", Lines{}, false},
+        {"fifty lines", validSlot(), true}, {"49 lines", shorter, false},   {"51 lines", longer, false},
+        {"no file", std::nullopt, false},   {"empty file", Lines{}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -146,15 +143,12 @@ TEST(SlotStore, AValueNoControlCanShowIsRefusedAndNothingChanges)
         const char* text;
         ErrorKind kind;
     } cases[] = {
-        {2, "15", ErrorKind::Range},       // 文字枠 has 15 items
-        {0, "-1", ErrorKind::Range},
-        {13, "23", ErrorKind::Range},      // fill colour box index
-        {41, "6", ErrorKind::Range},       // six patterns
-        {35, "17", ErrorKind::Range},      // groups 0..F after JWW書込
-        {17, "200", ErrorKind::Range},     // a signed byte
-        {9, "two", ErrorKind::Conversion},
-        {42, "", ErrorKind::Conversion},
-        {12, "1.5", ErrorKind::Conversion},
+        {2, "15", ErrorKind::Range},                                     // 文字枠 has 15 items
+        {0, "-1", ErrorKind::Range},       {13, "23", ErrorKind::Range}, // fill colour box index
+        {41, "6", ErrorKind::Range},                                     // six patterns
+        {35, "17", ErrorKind::Range},                                    // groups 0..F after JWW書込
+        {17, "200", ErrorKind::Range},                                   // a signed byte
+        {9, "two", ErrorKind::Conversion}, {42, "", ErrorKind::Conversion}, {12, "1.5", ErrorKind::Conversion},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);

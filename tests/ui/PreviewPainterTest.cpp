@@ -71,11 +71,11 @@ void PreviewPainterTest::tablePoints_data()
 
     // 四角, 最上行上, 実点: bars, box, leader (28,25)-(46,1), dot in (25,22)-(31,28).
     const PreviewInputs box = inputs(2, 2, 0);
-    QTest::newRow("box with dot") << box << 105
-                                  << QList<Probe>{{60, 8, kBlue, true},   {51, 6, kBlue, true},   {88, 8, kCream, true},
-                                                  {70, 1, kBlack, false}, {92, 12, kBlack, false}, {46, 20, kBlack, false},
-                                                  {37, 13, kBlack, false}, {28, 25, kBlue, true},  {28, 22, kBlack, false},
-                                                  {20, 40, kCream, true}};
+    QTest::newRow("box with dot") << box << 105 << QList<Probe>{{60, 8, kBlue, true},    {51, 6, kBlue, true},
+                                                                {88, 8, kCream, true},   {70, 1, kBlack, false},
+                                                                {92, 12, kBlack, false}, {46, 20, kBlack, false},
+                                                                {37, 13, kBlack, false}, {28, 25, kBlue, true},
+                                                                {28, 22, kBlack, false}, {20, 40, kCream, true}};
     PreviewInputs tilted = box;
     tilted.tiltFrame = true;
     QTest::newRow("tilt turns bars and frame, not leader and tip")
@@ -83,18 +83,19 @@ void PreviewPainterTest::tablePoints_data()
         << QList<Probe>{{86, 14, kBlue, true}, {91, 25, kBlack, false}, {28, 25, kBlue, true}, {37, 13, kBlack, false}};
     QTest::newRow("untilted bar stops above") << box << 105 << QList<Probe>{{86, 14, kCream, true}};
 
-    QTest::newRow("cloud with arrow 4: balloon pointer, no arrow")
-        << inputs(12, 7, 0) << 105
-        << QList<Probe>{{32, 47, kBlack, false}, {44, 28, kBlack, false}, {52, 29, kBlack, false},
-                        {30, 20, kCream, true},  {33, 18, kCream, true}};
+    QTest::newRow("cloud with arrow 4: balloon pointer, no arrow") << inputs(12, 7, 0) << 105
+                                                                   << QList<Probe>{{32, 47, kBlack, false},
+                                                                                   {44, 28, kBlack, false},
+                                                                                   {52, 29, kBlack, false},
+                                                                                   {30, 20, kCream, true},
+                                                                                   {33, 18, kCream, true}};
 
     PreviewInputs underlined = inputs(6, 1, 0);
     underlined.textSlide = 6;
     underlined.extensionLengthMode = 1;
     QTest::newRow("underline extended, three maroon bars, red extension")
-        << underlined << 105
-        << QList<Probe>{{60, 32, kMaroon, true}, {60, 40, kMaroon, true}, {60, 48, kMaroon, true},
-                        {34, 25, kRed, true},    {70, 25, kBlack, true},  {13, 37, kBlack, false}};
+        << underlined << 105 << QList<Probe>{{60, 32, kMaroon, true}, {60, 40, kMaroon, true}, {60, 48, kMaroon, true},
+                                             {34, 25, kRed, true},    {70, 25, kBlack, true},  {13, 37, kBlack, false}};
     underlined.textSlide = 2;
     underlined.extensionLengthMode = 0;
     QTest::newRow("two blue bars, black extension")
@@ -112,20 +113,20 @@ void PreviewPainterTest::tablePoints_data()
 
     PreviewInputs filled = box;
     filled.fillInside = true;
-    QTest::newRow("fill behind the text") << filled << 105
-                                          << QList<Probe>{{50, 5, kMagenta, true}, {60, 8, kBlue, true}};
+    QTest::newRow("fill behind the text")
+        << filled << 105 << QList<Probe>{{50, 5, kMagenta, true}, {60, 8, kBlue, true}};
 
     PreviewInputs fourPoint = inputs(0, 4, 0);
     fourPoint.mode = SessionMode::fourPoint;
     QTest::newRow("four points bend the leader")
-        << fourPoint << 105
-        << QList<Probe>{{31, 16, kBlack, false}, {40, 4, kBlack, false}, {37, 13, kCream, true}};
+        << fourPoint << 105 << QList<Probe>{{31, 16, kBlack, false}, {40, 4, kBlack, false}, {37, 13, kCream, true}};
 
-    QTest::newRow("no leader tip: no leader") << inputs(2, 0, 0) << 105
-                                              << QList<Probe>{{37, 13, kCream, true}, {70, 1, kBlack, false}};
+    QTest::newRow("no leader tip: no leader")
+        << inputs(2, 0, 0) << 105 << QList<Probe>{{37, 13, kCream, true}, {70, 1, kBlack, false}};
 
     QTest::newRow("double width") << box << 210
-                                  << QList<Probe>{{140, 2, kBlack, false}, {56, 50, kBlue, true}, {120, 16, kBlue, true}};
+                                  << QList<Probe>{
+                                         {140, 2, kBlack, false}, {56, 50, kBlue, true}, {120, 16, kBlue, true}};
 }
 
 void PreviewPainterTest::tablePoints()
