@@ -15,6 +15,9 @@ inline constexpr const char* kExchangeDataError = "jwc_temp.txt のデーター�
 inline constexpr const char* kStateMissing = "PLDATA.tx が見つかりません\r\nDATA.lzhが解凍されているか確認してください";
 inline constexpr const char* kStateInvalid = "PLDATA.tx が不正です";
 inline constexpr const char* kPatternsInvalid = "PKDATA.tx が不正です\r\n再度登録してください";
+inline constexpr const char* kMemosInvalid = "簡単選択メモデーター が不正です";
+inline constexpr const char* kMemosCreated = "簡単選択メモデーター:SENTAKUMEMO.TX を新規作成します";
+inline constexpr const char* kMemosMissing = "簡単選択メモデーター:SENTAKUMEMO.TX が見つかりません";
 inline constexpr const char* kIoError =
     "[入出力エラー]書込みまたは読込みできません\r\nディスクを確認する必要があります";
 

@@ -1,11 +1,15 @@
 #include "app/Session.h"
 
+#include "app/DeriveSession.h"
 #include "app/InputText.h"
 #include "app/Messages.h"
 #include "app/RunAnnotation.h"
 #include "base/Error.h"
+#include "base/Number.h"
+#include "settings/SettingsFields.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tagler {
 
@@ -37,7 +41,7 @@ private:
 
 Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles)
     : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles),
-      state_(startFolder_), patterns_(startFolder_)
+      state_(startFolder_), patterns_(startFolder_), slots_(startFolder_), memos_(startFolder_)
 {
     exchange_.mode = mode;
 }
@@ -125,8 +129,26 @@ bool Session::tryWrite(const std::function<void()>& write, std::initializer_list
     }
 }
 
+bool Session::tryData(const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const Error& e) {
+        const auto text = messages::dataErrorMessage(e.kind());
+        if (!text)
+            throw;
+        prompts_.warning(*text);
+        return false;
+    }
+}
+
 void Session::saveState()
 {
+    // 連続 keeps the slot whose button is down, or says that none was.
+    if (settings_.continuous != 0)
+        settings_.continuous =
+            quickSelect_.down != 0 ? quickSelect_.down : fieldRange(&AnnotationSettings::continuous).max;
     if (dataFiles_ == DataFiles::readWrite)
         tryWrite([this] { state_.saveOnExit(settings_, extras_); });
 }
@@ -173,5 +195,107 @@ CompletionReport Session::complete()
 }
 
 void Session::close() { saveState(); }
+
+int Session::loadQuickSelect()
+{
+    const FileState memos = memos_.loadAtStart();
+    if (memos == FileState::refused) {
+        prompts_.warning(messages::kMemosInvalid);
+    } else if (memos == FileState::missing) {
+        prompts_.information(messages::kMemosCreated);
+        tryWrite([this] { memos_.writeDefault(); });
+    }
+    slots_.load();
+    const int start = settings_.continuous;
+    if (start < 1 || start > kSlotCount)
+        return 0;
+    pressSlot(start);
+    return start;
+}
+
+SlotFeedback Session::pressSlot(int slot)
+{
+    switch (quickSelect_.pressSlot(slot)) {
+    case SlotAction::store: return storeSlot(slot) ? SlotFeedback::saved : SlotFeedback::none;
+    case SlotAction::apply: return applySlot(slot);
+    case SlotAction::revert: revertToPersistentState(); return SlotFeedback::none;
+    case SlotAction::none: break;
+    }
+    return SlotFeedback::none;
+}
+
+void Session::toggleSave()
+{
+    if (quickSelect_.toggleSave() == SlotAction::revert)
+        revertToPersistentState();
+}
+
+bool Session::storeSlot(int slot)
+{
+    // A value that would not load again is refused like a failed write.
+    return tryWrite([&] { slots_.store(slot, settings_, extras_.currentPage); },
+                    {ErrorKind::Range, ErrorKind::Conversion, ErrorKind::InputOutput});
+}
+
+SlotFeedback Session::applySlot(int slot)
+{
+    if (slots_.isEmpty(slot))
+        return SlotFeedback::nothingSaved;
+    tryData([&] { slots_.apply(slot, settings_); });
+    return SlotFeedback::none;
+}
+
+void Session::revertToPersistentState()
+{
+    // Both files or neither: a refused line leaves the slot's settings on show.
+    AnnotationSettings s = settings_;
+    SessionExtras x = extras_;
+    if (!tryData([&] {
+            state_.revert(s, x);
+            patterns_.reapply(s);
+        }))
+        return;
+    settings_ = std::move(s);
+    extras_ = std::move(x);
+}
+
+bool Session::reloadMemos()
+{
+    bool found = false;
+    if (!tryData([&] { found = memos_.reload(); }))
+        return false;
+    if (!found)
+        prompts_.information(messages::kMemosMissing);
+    return found;
+}
+
+bool Session::saveMemos(const SlotMemos& memos)
+{
+    return tryWrite([&] { memos_.save(memos); }, {ErrorKind::Conversion, ErrorKind::InputOutput});
+}
+
+bool Session::rememberLeaderLength()
+{
+    try {
+        // The derivation's prologue records go nowhere: completion derives again.
+        OutputList scratch;
+        const WriterInput in = deriveSession(exchange_.header, mode_, settings_, inputLines_, scratch);
+        const double dx = double(in.point2.x) - in.point1.x;
+        const double dy = double(in.point2.y) - in.point1.y;
+        const double length = std::round(std::hypot(dx, dy) * 1e10) / 1e10;
+        state_.rememberLength(settings_, formatNumber(divide(length, in.scale)));
+        return true;
+    } catch (const Error& e) {
+        // No readable points (a missing or refused exchange file) is a message,
+        // never the end of the program: the user's text is still in the box.
+        auto text = messages::dataErrorMessage(e.kind());
+        if (!text)
+            text = messages::writerErrorMessage(e.kind());
+        if (!text)
+            throw;
+        prompts_.warning(*text);
+        return false;
+    }
+}
 
 } // namespace tagler

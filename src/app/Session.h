@@ -1,10 +1,13 @@
 #pragma once
 #include "app/ExchangeStartup.h"
 #include "app/Prompts.h"
+#include "app/QuickSelectButtons.h"
 #include "base/Error.h"
 #include "settings/AnnotationSettings.h"
+#include "store/MemoStore.h"
 #include "store/PatternStore.h"
 #include "store/PersistentStateStore.h"
+#include "store/SlotStore.h"
 #include "writer/OutputList.h"
 
 #include <functional>
@@ -14,6 +17,9 @@
 namespace tagler {
 
 class Clock;
+
+// What a quick-select press shows for a moment.
+enum class SlotFeedback { none, saved, nothingSaved };
 
 struct CompletionReport {
     bool written = false;      // the exchange file was replaced
@@ -50,6 +56,25 @@ public:
     // A click in the pattern list.
     void selectPattern(int index);
 
+    // First show: the memos, then the slots; then the slot 連続 kept is
+    // pressed. Returns that slot, or 0.
+    int loadQuickSelect();
+    const QuickSelectButtons& quickSelect() const { return quickSelect_; }
+    const SlotStore& slots() const { return slots_; }
+    const SlotMemos& memos() const { return memos_.memos(); }
+    // A slot button or 「保存」 pressed; messages for a failed store or a slot
+    // that cannot be applied have been shown.
+    SlotFeedback pressSlot(int slot);
+    void toggleSave();
+    // The memo panel: reloading as it opens (false: the file is missing, and
+    // said so), and 「保存 & 閉じる」 (false: not written, and said so).
+    bool reloadMemos();
+    bool saveMemos(const SlotMemos& memos);
+    // 「長さ記憶」: the length from point 1 to point 2 in mm at 1/1, into the
+    // state saved on exit. False when the points cannot be read (the message
+    // has been shown and nothing changed).
+    bool rememberLeaderLength();
+
     bool completionEnabled() const { return completionEnabled_; }
     bool terminateRequested() const { return terminateRequested_; }
     bool startupMessageShown() const { return startupMessageShown_; }
@@ -67,6 +92,10 @@ private:
     void loadPersistentState(Prompts& prompts);
     void loadBasicSettings(Prompts& prompts);
     void saveState();
+    bool storeSlot(int slot);
+    SlotFeedback applySlot(int slot);
+    void revertToPersistentState();
+    bool tryData(const std::function<void()>& action);
     bool tryWrite(const std::function<void()>& write,
                   std::initializer_list<ErrorKind> shown = {ErrorKind::InputOutput});
 
@@ -81,6 +110,9 @@ private:
     DataFiles dataFiles_;
     PersistentStateStore state_;
     PatternStore patterns_;
+    SlotStore slots_;
+    MemoStore memos_;
+    QuickSelectButtons quickSelect_;
     SessionExtras extras_;
     bool completionEnabled_ = true;
     bool terminateRequested_ = false;

@@ -7,11 +7,13 @@
 #include "host/ExchangeHeader.h"
 #include "host/RecordPainter.h"
 #include "settings/FrameType.h"
+#include "ui/PreviewPainter.h"
 
 #include <QImage>
 #include <QPainter>
 
 #include <array>
+#include <optional>
 
 namespace tagler::host {
 namespace {
@@ -74,7 +76,22 @@ struct Tile {
     Lines records;
     QString caption;
     bool failed = false;
+    std::optional<AnnotationSettings> settings; // shown as the window's settings picture
 };
+
+// The window's picture of the same settings, at its own size, in the tile's corner.
+void paintSettingsPicture(QPainter& painter, const QRectF& tile, const AnnotationSettings& settings)
+{
+    constexpr int kFrameWidth = 105;
+    const QRect frame(static_cast<int>(tile.left()) + 4, static_cast<int>(tile.top()) + 4, kFrameWidth, 62);
+    painter.save();
+    painter.fillRect(frame, QColor(255, 251, 240));
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawRect(frame);
+    painter.translate(frame.topLeft() + QPoint(1, 1));
+    paintPreview(painter, previewInputs(settings, SessionMode::normal), kFrameWidth);
+    painter.restore();
+}
 
 Tile annotate(FrameType frame, const Layout& layout)
 {
@@ -103,6 +120,7 @@ Tile annotate(FrameType frame, const Layout& layout)
         tile.caption += " (tilt released)";
     }
     tile.records = out.records();
+    tile.settings = settings;
     return tile;
 }
 
@@ -194,12 +212,15 @@ int writeGallery(const std::string& out)
         painter.setFont(title);
         painter.drawText(QRectF(0, 0, image.width(), headerHeight), Qt::AlignCenter,
                          QString::fromUtf8("Tagler frames: each tile written by the writer, drawn by the stand-in host "
-                                           "(fill on, gap 0.3 mm, attach 全体中央)"));
+                                           "(fill on, gap 0.3 mm, attach 全体中央); in the corner the window's "
+                                           "settings picture of the same settings"));
         auto draw = [&](const Tile& tile, int column, int row) {
             failures += tile.failed;
             const QRectF target(column * tileWidth + 2, headerHeight + row * tileHeight + 2, tileWidth - 4,
                                 tileHeight - 4);
             renderRecords(painter, target, tile.records, sheet, tile.caption);
+            if (tile.settings)
+                paintSettingsPicture(painter, target, *tile.settings);
             painter.setPen(QColor(200, 200, 200));
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(target);

@@ -5,8 +5,10 @@
 #include "settings/BasicSettingsPattern.h"
 #include "settings/ColourItems.h"
 #include "settings/PersistentState.h"
+#include "settings/QuickSelectSlot.h"
 #include "settings/StoredValues.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdlib>
@@ -28,56 +30,58 @@ constexpr FieldRange kAnyColour{INT_MIN, INT_MAX};
 
 // name, member, range, PLDATA line, PKDATA offset, PSDATA line, stored form, label in the files' errors
 constexpr std::array kFields{
-    SettingsField{"tipSymbol", &S::tipSymbol, FieldRange{0, 7}, 0, none, none, F::index},
-    SettingsField{"lineType", &S::lineType, FieldRange{0, 7}, 1, none, none, F::index},
-    SettingsField{"frameType", &S::frameType, FieldRange{0, 14}, 2, none, none, F::index},
-    SettingsField{"attachPosition", &S::attachPosition, FieldRange{0, 4}, 3, none, none, F::index},
-    SettingsField{"copyMode", &S::copyMode, FieldRange{0, 3}, 5, none, none, F::index},
-    SettingsField{"textType", &S::textType, FieldRange{0, 10}, 6, none, none, F::index},
-    SettingsField{"extensionLength", &S::extensionLength, FieldRange{0, 99}, 7, none, none, F::spinValue},
-    SettingsField{"extensionLengthMode", &S::extensionLengthMode, FieldRange{0, 1}, 8, none, none, F::index},
-    SettingsField{"textSlide", &S::textSlide, FieldRange{0, 6}, 9, none, none, F::index},
-    SettingsField{"selectedPattern", &S::selectedPattern, FieldRange{0, kPatternCount - 1}, 10, none, none, F::index,
+    SettingsField{"tipSymbol", &S::tipSymbol, FieldRange{0, 7}, 0, none, 0, F::index},
+    SettingsField{"lineType", &S::lineType, FieldRange{0, 7}, 1, none, 1, F::index},
+    SettingsField{"frameType", &S::frameType, FieldRange{0, 14}, 2, none, 2, F::index},
+    SettingsField{"attachPosition", &S::attachPosition, FieldRange{0, 4}, 3, none, 3, F::index},
+    SettingsField{"copyMode", &S::copyMode, FieldRange{0, 3}, 5, none, 5, F::index},
+    SettingsField{"textType", &S::textType, FieldRange{0, 10}, 6, none, 6, F::index},
+    SettingsField{"extensionLength", &S::extensionLength, FieldRange{0, 99}, 7, none, 7, F::spinValue},
+    SettingsField{"extensionLengthMode", &S::extensionLengthMode, FieldRange{0, 1}, 8, none, 8, F::index},
+    SettingsField{"textSlide", &S::textSlide, FieldRange{0, 6}, 9, none, 9, F::index},
+    SettingsField{"selectedPattern", &S::selectedPattern, FieldRange{0, kPatternCount - 1}, 10, none, 41, F::index,
                   "pattern"},
-    SettingsField{"useEmbeddedText", &S::useEmbeddedText, none, 13, none, none, F::numberFlag},
-    SettingsField{"imeStartMode", &S::imeStartMode, FieldRange{0, 4}, 14, none, none, F::imeMode},
-    SettingsField{"fontSwitch", &S::fontSwitch, FieldRange{-128, 127}, 15, none, none, F::index},
-    SettingsField{"fillColor", &S::fillColor, kAnyColour, 18, none, none, F::colour},
-    SettingsField{"fillColorIndex", &S::fillColorIndex, kColourItem, 19, none, none, F::fillIndex, "fill colour index"},
-    SettingsField{"fillInside", &S::fillInside, none, 19, none, none, F::fillSign},
-    SettingsField{"chosenFontName", &S::chosenFontName, none, 20, none, none, F::fontName, "font name"},
-    SettingsField{"tiltFrame", &S::tiltFrame, none, 21, none, none, F::flag},
-    SettingsField{"textCenterBase", &S::textCenterBase, none, 22, none, none, F::flag},
+    SettingsField{"useEmbeddedText", &S::useEmbeddedText, none, 13, none, 10, F::numberFlag},
+    SettingsField{"imeStartMode", &S::imeStartMode, FieldRange{0, 4}, 14, none, 11, F::imeMode, nullptr, F::imeDown},
+    SettingsField{"fontSwitch", &S::fontSwitch, FieldRange{-128, 127}, 15, none, 17, F::index},
+    SettingsField{"fillColor", &S::fillColor, kAnyColour, 18, none, 12, F::colour},
+    SettingsField{"fillColorIndex", &S::fillColorIndex, kColourItem, 19, none, 13, F::fillIndex, "fill colour index",
+                  F::index},
+    SettingsField{"fillInside", &S::fillInside, none, 19, none, 14, F::fillSign, nullptr, F::flag},
+    SettingsField{"chosenFontName", &S::chosenFontName, none, 20, none, 15, F::fontName, "font name"},
+    SettingsField{"tiltFrame", &S::tiltFrame, none, 21, none, 16, F::flag},
+    SettingsField{"textCenterBase", &S::textCenterBase, none, 22, none, 18, F::flag},
     SettingsField{"continuous", &S::continuous, FieldRange{0, 11}, 23, none, none, F::continuousSlot},
     SettingsField{"fixedLeaderLength", &S::fixedLeaderLength, none, 24, none, none, F::nonZeroFlag},
     SettingsField{"rememberedLeaderLength", &S::rememberedLeaderLength, none, 25, none, none, F::decimalText,
                   "remembered length"},
 
-    SettingsField{"arrowLength", &S::arrowLength, FieldRange{1, 60}, none, 0, none, F::spinValue},
-    SettingsField{"leaderColor", &S::leaderColor, kLineColour, none, 1, none, F::index},
-    SettingsField{"lineSpacing", &S::lineSpacing, kGap, none, 2, none, F::spinValue},
-    SettingsField{"arrowColor", &S::arrowColor, kLineColour, none, 3, none, F::index},
-    SettingsField{"extensionColor", &S::extensionColor, kLineColour, none, 4, none, F::index},
-    SettingsField{"fillGap", &S::fillGap, FieldRange{0, 10}, none, 5, none, F::spinValue},
-    SettingsField{"frameGapVertical", &S::frameGapVertical, kGap, none, 6, none, F::spinValue},
-    SettingsField{"frameGapHorizontal", &S::frameGapHorizontal, kGap, none, 7, none, F::spinValue},
-    SettingsField{"dotColor", &S::dotColor, kLineColour, none, 8, none, F::index},
-    SettingsField{"frameColor", &S::frameColor, kLineColour, none, 9, none, F::index},
-    SettingsField{"writeGroup", &S::writeGroup, kGroupOrLayer, none, 10, none, F::index},
-    SettingsField{"lineLayer", &S::lineLayer, kGroupOrLayer, none, 11, none, F::index},
-    SettingsField{"textLayer", &S::textLayer, kGroupOrLayer, none, 12, none, F::index},
-    SettingsField{"arrowAngle", &S::arrowAngle, FieldRange{0, 9}, none, 13, none, F::index},
-    SettingsField{"windowColor", &S::windowColor, kAnyColour, none, 14, none, F::colour},
-    SettingsField{"windowColorIndex", &S::windowColorIndex, kColourItem, none, 15, none, F::windowColourIndex},
-    SettingsField{"dotRadius", &S::dotRadius, FieldRange{0, 99}, none, 16, none, F::twoDigits},
-    SettingsField{"detectionRange", &S::detectionRange, FieldRange{0, 3}, none, 17, none, F::index},
-    SettingsField{"noFrameGap", &S::noFrameGap, none, none, 18, none, F::flag},
+    SettingsField{"arrowLength", &S::arrowLength, FieldRange{1, 60}, none, 0, 25, F::spinValue},
+    SettingsField{"leaderColor", &S::leaderColor, kLineColour, none, 1, 26, F::index},
+    SettingsField{"lineSpacing", &S::lineSpacing, kGap, none, 2, 27, F::spinValue},
+    SettingsField{"arrowColor", &S::arrowColor, kLineColour, none, 3, 28, F::index},
+    SettingsField{"extensionColor", &S::extensionColor, kLineColour, none, 4, 29, F::index},
+    SettingsField{"fillGap", &S::fillGap, FieldRange{0, 10}, none, 5, 30, F::spinValue},
+    SettingsField{"frameGapVertical", &S::frameGapVertical, kGap, none, 6, 31, F::spinValue},
+    SettingsField{"frameGapHorizontal", &S::frameGapHorizontal, kGap, none, 7, 32, F::spinValue},
+    SettingsField{"dotColor", &S::dotColor, kLineColour, none, 8, 33, F::index},
+    SettingsField{"frameColor", &S::frameColor, kLineColour, none, 9, 34, F::index},
+    SettingsField{"writeGroup", &S::writeGroup, kGroupOrLayer, none, 10, 35, F::index},
+    SettingsField{"lineLayer", &S::lineLayer, kGroupOrLayer, none, 11, 36, F::index},
+    SettingsField{"textLayer", &S::textLayer, kGroupOrLayer, none, 12, 37, F::index},
+    SettingsField{"arrowAngle", &S::arrowAngle, FieldRange{0, 9}, none, 13, 38, F::index},
+    SettingsField{"windowColor", &S::windowColor, kAnyColour, none, 14, 39, F::colour},
+    SettingsField{"windowColorIndex", &S::windowColorIndex, kColourItem, none, 15, 40, F::windowColourIndex, nullptr,
+                  F::index},
+    SettingsField{"dotRadius", &S::dotRadius, FieldRange{0, 99}, none, 16, 42, F::twoDigits},
+    SettingsField{"detectionRange", &S::detectionRange, FieldRange{0, 3}, none, 17, 43, F::index},
+    SettingsField{"noFrameGap", &S::noFrameGap, none, none, 18, 44, F::flag},
 };
 
 // What a table edit could get wrong without any test noticing at once.
-constexpr bool formFitsMember(const SettingsField& f)
+constexpr bool formFitsMember(const SettingsField& f, StoredForm form)
 {
-    switch (f.form) {
+    switch (form) {
     case F::flag:
     case F::numberFlag:
     case F::nonZeroFlag:
@@ -100,7 +104,9 @@ constexpr bool tableIsSound()
 {
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const SettingsField& a = kFields[i];
-        if (!formFitsMember(a))
+        if (!formFitsMember(a, a.form) || (a.slotForm && !formFitsMember(a, *a.slotForm)))
+            return false;
+        if (a.slotLine && *a.slotLine >= kSlotLineCount)
             return false;
         if ((a.stateLine && *a.stateLine >= kPersistentStateLineCount) ||
             (a.patternOffset && *a.patternOffset >= kPatternBlockLines))
@@ -171,11 +177,16 @@ FieldRange fieldRange(int AnnotationSettings::*member)
     return *f.range;
 }
 
+StoredForm storedForm(const SettingsField& f, FileColumn column)
+{
+    return column == &SettingsField::slotLine && f.slotForm ? *f.slotForm : f.form;
+}
+
 void readStoredField(const SettingsField& f, std::span<const std::string> lines, FileColumn column,
                      AnnotationSettings& s)
 {
     const std::string& line = lines[*(f.*column)];
-    switch (f.form) {
+    switch (storedForm(f, column)) {
     case F::index: intOf(f, s) = storedIndex(line, f.range->min, f.range->max, label(f)); return;
     case F::spinValue: intOf(f, s) = storedSpinValue(line, f.range->min, f.range->max); return;
     case F::flag: boolOf(f, s) = storedFlag(line); return;
@@ -225,12 +236,16 @@ void readStoredField(const SettingsField& f, std::span<const std::string> lines,
         // Kept as text: the writer converts it when the fixed length is used.
         textOf(f, s) = line;
         return;
+    case F::imeDown:
+        // Down keeps the mode the caption names; a button never pressed names the first.
+        intOf(f, s) = storedFlag(line) ? std::max(intOf(f, s), f.range->min + 1) : f.range->min;
+        return;
     }
 }
 
-std::optional<std::string> storedFieldLine(const SettingsField& f, const AnnotationSettings& s)
+std::optional<std::string> storedFieldLine(const SettingsField& f, const AnnotationSettings& s, FileColumn column)
 {
-    switch (f.form) {
+    switch (storedForm(f, column)) {
     case F::index:
     case F::spinValue:
     case F::imeMode:
@@ -256,6 +271,9 @@ std::optional<std::string> storedFieldLine(const SettingsField& f, const Annotat
         return singleLine(font.empty() ? AnnotationSettings::defaultFontName() : font, label(f));
     }
     case F::decimalText: return singleLine(textOf(f, s), label(f));
+    case F::imeDown:
+        indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
+        return flagLine(intOf(f, s) > f.range->min);
     }
     return std::nullopt;
 }

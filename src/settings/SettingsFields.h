@@ -29,6 +29,7 @@ enum class StoredForm {
     continuousSlot,    // 0 off, a slot number, or any other text on without a slot (the range's last value)
     fontName,          // one line of text; "", "0" and "000" are no font chosen
     decimalText,       // a decimal number on one line, kept as typed
+    imeDown,           // "1" while the IME toggle is down; the mode its caption names stays
 };
 
 struct FieldRange {
@@ -47,9 +48,11 @@ struct SettingsField {
     std::optional<FieldRange> range; // number fields only
     FileLine stateLine;              // PLDATA.tx line
     FileLine patternOffset;          // line within a PKDATA.tx pattern block
-    FileLine slotLine;               // line of a PSDATA1..10.tx quick-select slot; none kept there yet
+    FileLine slotLine;               // line of a PSDATA1..10.tx quick-select slot
     StoredForm form;
     const char* fileLabel = nullptr; // what the files' errors call it, when not its name
+    // The slot files keep a few fields plainer than PLDATA and PKDATA do.
+    std::optional<StoredForm> slotForm = std::nullopt;
 };
 
 // Which file's line a loader or saver asks for.
@@ -60,15 +63,19 @@ const SettingsField* findSettingsField(std::string_view name);
 const SettingsField& settingsField(FieldMember member); // the member must have a row
 FieldRange fieldRange(int AnnotationSettings::*member); // the member must have a range
 
+// How the field is written in the file of that column.
+StoredForm storedForm(const SettingsField& f, FileColumn column);
+
 // Reads the field from a file's lines (a whole file or one pattern block)
 // into s: conversion error for text that is no number, range error for a
 // value no control can show.
 void readStoredField(const SettingsField& f, std::span<const std::string> lines, FileColumn column,
                      AnnotationSettings& s);
 
-// The field's line as the files keep it, or nullopt when another field's
-// line carries it. A value that would not load again is a range error, a
-// line break in text a conversion error.
-std::optional<std::string> storedFieldLine(const SettingsField& f, const AnnotationSettings& s);
+// The field's line as the files of that column keep it, or nullopt when
+// another field's line carries it. A value that would not load again is a
+// range error, a line break in text a conversion error.
+std::optional<std::string> storedFieldLine(const SettingsField& f, const AnnotationSettings& s,
+                                           FileColumn column = &SettingsField::stateLine);
 
 } // namespace tagler

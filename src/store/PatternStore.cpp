@@ -23,6 +23,12 @@ void PatternStore::select(int index, AnnotationSettings& settings)
         applyBasicSettingsPattern(file_.lines(), index, settings, false, names_);
 }
 
+void PatternStore::reapply(AnnotationSettings& settings)
+{
+    if (!standIn_ && file_.accepted())
+        applyBasicSettingsPattern(file_.lines(), settings.selectedPattern, settings, true, names_);
+}
+
 void PatternStore::registerPattern(int index, const AnnotationSettings& settings, std::string_view newName)
 {
     // The "0" lines of a missing file stand in for it only until the first

@@ -20,6 +20,8 @@ public:
     FileState load(AnnotationSettings& settings);
     // A click in the pattern list: that pattern's block, when the lines are whole.
     void select(int index, AnnotationSettings& settings);
+    // Releasing a slot or 「保存」: the selected pattern again, names included.
+    void reapply(AnnotationSettings& settings);
     // 「基本設定登録」: a non-empty newName renames the pattern. A file that
     // was missing or refused is first rebuilt from the defaults.
     void registerPattern(int index, const AnnotationSettings& settings, std::string_view newName);

@@ -22,6 +22,17 @@ void PersistentStateStore::registerSettings(AnnotationSettings& settings, const 
     file_.save();
 }
 
+void PersistentStateStore::revert(AnnotationSettings& settings, SessionExtras& extras)
+{
+    if (file_.found() && persistentStateAccepted(file_.lines()))
+        applyPersistentState(file_.lines(), settings, extras, PersistentStateScope::settingsOnly);
+}
+
+void PersistentStateStore::rememberLength(AnnotationSettings& settings, const std::string& lengthText)
+{
+    rememberLeaderLength(file_.lines(), settings, lengthText);
+}
+
 bool PersistentStateStore::saveOnExit(const AnnotationSettings& settings, const SessionExtras& extras)
 {
     if (!storeExitState(file_.lines(), settings, extras))

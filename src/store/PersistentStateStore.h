@@ -26,6 +26,13 @@ public:
 
     // 「設定登録」; clears the remembered leader length, in the settings too.
     void registerSettings(AnnotationSettings& settings, const SessionExtras& extras);
+    // Releasing a slot or 「保存」: the settings as the file holds them,
+    // the open text book left as it is. Nothing happens for a file refused
+    // at start; a line that is refused raises its error and changes nothing.
+    void revert(AnnotationSettings& settings, SessionExtras& extras);
+    // 「長さ記憶」: into the held lines, written with the next save.
+    void rememberLength(AnnotationSettings& settings, const std::string& lengthText);
+
     // Completion and close. A file refused at start is left alone and false
     // returned.
     bool saveOnExit(const AnnotationSettings& settings, const SessionExtras& extras);

@@ -2,6 +2,9 @@
 #include "ui/Placement.h"
 
 #include <QCheckBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QTableWidget>
 
 namespace tagler {
 
@@ -16,6 +19,31 @@ constexpr int kSlotWidth = (kRight - kLeft) / 5;
 QCheckBox* check(QWidget* parent, const QString& text, int x, int y, int width)
 {
     return place::at(new QCheckBox(text, parent), x, y, width, kRow);
+}
+
+// Beside the quick select, over the text book; hidden until 保存 is right-clicked.
+void buildMemoPanel(QWidget* w, MainControls& c)
+{
+    constexpr int kWidth = 190;
+    c.memoPanel = place::at(new QFrame(w), kLeft - kWidth - 4, kTop, kWidth, 292);
+    c.memoPanel->setFrameShape(QFrame::Panel);
+    c.memoPanel->setFrameShadow(QFrame::Raised);
+    c.memoPanel->setAutoFillBackground(true);
+    place::label(c.memoPanel, QStringLiteral("簡単選択メモ"), 6, 4, 120);
+    c.memoGrid = place::at(new QTableWidget(10, 1, c.memoPanel), 4, 20, kWidth - 8, 10 * 19 + 4);
+    c.memoGrid->horizontalHeader()->hide();
+    c.memoGrid->horizontalHeader()->setStretchLastSection(true);
+    c.memoGrid->verticalHeader()->setDefaultSectionSize(19);
+    c.memoGrid->verticalHeader()->setMinimumSectionSize(19);
+    c.memoGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int row = 0; row < 10; ++row)
+        c.memoGrid->setItem(row, 0, new QTableWidgetItem);
+    c.showMemos = place::at(new QCheckBox(QStringLiteral("メモを表示する"), c.memoPanel), 6, 218, kWidth - 12, kRow);
+    c.hoverPreview =
+        place::at(new QCheckBox(QStringLiteral("マウスカーソル移動で"), c.memoPanel), 6, 236, kWidth - 12, kRow);
+    place::label(c.memoPanel, QStringLiteral("イメージを表示する"), 26, 253, kWidth - 30);
+    c.saveMemos = place::button(c.memoPanel, QStringLiteral("保存 && 閉じる"), 40, 268, kWidth - 80, 20);
+    c.memoPanel->hide();
 }
 
 } // namespace
@@ -42,6 +70,7 @@ void buildQuickSelect(QWidget* w, MainControls& c)
         (*label)->setAlignment(Qt::AlignCenter);
         (*label)->hide();
     }
+    buildMemoPanel(w, c);
 }
 
 } // namespace tagler

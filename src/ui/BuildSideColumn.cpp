@@ -1,6 +1,7 @@
 #include "ui/Builders.h"
 #include "ui/ColorBox.h"
 #include "ui/Placement.h"
+#include "ui/PreviewBox.h"
 #include "ui/WindowLook.h"
 
 #include <QFrame>
@@ -37,8 +38,8 @@ void buildSideColumn(QWidget* w, MainControls& c)
     constexpr std::int32_t kCream = 15793151;
     cream.setColor(QPalette::Window, toQColor(kCream));
     c.previewFrame->setPalette(cream);
-    c.settingsPreview = place::at(new QWidget(c.previewFrame), 1, 1, 104, 60);
-    c.slotPreview = place::at(new QWidget(c.previewFrame), 1, 1, 104, 60);
+    c.settingsPreview = place::at(new PreviewBox(c.previewFrame), 1, 1, 104, 60);
+    c.slotPreview = place::at(new PreviewBox(c.previewFrame), 1, 1, 104, 60);
     c.slotPreview->hide();
 }
 

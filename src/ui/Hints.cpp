@@ -1,6 +1,7 @@
 #include "ui/Builders.h"
 #include "ui/ColorBox.h"
 #include "ui/InputBox.h"
+#include "ui/PreviewBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

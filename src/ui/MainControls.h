@@ -18,6 +18,7 @@ namespace tagler {
 
 class ColorBox;
 class InputBox;
+class PreviewBox;
 
 // Every control of the main window, filled by the panel builders. Tests and
 // the window's handlers reach the controls through this one place.
@@ -49,8 +50,8 @@ struct MainControls {
     QPushButton* tiltFrame = nullptr;  // toggle 注釈傾斜
     QPushButton* complete = nullptr;   // 入力完了
     QFrame* previewFrame = nullptr;
-    QWidget* settingsPreview = nullptr;
-    QWidget* slotPreview = nullptr;
+    PreviewBox* settingsPreview = nullptr;
+    PreviewBox* slotPreview = nullptr;
 
     // Quick select.
     QLabel* quickSelectLabel = nullptr;
@@ -61,6 +62,13 @@ struct MainControls {
     QPushButton* rememberLength = nullptr;  // 長さ記憶
     QLabel* savedLabel = nullptr;           // 保存完了
     QLabel* nothingSavedLabel = nullptr;    // 保存なし
+
+    // Memo panel, opened by a right click on 保存.
+    QFrame* memoPanel = nullptr;
+    QTableWidget* memoGrid = nullptr;  // one memo per slot
+    QCheckBox* showMemos = nullptr;    // メモを表示する
+    QCheckBox* hoverPreview = nullptr; // マウスカーソル移動で
+    QPushButton* saveMemos = nullptr;  // 保存 & 閉じる
 
     // Input area.
     QLabel* inputLabel = nullptr;

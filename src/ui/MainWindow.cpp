@@ -15,6 +15,7 @@
 #include "ui/Help.h"
 #include "ui/InputBox.h"
 #include "ui/ItemIcons.h"
+#include "ui/PreviewBox.h"
 #include "ui/RegisterFeedback.h"
 #include "ui/SettingsBinding.h"
 #include "ui/WindowLook.h"
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -50,6 +52,7 @@ MainWindow::MainWindow(Session& session, ImeControl& ime, Choosers& choosers, QW
     bindSettings();
     connectActions();
     connectColourBoxes();
+    connectQuickSelect();
     startUp();
 }
 
@@ -412,6 +415,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e)
         chooseFont();
         return true;
     }
+    if (watched == c_.slotSave && e->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
+        if (c_.slotSave->isEnabled())
+            toggleMemoPanel();
+        return true;
+    }
+    if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove)
+        for (std::size_t k = 0; k < c_.slotButtons.size(); ++k)
+            if (watched == c_.slotButtons[k])
+                hoverSlot(static_cast<int>(k) + 1);
     return QWidget::eventFilter(watched, e);
 }
 

@@ -2,7 +2,10 @@
 #include "app/ImeStartButton.h"
 #include "ui/MainControls.h"
 
+#include "ui/PreviewPainter.h"
+
 #include <QWidget>
+#include <optional>
 
 namespace tagler {
 
@@ -27,6 +30,7 @@ public:
     const RegisterFeedback& feedback() const { return *feedback_; }
     const ImeStartButton& imeButton() const { return imeButton_; }
     bool hintsShown() const { return hintsShown_; }
+    int hoveredSlot() const { return hoveredSlot_; }
 
     // 「入力完了」, also from the grid menu and Alt+Enter.
     void complete();
@@ -39,6 +43,8 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void build();
@@ -61,6 +67,21 @@ private:
     void chooseCustomColour(class ColorBox* box, std::int32_t& colour, int& index);
     void setHintsShown(bool shown);
 
+    // Quick select (MainWindowQuickSelect.cpp).
+    void connectQuickSelect();
+    void loadQuickSelect();
+    void pressSlot(int slot);
+    void pressSave();
+    void toggleMemoPanel();
+    void reloadMemoPanel();
+    void saveMemoPanel();
+    void showQuickSelect();
+    void showSlotHints();
+    void hoverSlot(int slot);
+    void leaveSlotPreview();
+    void showAfterSlot();
+    std::optional<PreviewInputs> slotPreviewInputs() const;
+
     Session& session_;
     ImeControl& ime_;
     Choosers& choosers_;
@@ -71,6 +92,8 @@ private:
     ImeStartButton imeButton_;
     bool hintsShown_ = false;
     bool finished_ = false;
+    bool firstShown_ = false;
+    int hoveredSlot_ = 0;
 };
 
 } // namespace tagler

@@ -126,7 +126,9 @@ void computeLeaderLayout(const WriterInput& in, LeaderLayout& l)
     const SessionMode mode = in.mode;
     l.steepExtension = std::fabs(double(l.p3.x) - l.p2.x) < std::fabs(double(l.p3.y) - l.p2.y) ? 1 : 0;
 
-    if (in.settings.fixedLeaderLength && drawsLeader(mode))
+    // A length of 0 is none remembered (「設定登録」 clears it): fixing the
+    // leader to it would pull the whole annotation onto point 1.
+    if (in.settings.fixedLeaderLength && drawsLeader(mode) && parseDecimal(in.settings.rememberedLeaderLength) != 0)
         applyFixedLength(in, l);
     l.leaderEnd = l.p2;
 

@@ -3,6 +3,7 @@
 #include "SettingsTestSupport.h"
 #include "settings/BasicSettingsPattern.h"
 #include "settings/PersistentState.h"
+#include "settings/QuickSelectSlot.h"
 
 #include <climits>
 #include <type_traits>
@@ -56,6 +57,19 @@ void expectSurvivesTheFiles(const AnnotationSettings& in)
     test::expectSameSessionSettings(fromState, in);
     test::expectSameBasicSettings(fromState, defaults);
 
+    // A slot keeps whether the IME toggle is down, not its mode; the rest whole.
+    AnnotationSettings fromSlot;
+    applySlotLines(slotLines(in, 1), fromSlot);
+    for (const SettingsField& f : settingsFields()) {
+        SCOPED_TRACE(std::string("slot: ") + f.name);
+        if (!f.slotLine)
+            EXPECT_EQ(valueText(f, fromSlot), valueText(f, defaults));
+        else if (f.member == FieldMember(&AnnotationSettings::imeStartMode))
+            EXPECT_EQ(fromSlot.imeStartMode > 0, in.imeStartMode > 0);
+        else
+            EXPECT_EQ(valueText(f, fromSlot), valueText(f, in));
+    }
+
     for (int pattern = 0; pattern < kPatternCount; ++pattern) {
         SCOPED_TRACE(testing::Message() << "pattern " << pattern);
         Lines patterns = readLines(fixture("pk_valid.tx"));
@@ -100,6 +114,20 @@ void expectRefusedOutsideTheRange(const SettingsField& f, int value)
         AnnotationSettings loaded;
         SessionExtras extras;
         const auto reading = kindRaisedBy([&] { applyPersistentState(stored, loaded, extras); });
+        if (reading) {
+            EXPECT_TRUE(reading == ErrorKind::Range || reading == ErrorKind::Conversion);
+            EXPECT_EQ(valueText(f, loaded), valueText(f, defaults));
+        } else {
+            const int read = std::stoi(valueText(f, loaded));
+            EXPECT_TRUE(read >= f.range->min && read <= f.range->max) << "read as " << read;
+        }
+    }
+    if (f.slotLine) {
+        EXPECT_EQ(kindRaisedBy([&] { slotLines(bad, 1); }), ErrorKind::Range);
+        Lines stored = slotLines(defaults, 1);
+        stored[*f.slotLine] = text;
+        AnnotationSettings loaded;
+        const auto reading = kindRaisedBy([&] { applySlotLines(stored, loaded); });
         if (reading) {
             EXPECT_TRUE(reading == ErrorKind::Range || reading == ErrorKind::Conversion);
             EXPECT_EQ(valueText(f, loaded), valueText(f, defaults));

@@ -1,0 +1,58 @@
+#include "store/SlotStore.h"
+
+#include "base/Error.h"
+
+#include <utility>
+
+namespace tagler {
+
+namespace {
+
+template <std::size_t... I>
+std::array<DataFile, kSlotCount> slotFiles(const std::string& folder, std::index_sequence<I...>)
+{
+    return {DataFile(folder + "/" + slotFileName(static_cast<int>(I) + 1), slotAccepted)...};
+}
+
+} // namespace
+
+SlotStore::SlotStore(const std::string& folder) : files_(slotFiles(folder, std::make_index_sequence<kSlotCount>{})) {}
+
+void SlotStore::load()
+{
+    for (std::size_t i = 0; i < files_.size(); ++i) {
+        FileState state = FileState::missing;
+        try {
+            state = files_[i].load({});
+        } catch (const Error& e) {
+            // A slot that cannot be read is as good as none; storing it again mends it.
+            if (e.kind() != ErrorKind::InputOutput)
+                throw;
+        }
+        markers_[i] = state == FileState::accepted ? SlotMarker::loaded : SlotMarker::empty;
+    }
+}
+
+void SlotStore::store(int slot, const AnnotationSettings& settings, int currentPage)
+{
+    DataFile& file = files_.at(index(slot));
+    Lines stored = slotLines(settings, currentPage);
+    Lines old = std::exchange(file.lines(), std::move(stored));
+    try {
+        file.save();
+    } catch (...) {
+        file.lines() = std::move(old);
+        throw;
+    }
+    markers_.at(index(slot)) = SlotMarker::storedThisRun;
+}
+
+bool SlotStore::apply(int slot, AnnotationSettings& settings) const
+{
+    if (isEmpty(slot))
+        return false;
+    applySlotLines(lines(slot), settings);
+    return true;
+}
+
+} // namespace tagler
