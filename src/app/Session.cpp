@@ -37,7 +37,7 @@ private:
 
 Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles)
     : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles),
-      state_(startFolder_), patterns_(startFolder_)
+      state_(startFolder_), patterns_(startFolder_), textBook_(startFolder_, prompts)
 {
     exchange_.mode = mode;
 }
@@ -77,6 +77,8 @@ void Session::startUp()
         loadBasicSettings(prompts);
         if (mode_ == SessionMode::frameWrite1)
             settings_.tiltFrame = false;
+        if (dataFiles_ == DataFiles::readWrite)
+            textBook_.startUp(extras_.textBookFolder, extras_.currentPage);
     } catch (const Error& e) {
         showStartupError(e);
     }
@@ -127,8 +129,23 @@ bool Session::tryWrite(const std::function<void()>& write, std::initializer_list
 
 void Session::saveState()
 {
-    if (dataFiles_ == DataFiles::readWrite)
-        tryWrite([this] { state_.saveOnExit(settings_, extras_); });
+    if (dataFiles_ != DataFiles::readWrite)
+        return;
+    // The text book may have fallen back or moved on since start-up.
+    if (textBook_.started()) {
+        extras_.currentPage = textBook_.currentPage();
+        extras_.textBookFolder = textBook_.textBookFolder();
+    }
+    tryWrite([this] { state_.saveOnExit(settings_, extras_); });
+}
+
+// The store shows its own messages; the page and table stay whole on failure.
+void Session::saveTextBook()
+{
+    if (!textBook_.started())
+        return;
+    textBook_.writeTableOfContents();
+    textBook_.saveCurrentPage();
 }
 
 bool Session::registerSessionSettings()
@@ -158,6 +175,7 @@ CompletionReport Session::complete()
     if (!completionEnabled_)
         return report;
     saveState();
+    saveTextBook();
     if (mode_ == SessionMode::importText)
         return report;
     output_.clear();
@@ -172,6 +190,10 @@ CompletionReport Session::complete()
     return report;
 }
 
-void Session::close() { saveState(); }
+void Session::close()
+{
+    saveState();
+    saveTextBook();
+}
 
 } // namespace tagler

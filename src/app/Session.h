@@ -5,6 +5,7 @@
 #include "settings/AnnotationSettings.h"
 #include "store/PatternStore.h"
 #include "store/PersistentStateStore.h"
+#include "store/TextBookStore.h"
 #include "writer/OutputList.h"
 
 #include <functional>
@@ -42,6 +43,8 @@ public:
     const ExchangeState& exchange() const { return exchange_; }
     SessionExtras& extras() { return extras_; }
     const PatternNames& patternNames() const { return patterns_.names(); }
+    // The open text book; the batch program never opens it.
+    TextBookStore& textBook() { return textBook_; }
 
     // 「設定登録」 and 「基本設定登録」; false when the file could not be written
     // (the message has been shown and the old file is whole).
@@ -67,6 +70,7 @@ private:
     void loadPersistentState(Prompts& prompts);
     void loadBasicSettings(Prompts& prompts);
     void saveState();
+    void saveTextBook();
     bool tryWrite(const std::function<void()>& write,
                   std::initializer_list<ErrorKind> shown = {ErrorKind::InputOutput});
 
@@ -81,6 +85,7 @@ private:
     DataFiles dataFiles_;
     PersistentStateStore state_;
     PatternStore patterns_;
+    TextBookStore textBook_;
     SessionExtras extras_;
     bool completionEnabled_ = true;
     bool terminateRequested_ = false;
