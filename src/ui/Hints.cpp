@@ -1,6 +1,7 @@
 #include "ui/Builders.h"
 #include "ui/ColorBox.h"
 #include "ui/InputBox.h"
+#include "ui/TextBookGrid.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -11,7 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace tagler {
 
