@@ -1,4 +1,6 @@
-# Writes the sample text-book page and its table of contents (CP932, CR LF).
+#!/usr/bin/env python3
+# Writes the sample text-book page and its table of contents (CP932, CR LF)
+# into the folder given: scripts/sample-textbook.py data
 import sys
 left = [
     ["特定防火設備（防火戸）", "常時閉鎖式　ドアクローザー付"],

@@ -53,6 +53,10 @@ void buildBlockView(QWidget *w, MainControls &c)
     c.blockView->setReadOnly(true);
     c.blockView->setLineWrapMode(QPlainTextEdit::NoWrap);
     c.blockView->setFocusPolicy(Qt::NoFocus);
+    // Five lines fill the box; a scroll bar would only hide their ends.
+    c.blockView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    c.blockView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    c.blockView->document()->setDocumentMargin(1);
     QPalette blue = c.blockView->palette();
     blue.setColor(QPalette::Base, QColor(0xCC, 0xEE, 0xFF));
     c.blockView->setPalette(blue);
