@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 
 #include "store/TextBookMessages.h"
+#include "ui/GridPopupMenu.h"
 #include "ui/InputBox.h"
 #include "ui/TableOfContentsModel.h"
 #include "ui/TextBookGrid.h"
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <algorithm>
 
 using namespace tagler;
 using namespace tagler::test;
@@ -88,6 +90,7 @@ class TextBookGridTest : public QObject
     void editInPlaceIsSavedOnClose();
     void tableOfContentsSwitchesPagesAndKeepsTitles();
     void folderSwitchGoesThroughThePrompts();
+    void menuEntryCopiesTheBlockThenCompletes();
 };
 
 void TextBookGridTest::modelsPassTheModelTester()
@@ -303,6 +306,21 @@ void TextBookGridTest::folderSwitchGoesThroughThePrompts()
     QVERIFY(b.w->c().statusBar->text().endsWith(QStringLiteral("文字帳フォルダ = sub")));
     QCOMPARE(b.w->c().tableOfContents->model()->index(1, 0).data().toString(), QStringLiteral("    (ページなし)"));
     QCOMPARE(b.grid()->model()->index(1, 0).data().toString(), QStringLiteral("   "));
+}
+
+void TextBookGridTest::menuEntryCopiesTheBlockThenCompletes()
+{
+    Book b;
+    b.w->settings().copyMode = 3;
+    b.w->c().input->setPlainText(QStringLiteral("typed"));
+    QTest::mouseClick(b.viewport(), Qt::LeftButton, {}, b.cellCentre(5, 1));
+    b.w->window.gridMenu().completeAction()->trigger();
+    Lines texts;
+    for (const std::string &record : b.folder.read("jwc_temp.txt"))
+        if (record.rfind("ch ", 0) == 0)
+            texts.push_back(record.substr(record.find('"') + 1));
+    std::sort(texts.begin(), texts.end());
+    QCOMPARE(texts, (Lines{"23-1", "23-2"}));
 }
 
 QTEST_MAIN(TextBookGridTest)
