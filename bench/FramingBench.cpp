@@ -10,10 +10,21 @@ namespace {
 
 tagler::ExchangeState selection(tagler::SessionMode mode, int texts)
 {
-    tagler::Lines l = {"hq", "hk 0", "hs 1 100 50 50 60 1 1 1 1 50 50 1 50 50 50 1", "hcw 2 2.5 3 4 5 6 7 8 9 10",
-                       "hch 2 2.5 3 4 5 6 7 8 9 10", "hcd 0 0 0.5 0.5 0.5 0.5 1 1 1 1",
-                       "hcc      1      1      2      2      3      3      4      4      5      5", "hn 0 0 1 1",
-                       "lg1", "ly4", "lc3", "lt1", "cn3", tagler::sjis("cn\"$<ＭＳ ゴシック>"), "#"};
+    tagler::Lines l = {"hq",
+                       "hk 0",
+                       "hs 1 100 50 50 60 1 1 1 1 50 50 1 50 50 50 1",
+                       "hcw 2 2.5 3 4 5 6 7 8 9 10",
+                       "hch 2 2.5 3 4 5 6 7 8 9 10",
+                       "hcd 0 0 0.5 0.5 0.5 0.5 1 1 1 1",
+                       "hcc      1      1      2      2      3      3      4      4      5      5",
+                       "hn 0 0 1 1",
+                       "lg1",
+                       "ly4",
+                       "lc3",
+                       "lt1",
+                       "cn3",
+                       tagler::sjis("cn\"$<ＭＳ ゴシック>"),
+                       "#"};
     for (int i = 0; i < texts; ++i) {
         const double x = (i % 100) * 40.0, y = (i / 100) * 12.0;
         if (i % 50 == 0)

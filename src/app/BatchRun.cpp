@@ -136,7 +136,7 @@ int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts,
         return enabled && !report.messageShown && !session.startupMessageShown() ? kBatchWritten : kBatchMessageShown;
     }
     return enabled && report.written && !report.messageShown && !session.startupMessageShown() ? kBatchWritten
-                                                                                              : kBatchMessageShown;
+                                                                                               : kBatchMessageShown;
 }
 
 } // namespace tagler

@@ -164,15 +164,15 @@ WriterInput deriveSession(const HostHeader& header, SessionMode mode, const Anno
 
     std::string currentRecord = framing ? framing->currentRecord : std::string();
     if (mode == SessionMode::frameWrite1) {
-        const bool groupLine = framing && framing->exchangeLines.size() > 15 &&
-                               framing->exchangeLines[15].rfind("lg", 0) == 0;
+        const bool groupLine =
+            framing && framing->exchangeLines.size() > 15 && framing->exchangeLines[15].rfind("lg", 0) == 0;
         currentRecord = groupLine ? framing->exchangeLines[15] : header.hostGroupRecord;
     }
     const bool recordGroup = framingMode && currentRecord.rfind("lg", 0) == 0;
     const int group = recordGroup ? groupOfRecord(currentRecord) : hostGroup;
 
-    const auto scales = blankSeparatedTokens(
-        header.groupScales, static_cast<std::size_t>(std::max({hostGroup, targetGroup, group})) + 1);
+    const auto scales = blankSeparatedTokens(header.groupScales,
+                                             static_cast<std::size_t>(std::max({hostGroup, targetGroup, group})) + 1);
     in.scale = tokenValue(scales, hostGroup);
     if (set.writeGroup != 0) {
         out.append(groupRecord(targetGroup));

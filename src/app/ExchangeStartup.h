@@ -10,8 +10,8 @@ namespace tagler {
 struct ExchangeState {
     SessionMode mode = SessionMode::normal;
     HostHeader header;
-    Lines exchangeLines;     // the handed-over records, when framing existing text
-    Lines importedText;      // texts of the handed-over text records, for the input box
+    Lines exchangeLines; // the handed-over records, when framing existing text
+    Lines importedText;  // texts of the handed-over text records, for the input box
     bool importedIntoBox = false;
     bool completionEnabled = true;
 };

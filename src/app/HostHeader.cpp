@@ -1,7 +1,7 @@
 #include "app/HostHeader.h"
 
-#include "base/CodePage.h"
 #include "app/InputText.h"
+#include "base/CodePage.h"
 #include "base/Error.h"
 
 namespace tagler {
@@ -16,16 +16,13 @@ Rows rowsFor(SessionMode mode)
 {
     switch (mode) {
     case SessionMode::frameWrite1:
-    case SessionMode::frameWrite2:
-        return {-1, -1, -1, -1, 8, 9, 10, 12, 13};
-    case SessionMode::textMode:
-        return {8, -1, 8, 9, 10, 11, 12, 14, 15};
+    case SessionMode::frameWrite2: return {-1, -1, -1, -1, 8, 9, 10, 12, 13};
+    case SessionMode::textMode: return {8, -1, 8, 9, 10, 11, 12, 14, 15};
     case SessionMode::fourPoint:
         // The colour record follows the layer record here as in every other
         // mode; line 15 is the host's line-type record.
         return {8, 9, 10, 11, 12, 13, 14, 16, 17};
-    default:
-        return {8, -1, 9, 10, 11, 12, 13, 15, 16};
+    default: return {8, -1, 9, 10, 11, 12, 13, 15, 16};
     }
 }
 
@@ -110,10 +107,7 @@ HostHeader parseHostHeader(const Lines& lines, SessionMode mode)
     return h;
 }
 
-HostHeader readHostHeader(const std::string& path, SessionMode mode)
-{
-    return parseHostHeader(readLines(path), mode);
-}
+HostHeader readHostHeader(const std::string& path, SessionMode mode) { return parseHostHeader(readLines(path), mode); }
 
 Lines importTextRecords(const Lines& exchangeLines)
 {

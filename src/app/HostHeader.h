@@ -11,7 +11,7 @@ namespace tagler {
 struct HostTextType {
     std::string heightToken; // with its trailing blank, as read
     std::string widthToken;
-    std::string label;       // "h2   w2 " as the 文字種 list shows it
+    std::string label; // "h2   w2 " as the 文字種 list shows it
 };
 
 struct HostHeader {

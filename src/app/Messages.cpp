@@ -4,7 +4,8 @@ namespace tagler::messages {
 
 std::string patternsMissing()
 {
-    return std::string("基本設定データ　") + "PKDATA.tx" + "\r\n" + "が見つかりません" + "\r\n" + "再度登録してください";
+    return std::string("基本設定データ　") + "PKDATA.tx" + "\r\n" + "が見つかりません" + "\r\n" +
+           "再度登録してください";
 }
 
 std::optional<std::string> dataErrorMessage(ErrorKind kind)

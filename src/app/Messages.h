@@ -15,7 +15,8 @@ inline constexpr const char* kExchangeDataError = "jwc_temp.txt のデーター�
 inline constexpr const char* kStateMissing = "PLDATA.tx が見つかりません\r\nDATA.lzhが解凍されているか確認してください";
 inline constexpr const char* kStateInvalid = "PLDATA.tx が不正です";
 inline constexpr const char* kPatternsInvalid = "PKDATA.tx が不正です\r\n再度登録してください";
-inline constexpr const char* kIoError = "[入出力エラー]書込みまたは読込みできません\r\nディスクを確認する必要があります";
+inline constexpr const char* kIoError =
+    "[入出力エラー]書込みまたは読込みできません\r\nディスクを確認する必要があります";
 
 std::string patternsMissing(); // composed from its pieces
 

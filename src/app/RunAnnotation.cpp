@@ -28,13 +28,13 @@ public:
     const AnnotationSettings& current() const { return current_; }
     const SettingsChanges& changes() const { return changes_; }
 
-    void setFrameType(int frameType)
-    {
-        changes_.frameType = current_.frameType = frameType;
-    }
+    void setFrameType(int frameType) { changes_.frameType = current_.frameType = frameType; }
     void setTilt(bool tilt) { changes_.tiltFrame = current_.tiltFrame = tilt; }
 
-    void write(const WriterInput& in, const Clock& clock, OutputList& out) { apply(runAnnotationWriter(in, clock, out)); }
+    void write(const WriterInput& in, const Clock& clock, OutputList& out)
+    {
+        apply(runAnnotationWriter(in, clock, out));
+    }
 
     void apply(const WriterResult& r)
     {
@@ -70,8 +70,7 @@ void runAroundAll(const ExchangeState& x, RunSettings& settings, const Lines& li
     settings.apply(writeFrameAroundAll(in, records.subspan(first), clock, out));
 }
 
-void runPerText(const ExchangeState& x, RunSettings& settings, const Lines& lines, const Clock& clock,
-                OutputList& out)
+void runPerText(const ExchangeState& x, RunSettings& settings, const Lines& lines, const Clock& clock, OutputList& out)
 {
     FramingContext framing{x.header.hostGroupRecord, x.exchangeLines};
     WriterInput in = deriveSession(x.header, x.mode, settings.current(), lines, out, &framing);

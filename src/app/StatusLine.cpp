@@ -18,8 +18,7 @@ std::string_view lastComponent(std::string_view path)
 
 } // namespace
 
-QString folderStatusLine(std::string_view patternName, std::string_view textBookFolder,
-                         std::string_view startFolder)
+QString folderStatusLine(std::string_view patternName, std::string_view textBookFolder, std::string_view startFolder)
 {
     QString folder;
     if (textBookFolder.empty()) {

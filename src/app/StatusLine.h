@@ -8,7 +8,6 @@ namespace tagler {
 // folder being the stored text-book folder (CP932) without its leading "\" and
 // cut to 60 bytes, or, when none is stored, the start folder's own name (the
 // start folder is a native path in UTF-8).
-QString folderStatusLine(std::string_view patternName, std::string_view textBookFolder,
-                         std::string_view startFolder);
+QString folderStatusLine(std::string_view patternName, std::string_view textBookFolder, std::string_view startFolder);
 
 } // namespace tagler

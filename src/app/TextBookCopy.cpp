@@ -4,10 +4,9 @@
 
 #include <algorithm>
 
-namespace tagler
-{
+namespace tagler {
 
-CopiedInput copyBlockIntoInput(Lines input, int caretLine, const BlockLines &block, CopyMode mode, bool blockViewOpen)
+CopiedInput copyBlockIntoInput(Lines input, int caretLine, const BlockLines& block, CopyMode mode, bool blockViewOpen)
 {
     if (input.empty())
         input.emplace_back();
@@ -29,7 +28,7 @@ CopiedInput copyBlockIntoInput(Lines input, int caretLine, const BlockLines &blo
         while (size() < last + 1)
             input.emplace_back();
         for (int i = 0; i <= last - t; ++i) {
-            const std::string &line = block[at(i)];
+            const std::string& line = block[at(i)];
             if (line.empty())
                 continue;
             if (mode == CopyMode::overwrite)
@@ -43,9 +42,7 @@ CopiedInput copyBlockIntoInput(Lines input, int caretLine, const BlockLines &blo
             if (!block[at(i)].empty())
                 input.insert(input.begin() + std::min(t + i, size()), block[at(i)]);
         break;
-    case CopyMode::replaceAll:
-        input.assign(block.begin(), block.end());
-        break;
+    case CopyMode::replaceAll: input.assign(block.begin(), block.end()); break;
     }
     input = applyInputBoxRules(std::move(input));
     while (!input.empty() && input.back().empty())
@@ -53,7 +50,7 @@ CopiedInput copyBlockIntoInput(Lines input, int caretLine, const BlockLines &blo
     return {std::move(input), t};
 }
 
-BlockLines blockViewLines(const BlockLines &block, BlockViewRule rule)
+BlockLines blockViewLines(const BlockLines& block, BlockViewRule rule)
 {
     BlockLines shown;
     for (std::size_t i = 0; i < block.size(); ++i)

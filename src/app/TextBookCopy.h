@@ -2,8 +2,7 @@
 #include "base/LineFile.h"
 #include "store/TextBookPage.h"
 
-namespace tagler
-{
+namespace tagler {
 
 // 文字帳コピー: the four ways a block goes into the input box, in the order
 // of the copy-mode list.
@@ -17,11 +16,11 @@ struct CopiedInput {
 // Copies block into the input box whose caret is on caretLine. The caret
 // moves to the next line first when there is one; an open block view or an
 // empty block leave the text as it was.
-CopiedInput copyBlockIntoInput(Lines input, int caretLine, const BlockLines &block, CopyMode mode, bool blockViewOpen);
+CopiedInput copyBlockIntoInput(Lines input, int caretLine, const BlockLines& block, CopyMode mode, bool blockViewOpen);
 
 // The block view's five lines: rule A (on opening, after a page switch)
 // marks non-empty lines with ":", rule B (picking a block) every line.
 enum class BlockViewRule { markFilled, markAll };
-BlockLines blockViewLines(const BlockLines &block, BlockViewRule rule);
+BlockLines blockViewLines(const BlockLines& block, BlockViewRule rule);
 
 } // namespace tagler

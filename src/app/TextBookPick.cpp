@@ -2,24 +2,19 @@
 
 #include <algorithm>
 
-namespace tagler
-{
+namespace tagler {
 
 int edgeZoneWidth(int gridWidth, int detectionRange)
 {
     switch (detectionRange) {
-    case 1:
-        return gridWidth / 11;
-    case 2:
-        return gridWidth / 8;
-    case 3:
-        return gridWidth / 4;
-    default:
-        return 0;
+    case 1: return gridWidth / 11;
+    case 2: return gridWidth / 8;
+    case 3: return gridWidth / 4;
+    default: return 0;
     }
 }
 
-bool pointAt(GridPick &pick, int x, std::optional<int> row, int gridWidth, int detectionRange)
+bool pointAt(GridPick& pick, int x, std::optional<int> row, int gridWidth, int detectionRange)
 {
     const int w = edgeZoneWidth(gridWidth, detectionRange);
     if (w == 0) {
@@ -53,7 +48,7 @@ bool pointAt(GridPick &pick, int x, std::optional<int> row, int gridWidth, int d
     return true;
 }
 
-bool turnWheel(GridPick &pick, int step)
+bool turnWheel(GridPick& pick, int step)
 {
     if (pick.edgeZone != EdgeZone::none) {
         pick.cellSelectAllowed = false;

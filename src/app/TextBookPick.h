@@ -1,8 +1,7 @@
 #pragma once
 #include <optional>
 
-namespace tagler
-{
+namespace tagler {
 
 // How the text-book grid picks a block without a click: the wheel, and the
 // mouse sweeping along the grid's left or right edge.
@@ -22,9 +21,9 @@ int edgeZoneWidth(int gridWidth, int detectionRange);
 
 // A mouse move at x over row (none below the last row). True when the
 // selection moved: the grid shows it and the block view follows.
-bool pointAt(GridPick &pick, int x, std::optional<int> row, int gridWidth, int detectionRange);
+bool pointAt(GridPick& pick, int x, std::optional<int> row, int gridWidth, int detectionRange);
 
 // One wheel step, +1 down or -1 up. True when the selection moved.
-bool turnWheel(GridPick &pick, int step);
+bool turnWheel(GridPick& pick, int step);
 
 } // namespace tagler

@@ -21,7 +21,7 @@ std::string cutToBytes(std::string_view text, std::size_t maxBytes);
 
 // Conversions at the window's edge and for the program's Japanese constants.
 QString fromCp932(std::string_view bytes);
-std::string toCp932(const QString& text);                    // unmappable characters become '?'
+std::string toCp932(const QString& text);                      // unmappable characters become '?'
 std::optional<std::string> toCp932Strict(const QString& text); // nullopt if any character has no CP932 form
 bool representableInCp932(const QString& text);
 // Control characters other than tab and line breaks have no place in a text or a record.

@@ -16,8 +16,7 @@ public:
     Interpreter(const HostSheet& sheet, Drawing& out)
         : sheet_(sheet), out_(out), group_(sheet.group), color_(hostLineColor(sheet.lineColor)),
           textType_(sheet.textType), freeText_(sheet.freeText), font_(sheet.font)
-    {
-    }
+    {}
 
     void read(const HostRecord& record, int lineNumber, const std::string& line)
     {
@@ -67,9 +66,7 @@ private:
             fill(std::move(outline));
             break;
         }
-        case SolidKind::Outside:
-            skip("outside solid is not drawn");
-            break;
+        case SolidKind::Outside: skip("outside solid is not drawn"); break;
         }
     }
     void apply(const SolidPolygonRecord& r)
@@ -163,14 +160,14 @@ void Extent::add(const Point& p)
 QColor hostLineColor(int number)
 {
     static const QColor palette[8] = {
-        QColor(0, 134, 179),  // 1 sea blue
-        QColor(0, 0, 0),      // 2 black
-        QColor(0, 140, 60),   // 3 green
-        QColor(196, 132, 0),  // 4 amber
-        QColor(200, 0, 150),  // 5 magenta
-        QColor(30, 60, 220),  // 6 blue
+        QColor(0, 134, 179),   // 1 sea blue
+        QColor(0, 0, 0),       // 2 black
+        QColor(0, 140, 60),    // 3 green
+        QColor(196, 132, 0),   // 4 amber
+        QColor(200, 0, 150),   // 5 magenta
+        QColor(30, 60, 220),   // 6 blue
         QColor(110, 110, 110), // 7 grey
-        QColor(215, 30, 30),  // 8 red
+        QColor(215, 30, 30),   // 8 red
     };
     if (number < 1 || number > 8)
         return palette[1];

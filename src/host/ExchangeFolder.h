@@ -12,8 +12,8 @@ inline constexpr const char* exchangeFileName = "jwc_temp.txt";
 // The header kept after the program has replaced jwc_temp.txt: the renderer
 // needs its group scales and text sizes.
 inline constexpr const char* headerCopyName = "jwc_temp.hdr";
-inline constexpr std::array<const char*, 5> defaultDataFiles = {"PLDATA.tx", "PKDATA.tx", "SENTAKUMEMO.TX",
-                                                                "PJDATA.tx", "PMDATA1.tx"};
+inline constexpr std::array<const char*, 5> defaultDataFiles = {"PLDATA.tx", "PKDATA.tx", "SENTAKUMEMO.TX", "PJDATA.tx",
+                                                                "PMDATA1.tx"};
 
 // Creates the folder if needed, writes jwc_temp.txt (header, then records)
 // and jwc_temp.hdr (header alone), and copies each default data file from

@@ -86,8 +86,8 @@ std::optional<HostMode> hostModeFromName(std::string_view name)
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
     if (lower == "normal")
         return HostMode::normal;
-    const HostMode numbered[] = {HostMode::importText, HostMode::frameWrite1, HostMode::frameWrite2,
-                                 HostMode::textMode, HostMode::fourPoint};
+    const HostMode numbered[] = {HostMode::importText, HostMode::frameWrite1, HostMode::frameWrite2, HostMode::textMode,
+                                 HostMode::fourPoint};
     if (lower.size() == 2 && lower[0] == 't' && lower[1] >= '1' && lower[1] <= '5')
         return numbered[lower[1] - '1'];
     return std::nullopt;
@@ -136,8 +136,13 @@ Lines buildHeader(const HeaderRequest& r)
         colors += printed("%*.0f", 7, s.textTypes[i].color);
     }
 
-    Lines lines = {"hq", "hk 0", "hs " + joined(s.groupScales.data(), 16), "hcw " + joined(widths, 10),
-                   "hch " + joined(heights, 10), "hcd " + joined(spacings, 10), colors};
+    Lines lines = {"hq",
+                   "hk 0",
+                   "hs " + joined(s.groupScales.data(), 16),
+                   "hcw " + joined(widths, 10),
+                   "hch " + joined(heights, 10),
+                   "hcd " + joined(spacings, 10),
+                   colors};
     switch (r.mode) {
     case HostMode::normal:
         lines.push_back(rangeLine({r.p1, r.p2, r.p3}));
@@ -158,9 +163,7 @@ Lines buildHeader(const HeaderRequest& r)
         lines.push_back(pointLine(3, r.p2));
         lines.push_back(pointLine(4, r.p3));
         break;
-    default:
-        lines.push_back(rangeLine({}));
-        break;
+    default: lines.push_back(rangeLine({})); break;
     }
     // The host writes its colour before its line type in every mode.
     lines.push_back(std::string("lg") + hexDigit(s.group));

@@ -1,8 +1,8 @@
 #pragma once
-#include "settings/SessionMode.h"
 #include "base/LineFile.h"
 #include "host/HostRecord.h"
 #include "host/HostSheet.h"
+#include "settings/SessionMode.h"
 
 #include <optional>
 #include <string>

@@ -20,8 +20,8 @@ constexpr int tileWidth = 380;
 constexpr int tileHeight = 300;
 constexpr int headerHeight = 36;
 
-const std::array<const char*, 8> tipNames = {"引出なし", "記号なし", "実点", "空点",
-                                             "矢印１", "矢印２", "矢印３", "矢印４"};
+const std::array<const char*, 8> tipNames = {"引出なし", "記号なし", "実点",   "空点",
+                                             "矢印１",   "矢印２",   "矢印３", "矢印４"};
 
 struct Layout {
     const char* name;
@@ -82,13 +82,13 @@ Tile annotate(FrameType frame, const Layout& layout)
     const AnnotationSettings settings = settingsFor(frame, layout);
     const FrameTraits& t = traits(frame);
     Tile tile;
-    tile.caption = QString("%1 %2 · %3 · %4")
-                       .arg(frameIndex(frame))
-                       .arg(QString::fromUtf8(t.name))
-                       .arg(QString::fromUtf8(layout.name))
-                       .arg(t.drawsOwnLeader
-                                ? QString::fromUtf8("tail, no tip symbol")
-                                : QString::fromUtf8(tipNames[static_cast<std::size_t>(settings.tipSymbol)]));
+    tile.caption =
+        QString("%1 %2 · %3 · %4")
+            .arg(frameIndex(frame))
+            .arg(QString::fromUtf8(t.name))
+            .arg(QString::fromUtf8(layout.name))
+            .arg(t.drawsOwnLeader ? QString::fromUtf8("tail, no tip symbol")
+                                  : QString::fromUtf8(tipNames[static_cast<std::size_t>(settings.tipSymbol)]));
     ExchangeState exchange;
     exchange.header = parseHostHeader(buildHeader(request), SessionMode::normal);
     const Lines text = {sjis("注釈文字の例"), sjis("Tagler 2")};
@@ -116,10 +116,21 @@ struct SelectionTile {
 
 Tile annotateSelection(const SelectionTile& t)
 {
-    Lines lines = {"hq", "hk 0", "hs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "hcw 2 2.5 3 4 5 6 7 8 9 10",
-                   "hch 2 2.5 3 4 5 6 7 8 9 10", "hcd 0 0 0.5 0.5 0.5 0.5 1 1 1 1",
-                   "hcc      1      1      2      2      3      3      4      4      5      5", "hn 0 0 1 1",
-                   "lg0", "ly0", "lc1", "lt1", "cn3", sjis("cn\"$<ＭＳ ゴシック>"), "#"};
+    Lines lines = {"hq",
+                   "hk 0",
+                   "hs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
+                   "hcw 2 2.5 3 4 5 6 7 8 9 10",
+                   "hch 2 2.5 3 4 5 6 7 8 9 10",
+                   "hcd 0 0 0.5 0.5 0.5 0.5 1 1 1 1",
+                   "hcc      1      1      2      2      3      3      4      4      5      5",
+                   "hn 0 0 1 1",
+                   "lg0",
+                   "ly0",
+                   "lc1",
+                   "lt1",
+                   "cn3",
+                   sjis("cn\"$<ＭＳ ゴシック>"),
+                   "#"};
     lines.insert(lines.end(), t.texts.begin(), t.texts.end());
     ExchangeState exchange;
     exchange.mode = t.mode;
@@ -150,8 +161,8 @@ Tile annotateSelection(const SelectionTile& t)
 }
 
 const Lines kRowOfTexts = {"cn3", "ch 0 0 18 0 \"ABCDEF", "ch 0 -6 12 0 \"GHIJ", "ch 8 -12 15 0 \"KLMNO"};
-const Lines kTurnedTexts = {"cn3",  "ch 0 0 18 0 \"ABCDEF", "ch 0 -10 12.99 7.5 \"TURNED",
-                            "ch 30 -16 -15 0 \"REVERSED", "cc4", "ch 22 4 0 9 \"UP"};
+const Lines kTurnedTexts = {"cn3", "ch 0 0 18 0 \"ABCDEF", "ch 0 -10 12.99 7.5 \"TURNED", "ch 30 -16 -15 0 \"REVERSED",
+                            "cc4", "ch 22 4 0 9 \"UP"};
 
 const std::array<SelectionTile, 8> kSelectionTiles = {{
     {SessionMode::frameWrite1, FrameType::box, "three texts", kRowOfTexts},
@@ -199,8 +210,7 @@ int writeGallery(const std::string& out)
             const Tile tile = annotateSelection(kSelectionTiles[i]);
             failures += tile.failed;
             const int c = static_cast<int>(i) % columns, row = rows + static_cast<int>(i) / columns;
-            const QRectF target(c * tileWidth + 2, headerHeight + row * tileHeight + 2, tileWidth - 4,
-                                tileHeight - 4);
+            const QRectF target(c * tileWidth + 2, headerHeight + row * tileHeight + 2, tileWidth - 4, tileHeight - 4);
             renderRecords(painter, target, tile.records, sheet, tile.caption);
             painter.setPen(QColor(200, 200, 200));
             painter.setBrush(Qt::NoBrush);

@@ -26,8 +26,9 @@ int newFolder(const NewCommand& c, const std::string& binFolder)
         records = readUtf8Records(*c.recordsFile);
     Lines header = buildHeader(c.request);
     std::vector<std::string> copied = prepareExchangeFolder(c.folder, header, records, binFolder);
-    std::cout << "tagler-host: wrote " << QDir(QString::fromStdString(c.folder)).filePath(exchangeFileName).toStdString()
-              << " (" << hostModeName(c.request.mode) << ", " << header.size() << " header lines";
+    std::cout << "tagler-host: wrote "
+              << QDir(QString::fromStdString(c.folder)).filePath(exchangeFileName).toStdString() << " ("
+              << hostModeName(c.request.mode) << ", " << header.size() << " header lines";
     if (c.recordsFile)
         std::cout << ", " << records.size() << " records";
     std::cout << ")\n";
@@ -38,7 +39,8 @@ int newFolder(const NewCommand& c, const std::string& binFolder)
 
 int runFolder(const RunCommand& c, const std::string& binFolder)
 {
-    std::string program = c.program ? *c.program : QDir(QString::fromStdString(binFolder)).filePath("tagler").toStdString();
+    std::string program =
+        c.program ? *c.program : QDir(QString::fromStdString(binFolder)).filePath("tagler").toStdString();
     if (!fileExists(QDir(QString::fromStdString(c.folder)).filePath(exchangeFileName).toStdString()))
         std::cerr << "tagler-host: note: " << c.folder << " holds no " << exchangeFileName << "\n";
     RunOutcome outcome = runProgram(program, c.folder, c.argument);
@@ -52,8 +54,7 @@ int runFolder(const RunCommand& c, const std::string& binFolder)
     case RunOutcome::Status::TimedOut:
         std::cerr << "tagler-host: " << program << ": " << outcome.message << "\n";
         return 124;
-    case RunOutcome::Status::Ended:
-        break;
+    case RunOutcome::Status::Ended: break;
     }
     std::cout << "tagler-host: program ended with exit code " << outcome.exitCode << "\n";
     if (!outcome.executed) {
@@ -73,7 +74,8 @@ int renderFile(const RenderCommand& c)
     else if (c.header)
         fail(ErrorKind::InputOutput, "no header file " + headerPath);
     else
-        std::cerr << "tagler-host: note: no " << headerCopyName << " beside the records; default scales and text sizes\n";
+        std::cerr << "tagler-host: note: no " << headerCopyName
+                  << " beside the records; default scales and text sizes\n";
 
     Drawing drawing = renderToFile(records, sheet, c.out, QFileInfo(QString::fromStdString(c.recordFile)).fileName());
     for (const SkippedRecord& s : drawing.skipped)
@@ -81,8 +83,8 @@ int renderFile(const RenderCommand& c)
                   << "\n";
     if (!drawing.skipped.empty())
         std::cerr << "tagler-host: " << drawing.skipped.size() << " record(s) skipped\n";
-    std::cout << "tagler-host: drew " << drawing.shapes.size() << " shapes from " << records.size()
-              << " records into " << c.out << "\n";
+    std::cout << "tagler-host: drew " << drawing.shapes.size() << " shapes from " << records.size() << " records into "
+              << c.out << "\n";
     return 0;
 }
 

@@ -11,21 +11,21 @@
 namespace tagler::host {
 
 struct TextType {
-    double width = 0;   // mm on paper
+    double width = 0; // mm on paper
     double height = 0;
     double spacing = 0;
-    int color = 1;      // pen colour 1..8
+    int color = 1; // pen colour 1..8
 };
 
 struct HostSheet {
-    std::array<double, 16> groupScales{}; // S of 1/S for groups 0..F
-    std::array<TextType, 10> textTypes{}; // types 1..10 at 0..9
-    int group = 0;                        // current layer group
-    int layer = 0;                        // current layer
-    int lineColor = 1;                    // current line colour 1..8
-    int textType = 1;                     // current text type 1..10
+    std::array<double, 16> groupScales{};       // S of 1/S for groups 0..F
+    std::array<TextType, 10> textTypes{};       // types 1..10 at 0..9
+    int group = 0;                              // current layer group
+    int layer = 0;                              // current layer
+    int lineColor = 1;                          // current line colour 1..8
+    int textType = 1;                           // current text type 1..10
     std::optional<FreeTextSizeRecord> freeText; // current text is free-size ("cn0 W H S C")
-    std::string font;                     // CP932
+    std::string font;                           // CP932
 
     const TextType& type(int number) const { return textTypes.at(static_cast<std::size_t>(number - 1)); }
 };

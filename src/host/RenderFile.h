@@ -17,7 +17,6 @@ QSize pictureSize(const Drawing& drawing, int longSide = 1400);
 
 // PNG or SVG by the extension of out (case ignored); anything else is an
 // input/output error, as is a file that cannot be written.
-Drawing renderToFile(const Lines& records, const HostSheet& sheet, const std::string& out,
-                     const QString& caption = {});
+Drawing renderToFile(const Lines& records, const HostSheet& sheet, const std::string& out, const QString& caption = {});
 
 } // namespace tagler::host

@@ -18,7 +18,8 @@ int main(int argc, char** argv)
     }
     tagler::StderrPrompts prompts;
     std::string usageError;
-    const int code = tagler::runBatch(QDir::currentPath().toStdString(), parsed.options, prompts, {std::cout, std::cerr}, usageError);
+    const int code = tagler::runBatch(QDir::currentPath().toStdString(), parsed.options, prompts,
+                                      {std::cout, std::cerr}, usageError);
     if (code == tagler::kBatchUsage)
         std::cerr << "tagler-batch: " << usageError << "\n";
     return code;

@@ -29,13 +29,13 @@ std::optional<std::string> setSettingsField(AnnotationSettings& s, std::string_v
         int v = 0;
         if (!tryParseInteger(value, v) || v < f->range->min || v > f->range->max)
             return bad + " (" + std::to_string(f->range->min) + ".." + std::to_string(f->range->max) + ")";
-        s.**member = v;
+        s.** member = v;
         return std::nullopt;
     }
     if (const auto* member = std::get_if<bool AnnotationSettings::*>(&f->member)) {
         if (value != "0" && value != "1")
             return bad + " (0 or 1)";
-        s.**member = value == "1";
+        s.** member = value == "1";
         return std::nullopt;
     }
     const auto member = std::get<std::string AnnotationSettings::*>(f->member);

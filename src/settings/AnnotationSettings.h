@@ -14,9 +14,9 @@ namespace tagler {
 // Ranges and where the files keep each field: SettingsFields.cpp.
 struct AnnotationSettings {
     // Session settings (kept in the persistent state).
-    int tipSymbol = 1;           // 0 引出なし, 1 記号なし, 2 実点, 3 空点, then 矢印１..４
-    int lineType = 0;            // the "lt" record's type less one
-    int frameType = 0;           // the 文字枠 list's index
+    int tipSymbol = 1; // 0 引出なし, 1 記号なし, 2 実点, 3 空点, then 矢印１..４
+    int lineType = 0;  // the "lt" record's type less one
+    int frameType = 0; // the 文字枠 list's index
     int attachPosition = 0;
     int copyMode = 0;
     int textType = 0;            // 0 the host's type, then the host's types from 1
@@ -25,36 +25,36 @@ struct AnnotationSettings {
     int textSlide = 0;
     int selectedPattern = 0;
     bool useEmbeddedText = false;
-    int imeStartMode = 0;        // 0 up
-    int fontSwitch = 0;          // signed byte; nonzero selects the chosen font
-    std::int32_t fillColor = 0;  // platform colour 0x00BBGGRR
+    int imeStartMode = 0;       // 0 up
+    int fontSwitch = 0;         // signed byte; nonzero selects the chosen font
+    std::int32_t fillColor = 0; // platform colour 0x00BBGGRR
     int fillColorIndex = 0;
     bool fillInside = false;
     std::string chosenFontName = defaultFontName();
     bool tiltFrame = false;
     bool textCenterBase = false;
-    int continuous = 0;          // 0 off, a slot number, or the last value: on without a slot
+    int continuous = 0; // 0 off, a slot number, or the last value: on without a slot
     bool fixedLeaderLength = false;
     std::string rememberedLeaderLength = "0"; // decimal text, mm at 1/1
 
     // Basic settings (kept per pattern).
-    int arrowLength = 20;        // 0.1 mm at 1/1
-    int leaderColor = 0;         // 0 the host's colour
-    int lineSpacing = 0;         // 0.1 mm at 1/1
-    int arrowColor = 0;          // 0 as the leader
+    int arrowLength = 20; // 0.1 mm at 1/1
+    int leaderColor = 0;  // 0 the host's colour
+    int lineSpacing = 0;  // 0.1 mm at 1/1
+    int arrowColor = 0;   // 0 as the leader
     int extensionColor = 0;
-    int fillGap = 0;             // 0.1 mm at 1/1
-    int frameGapVertical = 0;    // 0.1 mm at 1/1
+    int fillGap = 0;          // 0.1 mm at 1/1
+    int frameGapVertical = 0; // 0.1 mm at 1/1
     int frameGapHorizontal = 0;
     int dotColor = 0;
     int frameColor = 0;
-    int writeGroup = 0;          // 0 the host's group, then group 0..F
-    int lineLayer = 0;           // 0 the host's layer, then layer 0..F
+    int writeGroup = 0; // 0 the host's group, then group 0..F
+    int lineLayer = 0;  // 0 the host's layer, then layer 0..F
     int textLayer = 0;
-    int arrowAngle = 3;          // index of 8,10,12,15,20,25,30,35,40,45 degrees
+    int arrowAngle = 3;                  // index of 8,10,12,15,20,25,30,35,40,45 degrees
     std::int32_t windowColor = 12639424; // money green
     int windowColorIndex = kMoneyGreenIndex;
-    int dotRadius = 5;           // two digits: ones × 10 + tenths (radius = dotRadius / 10 mm)
+    int dotRadius = 5; // two digits: ones × 10 + tenths (radius = dotRadius / 10 mm)
     int detectionRange = 2;
     bool noFrameGap = true;
 

@@ -92,8 +92,8 @@ std::string patternNameFromBox(std::string_view text)
     return std::string(firstCharacters(text, kPatternNameMaxCharacters));
 }
 
-void storeBasicSettingsPattern(Lines& lines, int patternIndex, const AnnotationSettings& settings,
-                               PatternNames& names, std::string_view newName)
+void storeBasicSettingsPattern(Lines& lines, int patternIndex, const AnnotationSettings& settings, PatternNames& names,
+                               std::string_view newName)
 {
     checkPatternIndex(patternIndex);
     const Lines block = blockLines(settings);
@@ -104,7 +104,8 @@ void storeBasicSettingsPattern(Lines& lines, int patternIndex, const AnnotationS
 
     if (!basicSettingsAccepted(lines))
         lines = defaultBasicSettingsLines();
-    std::copy(block.begin(), block.end(), lines.begin() + static_cast<std::ptrdiff_t>(kPatternBlockLines) * patternIndex);
+    std::copy(block.begin(), block.end(),
+              lines.begin() + static_cast<std::ptrdiff_t>(kPatternBlockLines) * patternIndex);
     if (!name.empty())
         names[static_cast<std::size_t>(patternIndex)] = name;
     std::copy(names.begin(), names.end(), lines.begin() + kPatternNamesLine);

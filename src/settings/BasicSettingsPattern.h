@@ -45,7 +45,7 @@ std::string patternNameFromBox(std::string_view text);
 // to lines 120..125. A list that was refused or missing at start is first
 // rebuilt from the defaults, so registering repairs the file. A name with a
 // line break is refused with a conversion error.
-void storeBasicSettingsPattern(Lines& lines, int patternIndex, const AnnotationSettings& settings,
-                               PatternNames& names, std::string_view newName);
+void storeBasicSettingsPattern(Lines& lines, int patternIndex, const AnnotationSettings& settings, PatternNames& names,
+                               std::string_view newName);
 
 } // namespace tagler

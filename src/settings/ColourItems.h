@@ -22,4 +22,3 @@ constexpr int blueOf(std::int32_t colour) { return (colour >> 16) & 0xFF; }
 constexpr std::int32_t colourValue(int red, int green, int blue) { return red | (green << 8) | (blue << 16); }
 
 } // namespace tagler
-

@@ -34,18 +34,14 @@ ControlEnabling updateControlEnabling(FrameType frameType, int extensionLengthMo
     ControlEnabling e;
     switch (mode) {
     case SessionMode::normal:
-    case SessionMode::fourPoint:
-        applyFrameRules(e, frameType, extensionLengthMode);
-        break;
+    case SessionMode::fourPoint: applyFrameRules(e, frameType, extensionLengthMode); break;
     case SessionMode::importText:
         disableForExistingText(e);
         e.popupLeaderColor = false;
         e.basicSettings = false;
         break;
     case SessionMode::frameWrite1:
-    case SessionMode::frameWrite2:
-        disableForExistingText(e);
-        break;
+    case SessionMode::frameWrite2: disableForExistingText(e); break;
     case SessionMode::textMode:
         // No leader: nothing at its end, nothing to slide along it or extend.
         e.tipSymbol = e.textSlide = false;

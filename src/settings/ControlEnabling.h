@@ -8,23 +8,23 @@
 namespace tagler {
 
 struct ControlEnabling {
-    bool tipSymbol = true;           // 先端記号
-    bool attachPosition = true;      // アタッチ位置
-    bool textSlide = true;           // 文字スライド
-    bool extensionLengthMode = true; // 延長線長さ
-    bool extensionLength = true;     // its spin edit
-    bool useEmbeddedText = true;     // 埋込文字使用
-    bool registerSettings = true;    // 設定登録
-    bool tiltFrame = true;           // 枠傾斜
-    bool quickSelectSave = true;     // 保存
-    bool clear = true;               // クリア
-    bool fontSwitch = true;          // ﾌｫﾝﾄ切替
-    bool popupLeaderColor = true;    // pop-up 引出し線色
-    bool popupDotRadiusOnes = true;  // pop-up 点半径 x1
+    bool tipSymbol = true;            // 先端記号
+    bool attachPosition = true;       // アタッチ位置
+    bool textSlide = true;            // 文字スライド
+    bool extensionLengthMode = true;  // 延長線長さ
+    bool extensionLength = true;      // its spin edit
+    bool useEmbeddedText = true;      // 埋込文字使用
+    bool registerSettings = true;     // 設定登録
+    bool tiltFrame = true;            // 枠傾斜
+    bool quickSelectSave = true;      // 保存
+    bool clear = true;                // クリア
+    bool fontSwitch = true;           // ﾌｫﾝﾄ切替
+    bool popupLeaderColor = true;     // pop-up 引出し線色
+    bool popupDotRadiusOnes = true;   // pop-up 点半径 x1
     bool popupDotRadiusTenths = true; // pop-up 点半径 x0.1
-    bool fixedLeaderLength = true;   // 引出線長固定
-    bool rememberLength = true;      // 長さ記憶
-    bool basicSettings = true;       // 基本設定
+    bool fixedLeaderLength = true;    // 引出線長固定
+    bool rememberLength = true;       // 長さ記憶
+    bool basicSettings = true;        // 基本設定
 
     friend bool operator==(const ControlEnabling&, const ControlEnabling&) = default;
 };

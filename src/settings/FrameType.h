@@ -33,8 +33,8 @@ enum class SidePlacement { never, always, whenLeaderRunsBack };
 struct FrameTraits {
     const char* name; // UTF-8, as the 文字枠 list shows it
     FrameFamily family;
-    bool extended;    // draws an extension line first
-    FrameType base;   // the same frame without the extension line
+    bool extended;  // draws an extension line first
+    FrameType base; // the same frame without the extension line
     // Balloons and clouds draw the leader as part of their outline: no tip symbol, no leader line.
     bool drawsOwnLeader;
     // Takes the attach position's offset (outside text mode); the アタッチ位置 list is enabled for it.
@@ -85,10 +85,7 @@ inline constexpr std::array<FrameTraits, kFrameTypeCount> kTraits{{
 
 } // namespace frame_catalogue
 
-constexpr const FrameTraits& traits(FrameType f)
-{
-    return frame_catalogue::kTraits[static_cast<std::size_t>(f)];
-}
+constexpr const FrameTraits& traits(FrameType f) { return frame_catalogue::kTraits[static_cast<std::size_t>(f)]; }
 
 constexpr int frameIndex(FrameType f) { return static_cast<int>(f); }
 

@@ -50,16 +50,11 @@ std::string fieldsLine(std::size_t line, const AnnotationSettings& s)
 std::string registeredLine(std::size_t line, const AnnotationSettings& s, const SessionExtras& x)
 {
     switch (line) {
-    case currentPageLine:
-        return indexLine(x.currentPage, 1, kLastPage, "page");
-    case textBookFolderLine:
-        return singleLine(x.textBookFolder, "text-book folder");
-    case windowLeftLine:
-        return singleLine(x.windowLeft, "window left");
-    case windowTopLine:
-        return singleLine(x.windowTop, "window top");
-    default:
-        return fieldsLine(line, s);
+    case currentPageLine: return indexLine(x.currentPage, 1, kLastPage, "page");
+    case textBookFolderLine: return singleLine(x.textBookFolder, "text-book folder");
+    case windowLeftLine: return singleLine(x.windowLeft, "window left");
+    case windowTopLine: return singleLine(x.windowTop, "window top");
+    default: return fieldsLine(line, s);
     }
 }
 
@@ -67,8 +62,7 @@ std::string registeredLine(std::size_t line, const AnnotationSettings& s, const 
 
 bool persistentStateAccepted(const Lines& list) { return list.size() >= kPersistentStateMinimumLines; }
 
-bool applyPersistentState(Lines& list, AnnotationSettings& settings, SessionExtras& extras,
-                          PersistentStateScope scope)
+bool applyPersistentState(Lines& list, AnnotationSettings& settings, SessionExtras& extras, PersistentStateScope scope)
 {
     if (!persistentStateAccepted(list))
         fail(ErrorKind::Range, "PLDATA.tx has " + std::to_string(list.size()) + " lines");

@@ -81,13 +81,10 @@ constexpr bool formFitsMember(const SettingsField& f)
     case F::flag:
     case F::numberFlag:
     case F::nonZeroFlag:
-    case F::fillSign:
-        return std::holds_alternative<bool S::*>(f.member) && !f.range;
+    case F::fillSign: return std::holds_alternative<bool S::*>(f.member) && !f.range;
     case F::fontName:
-    case F::decimalText:
-        return std::holds_alternative<std::string S::*>(f.member) && !f.range;
-    default:
-        return std::holds_alternative<int S::*>(f.member) && f.range && f.range->min <= f.range->max;
+    case F::decimalText: return std::holds_alternative<std::string S::*>(f.member) && !f.range;
+    default: return std::holds_alternative<int S::*>(f.member) && f.range && f.range->min <= f.range->max;
     }
 }
 
@@ -179,24 +176,12 @@ void readStoredField(const SettingsField& f, std::span<const std::string> lines,
 {
     const std::string& line = lines[*(f.*column)];
     switch (f.form) {
-    case F::index:
-        intOf(f, s) = storedIndex(line, f.range->min, f.range->max, label(f));
-        return;
-    case F::spinValue:
-        intOf(f, s) = storedSpinValue(line, f.range->min, f.range->max);
-        return;
-    case F::flag:
-        boolOf(f, s) = storedFlag(line);
-        return;
-    case F::numberFlag:
-        boolOf(f, s) = parseInteger(line) == 1;
-        return;
-    case F::nonZeroFlag:
-        boolOf(f, s) = line != "0";
-        return;
-    case F::colour:
-        intOf(f, s) = parseInteger(line);
-        return;
+    case F::index: intOf(f, s) = storedIndex(line, f.range->min, f.range->max, label(f)); return;
+    case F::spinValue: intOf(f, s) = storedSpinValue(line, f.range->min, f.range->max); return;
+    case F::flag: boolOf(f, s) = storedFlag(line); return;
+    case F::numberFlag: boolOf(f, s) = parseInteger(line) == 1; return;
+    case F::nonZeroFlag: boolOf(f, s) = line != "0"; return;
+    case F::colour: intOf(f, s) = parseInteger(line); return;
     case F::imeMode:
         // The older program stored the toggled-up mode as any number below the first one.
         intOf(f, s) = parseInteger(line) <= f.range->min
@@ -221,9 +206,7 @@ void readStoredField(const SettingsField& f, std::span<const std::string> lines,
                           : storedIndex(line, f.range->min, f.range->max, "window colour");
         return;
     }
-    case F::twoDigits:
-        intOf(f, s) = readTwoDigits(line);
-        return;
+    case F::twoDigits: intOf(f, s) = readTwoDigits(line); return;
     case F::continuousSlot: {
         if (line == "0") {
             intOf(f, s) = f.range->min;
@@ -252,21 +235,17 @@ std::optional<std::string> storedFieldLine(const SettingsField& f, const Annotat
     case F::spinValue:
     case F::imeMode:
     case F::windowColourIndex:
-    case F::continuousSlot:
-        return indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
+    case F::continuousSlot: return indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
     case F::flag:
     case F::numberFlag:
-    case F::nonZeroFlag:
-        return flagLine(boolOf(f, s));
-    case F::colour:
-        return std::to_string(intOf(f, s));
+    case F::nonZeroFlag: return flagLine(boolOf(f, s));
+    case F::colour: return std::to_string(intOf(f, s));
     case F::fillIndex: {
         indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
         const int stored = intOf(f, s) + 1;
         return std::to_string(s.fillInside ? -stored : stored);
     }
-    case F::fillSign:
-        return std::nullopt;
+    case F::fillSign: return std::nullopt;
     case F::twoDigits: {
         indexLine(intOf(f, s), f.range->min, f.range->max, label(f));
         const int value = intOf(f, s);
@@ -276,8 +255,7 @@ std::optional<std::string> storedFieldLine(const SettingsField& f, const Annotat
         const std::string& font = textOf(f, s);
         return singleLine(font.empty() ? AnnotationSettings::defaultFontName() : font, label(f));
     }
-    case F::decimalText:
-        return singleLine(textOf(f, s), label(f));
+    case F::decimalText: return singleLine(textOf(f, s), label(f));
     }
     return std::nullopt;
 }

@@ -58,7 +58,7 @@ using FileColumn = FileLine SettingsField::*;
 std::span<const SettingsField> settingsFields();
 const SettingsField* findSettingsField(std::string_view name);
 const SettingsField& settingsField(FieldMember member); // the member must have a row
-FieldRange fieldRange(int AnnotationSettings::*member);  // the member must have a range
+FieldRange fieldRange(int AnnotationSettings::*member); // the member must have a range
 
 // Reads the field from a file's lines (a whole file or one pattern block)
 // into s: conversion error for text that is no number, range error for a

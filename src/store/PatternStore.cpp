@@ -4,8 +4,7 @@ namespace tagler {
 
 PatternStore::PatternStore(const std::string& folder)
     : file_(folder + "/" + kBasicSettingsFileName, basicSettingsAccepted)
-{
-}
+{}
 
 FileState PatternStore::load(AnnotationSettings& settings)
 {

@@ -4,8 +4,7 @@ namespace tagler {
 
 PersistentStateStore::PersistentStateStore(const std::string& folder)
     : file_(folder + "/" + kPersistentStateFileName, persistentStateAccepted)
-{
-}
+{}
 
 PersistentStateStore::Loaded PersistentStateStore::load(AnnotationSettings& settings, SessionExtras& extras)
 {

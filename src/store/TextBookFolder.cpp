@@ -5,10 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace tagler
-{
+namespace tagler {
 
-std::optional<std::string> resolveTextBookFolder(const std::string &startFolder, std::string_view stored)
+std::optional<std::string> resolveTextBookFolder(const std::string& startFolder, std::string_view stored)
 {
     if (stored.empty())
         return startFolder;
@@ -28,7 +27,7 @@ std::optional<std::string> resolveTextBookFolder(const std::string &startFolder,
     }
 }
 
-std::optional<std::string> storedTextBookFolder(const std::string &startFolder, const std::string &chosen)
+std::optional<std::string> storedTextBookFolder(const std::string& startFolder, const std::string& chosen)
 {
     const QString root = QDir(QString::fromStdString(startFolder)).canonicalPath();
     const QString folder = QFileInfo(QString::fromStdString(chosen)).canonicalFilePath();

@@ -4,25 +4,20 @@
 
 #include <algorithm>
 
-namespace tagler
-{
+namespace tagler {
 
-namespace
-{
+namespace {
 
-bool anyFurtherLine(const BlockLines &lines)
+bool anyFurtherLine(const BlockLines& lines)
 {
-    return std::any_of(lines.begin() + 1, lines.end(), [](const std::string &l) { return !l.empty(); });
+    return std::any_of(lines.begin() + 1, lines.end(), [](const std::string& l) { return !l.empty(); });
 }
 
 } // namespace
 
-std::string pageFileName(int page)
-{
-    return "PMDATA" + std::to_string(page) + ".tx";
-}
+std::string pageFileName(int page) { return "PMDATA" + std::to_string(page) + ".tx"; }
 
-BlockLines blockLinesOf(const Lines &page, int block)
+BlockLines blockLinesOf(const Lines& page, int block)
 {
     BlockLines lines;
     const std::size_t base = static_cast<std::size_t>(block) * kLinesPerBlock;
@@ -32,18 +27,18 @@ BlockLines blockLinesOf(const Lines &page, int block)
     return lines;
 }
 
-std::string summaryOfReadBlock(const BlockLines &lines)
+std::string summaryOfReadBlock(const BlockLines& lines)
 {
     return (anyFurtherLine(lines) ? sjis("▼ ") : std::string("   ")) + cutToBytes(lines[0], kSummaryBytes);
 }
 
-std::string summaryOfInput(const Lines &input)
+std::string summaryOfInput(const Lines& input)
 {
     const std::string first = input.empty() ? std::string() : input.front();
     return (input.size() >= 2 ? sjis("▼ ") : std::string("   ")) + cutToBytes(first, kSummaryBytes);
 }
 
-std::string summaryOfEditedBlock(const BlockLines &lines)
+std::string summaryOfEditedBlock(const BlockLines& lines)
 {
     return (anyFurtherLine(lines) ? sjis("▼ ") : sjis("　 ")) + lines[0];
 }
@@ -55,7 +50,7 @@ BlockLines splitEditedCell(std::string_view cellText)
     const std::size_t limit = cutToBytes(cellText, kEditedCellBytes).size();
     BlockLines lines;
     std::size_t start = 0;
-    for (std::string &line : lines) {
+    for (std::string& line : lines) {
         if (start >= cellText.size())
             break;
         const auto end = cellText.find("\r\n", start);

@@ -7,8 +7,7 @@
 
 // The layout of one text-book page: 36 blocks of five lines, left column
 // blocks 0..17, right column 18..35. Lines are CP932 bytes.
-namespace tagler
-{
+namespace tagler {
 
 inline constexpr int kBlocksPerPage = 36;
 inline constexpr int kRowsPerColumn = 18;
@@ -20,18 +19,15 @@ inline constexpr std::size_t kEditedCellBytes = 349;
 
 using BlockLines = std::array<std::string, kLinesPerBlock>;
 
-inline int blockNumber(int column, int row)
-{
-    return column * kRowsPerColumn + row;
-}
+inline int blockNumber(int column, int row) { return column * kRowsPerColumn + row; }
 std::string pageFileName(int page);
 
-BlockLines blockLinesOf(const Lines &page, int block);
+BlockLines blockLinesOf(const Lines& page, int block);
 
 // The one-line text of a block that is not expanded, by how it came to be.
-std::string summaryOfReadBlock(const BlockLines &lines);
-std::string summaryOfInput(const Lines &input);
-std::string summaryOfEditedBlock(const BlockLines &lines);
+std::string summaryOfReadBlock(const BlockLines& lines);
+std::string summaryOfInput(const Lines& input);
+std::string summaryOfEditedBlock(const BlockLines& lines);
 
 // The in-place editor's cell text cut into the block's five lines at CR LF;
 // nothing past byte 349 and nothing after the fifth piece.

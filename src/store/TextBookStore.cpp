@@ -5,25 +5,19 @@
 #include "store/TextBookFolder.h"
 #include "store/TextBookMessages.h"
 
-namespace tagler
-{
+namespace tagler {
 
-namespace
-{
+namespace {
 
-constexpr const char *kTableOfContentsFileName = "PJDATA.tx";
+constexpr const char* kTableOfContentsFileName = "PJDATA.tx";
 
-bool inputIsEmpty(const Lines &input)
-{
-    return input.empty() || (input.size() == 1 && input.front().empty());
-}
+bool inputIsEmpty(const Lines& input) { return input.empty() || (input.size() == 1 && input.front().empty()); }
 
 } // namespace
 
-TextBookStore::TextBookStore(std::string startFolder, Prompts &prompts)
+TextBookStore::TextBookStore(std::string startFolder, Prompts& prompts)
     : startFolder_(std::move(startFolder)), prompts_(prompts)
-{
-}
+{}
 
 std::string TextBookStore::folderPath() const
 {
@@ -31,12 +25,9 @@ std::string TextBookStore::folderPath() const
     return resolveTextBookFolder(startFolder_, textBookFolder_).value_or(startFolder_);
 }
 
-std::string TextBookStore::pagePath(int page) const
-{
-    return folderPath() + "/" + pageFileName(page);
-}
+std::string TextBookStore::pagePath(int page) const { return folderPath() + "/" + pageFileName(page); }
 
-void TextBookStore::startUp(const std::string &textBookFolder, int page)
+void TextBookStore::startUp(const std::string& textBookFolder, int page)
 {
     textBookFolder_ = textBookFolder;
     currentPage_ = page >= 1 && page <= kPageCount ? page : 1;
@@ -74,7 +65,7 @@ void TextBookStore::readTableOfContents()
         tableLines_ = std::move(lines);
         for (std::size_t i = 0; i < titles_.size(); ++i)
             titles_[i] = tableLines_[i];
-    } catch (const Error &e) {
+    } catch (const Error& e) {
         if (e.kind() != ErrorKind::InputOutput)
             throw;
         prompts_.warning(textbook::kTocIoError);
@@ -90,7 +81,7 @@ bool TextBookStore::writeTableOfContents()
         lines[i] = titles_[i];
     try {
         writeLines(folderPath() + "/" + kTableOfContentsFileName, lines);
-    } catch (const Error &e) {
+    } catch (const Error& e) {
         if (e.kind() != ErrorKind::InputOutput)
             throw;
         prompts_.warning(textbook::kTocIoError);
@@ -138,7 +129,7 @@ void TextBookStore::loadPage(bool bareNameInQuestion)
     Lines lines;
     try {
         lines = readLines(path);
-    } catch (const Error &e) {
+    } catch (const Error& e) {
         if (e.kind() != ErrorKind::InputOutput)
             throw;
         prompts_.warning(textbook::kPageIoError);
@@ -159,7 +150,7 @@ bool TextBookStore::writePage()
 {
     try {
         writeLines(pagePath(currentPage_), page_);
-    } catch (const Error &e) {
+    } catch (const Error& e) {
         if (e.kind() != ErrorKind::InputOutput)
             throw;
         prompts_.warning(textbook::kPageIoError);
@@ -169,10 +160,7 @@ bool TextBookStore::writePage()
     return true;
 }
 
-BlockLines TextBookStore::blockLines(int block) const
-{
-    return held_ ? blockLinesOf(page_, block) : BlockLines{};
-}
+BlockLines TextBookStore::blockLines(int block) const { return held_ ? blockLinesOf(page_, block) : BlockLines{}; }
 
 void TextBookStore::switchPage(int page)
 {
@@ -185,7 +173,7 @@ void TextBookStore::switchPage(int page)
     loadPage(false);
 }
 
-void TextBookStore::registerBlock(int block, const Lines &input)
+void TextBookStore::registerBlock(int block, const Lines& input)
 {
     if (block < 0 || block >= kBlocksPerPage)
         return;
@@ -256,9 +244,6 @@ void TextBookStore::chooseFolder()
             titles_[static_cast<std::size_t>(page - 1)] = sjis(textbook::kNoPageLabel);
 }
 
-bool TextBookStore::saveCurrentPage()
-{
-    return !held_ || writePage();
-}
+bool TextBookStore::saveCurrentPage() { return !held_ || writePage(); }
 
 } // namespace tagler

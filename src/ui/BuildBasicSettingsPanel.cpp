@@ -1,5 +1,5 @@
-#include "ui/Builders.h"
 #include "settings/SettingsFields.h"
+#include "ui/Builders.h"
 #include "ui/ColorBox.h"
 #include "ui/Placement.h"
 
@@ -50,8 +50,7 @@ void limitToField(QSpinBox* box, int AnnotationSettings::*field)
 }
 
 // "label + control" on one row of a column.
-template <class W>
-W* labelled(QWidget* panel, const QString& text, int x, int y, int labelWidth, W* control, int width)
+template <class W> W* labelled(QWidget* panel, const QString& text, int x, int y, int labelWidth, W* control, int width)
 {
     place::label(panel, text, x, y + 4, labelWidth);
     return place::at(control, x + labelWidth, y, width);

@@ -1,8 +1,8 @@
-#include "ui/Builders.h"
+#include "settings/FrameType.h"
 #include "settings/SettingsFields.h"
+#include "ui/Builders.h"
 #include "ui/ItemIcons.h"
 #include "ui/Placement.h"
-#include "settings/FrameType.h"
 
 #include <QAbstractItemView>
 
@@ -52,18 +52,18 @@ void buildOptionsRow(QWidget* w, MainControls& c)
     c.frameType = comboWithIcons(w, frameNames, icons::frame, 203, 107);
 
     c.attachPositionLabel = labelAbove(w, QStringLiteral("アタッチ位置"), 312, 109);
-    c.attachPosition = comboWithIcons(w,
-                                      {QStringLiteral("最上行上"), QStringLiteral("最上行中央"),
-                                       QStringLiteral("全体中央"), QStringLiteral("最下行中央"),
-                                       QStringLiteral("最下行下")},
-                                      icons::attachPosition, 312, 111);
+    c.attachPosition =
+        comboWithIcons(w,
+                       {QStringLiteral("最上行上"), QStringLiteral("最上行中央"), QStringLiteral("全体中央"),
+                        QStringLiteral("最下行中央"), QStringLiteral("最下行下")},
+                       icons::attachPosition, 312, 111);
 
     c.textSlideLabel = labelAbove(w, QStringLiteral("文字スライド"), 425, 105);
-    c.textSlide = comboWithIcons(w,
-                                 {QStringLiteral("なし"), QStringLiteral("１行"), QStringLiteral("２行"),
-                                  QStringLiteral("３行"), QStringLiteral("最大１行"), QStringLiteral("最大２行"),
-                                  QStringLiteral("最大３行")},
-                                 icons::textSlide, 425, 107);
+    c.textSlide =
+        comboWithIcons(w,
+                       {QStringLiteral("なし"), QStringLiteral("１行"), QStringLiteral("２行"), QStringLiteral("３行"),
+                        QStringLiteral("最大１行"), QStringLiteral("最大２行"), QStringLiteral("最大３行")},
+                       icons::textSlide, 425, 107);
 
     c.lineTypeLabel = labelAbove(w, QStringLiteral("線種"), 534, 67);
     c.lineType = place::combo(w,

@@ -9,20 +9,18 @@
 #include <QStyle>
 #include <QTableView>
 
-namespace tagler
-{
+namespace tagler {
 
-namespace
-{
+namespace {
 
 constexpr int kPages = 20;
 constexpr int kListTop = 212;
 constexpr int kListHeight = 304;
 constexpr int kTitleRowHeight = 14;
 
-QTableView *tableOfContents(QWidget *parent)
+QTableView* tableOfContents(QWidget* parent)
 {
-    auto *t = place::at(new QTableView(parent), 593, kListTop, 132, kListHeight);
+    auto* t = place::at(new QTableView(parent), 593, kListTop, 132, kListHeight);
     t->horizontalHeader()->hide();
     t->verticalHeader()->hide();
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -37,7 +35,7 @@ QTableView *tableOfContents(QWidget *parent)
     return t;
 }
 
-void buildBlockView(QWidget *w, MainControls &c)
+void buildBlockView(QWidget* w, MainControls& c)
 {
     c.blockViewPanel = place::at(new QFrame(w), 0, 48, 462, 104);
     c.blockViewPanel->setFrameShape(QFrame::Panel);
@@ -47,7 +45,7 @@ void buildBlockView(QWidget *w, MainControls &c)
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
     c.blockViewPanel->setPalette(grey);
     place::label(c.blockViewPanel, QStringLiteral("登録文字帳　選択ブロックの内容"), 17, 82, 300);
-    QLabel *numbers = place::label(c.blockViewPanel, QStringLiteral("１\n２\n３\n４\n５"), 2, 6, 14, 72);
+    QLabel* numbers = place::label(c.blockViewPanel, QStringLiteral("１\n２\n３\n４\n５"), 2, 6, 14, 72);
     numbers->setAlignment(Qt::AlignCenter);
     c.blockView = place::at(new QPlainTextEdit(c.blockViewPanel), 17, 6, 437, 72);
     c.blockView->setReadOnly(true);
@@ -63,19 +61,19 @@ void buildBlockView(QWidget *w, MainControls &c)
     c.blockViewPanel->hide();
 }
 
-void buildDeleteConfirmPanel(QWidget *w, MainControls &c)
+void buildDeleteConfirmPanel(QWidget* w, MainControls& c)
 {
     c.deleteConfirmPanel = place::at(new QFrame(w), 380, 415, 188, 86);
     c.deleteConfirmPanel->setFrameShape(QFrame::Panel);
     c.deleteConfirmPanel->setFrameShadow(QFrame::Raised);
     c.deleteConfirmPanel->setAutoFillBackground(true);
-    QLabel *title = place::label(c.deleteConfirmPanel, QStringLiteral("　　警告"), 2, 2, 184, 16);
+    QLabel* title = place::label(c.deleteConfirmPanel, QStringLiteral("　　警告"), 2, 2, 184, 16);
     title->setAutoFillBackground(true);
     QPalette navy = title->palette();
     navy.setColor(QPalette::Window, QColor(0, 0, 128));
     navy.setColor(QPalette::WindowText, Qt::white);
     title->setPalette(navy);
-    QLabel *image = place::label(c.deleteConfirmPanel, QString(), 8, 24, 32, 32);
+    QLabel* image = place::label(c.deleteConfirmPanel, QString(), 8, 24, 32, 32);
     image->setPixmap(w->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
     place::label(c.deleteConfirmPanel, QStringLiteral("文字帳から削除します"), 46, 32, 136);
     c.deleteYes = place::button(c.deleteConfirmPanel, QStringLiteral("はい"), 30, 60, 60);
@@ -85,7 +83,7 @@ void buildDeleteConfirmPanel(QWidget *w, MainControls &c)
 
 } // namespace
 
-void buildTextBookArea(QWidget *w, MainControls &c)
+void buildTextBookArea(QWidget* w, MainControls& c)
 {
     c.textBookGrid = place::at(new TextBookGrid(w), 1, 162, 566, 353);
     c.textBookGrid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -93,7 +91,7 @@ void buildTextBookArea(QWidget *w, MainControls &c)
     // The page numbers stand beside the titles, one row each.
     c.pageNumbers = place::at(new QFrame(w), 572, kListTop, 24, kListHeight);
     for (int page = 1; page <= kPages; ++page) {
-        QLabel *number = place::label(c.pageNumbers, QStringLiteral("%1").arg(page, 2), 0,
+        QLabel* number = place::label(c.pageNumbers, QStringLiteral("%1").arg(page, 2), 0,
                                       1 + (page - 1) * kTitleRowHeight, 22, kTitleRowHeight);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -116,7 +114,7 @@ void buildTextBookArea(QWidget *w, MainControls &c)
     buildDeleteConfirmPanel(w, c);
 }
 
-void buildCharacterModePanel(QWidget *w, MainControls &c)
+void buildCharacterModePanel(QWidget* w, MainControls& c)
 {
     // Text mode draws no leader, so the panel may cover the tip symbol.
     c.characterModePanel = place::at(new QFrame(w), 0, 0, 101, 37);

@@ -35,7 +35,8 @@ QFont openingFont(const QString& family)
 } // namespace
 
 FontChooserDialog::FontChooserDialog(const QString& initialName, QWidget* parent)
-    : QDialog(parent), initialName_(initialName), families_(new QFontComboBox(this)), vertical_(new QCheckBox(this)), sample_(new QLabel(this))
+    : QDialog(parent), initialName_(initialName), families_(new QFontComboBox(this)), vertical_(new QCheckBox(this)),
+      sample_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("フォント"));
     const bool verticalForm = initialName.startsWith(QLatin1Char('@'));

@@ -56,13 +56,13 @@ void applyHints(MainControls& c)
     hint({c.arrowColor}, "先端記号 矢印、三角の書込み色  ( 引出線色 > 引出線の色に合わせる )");
     hint({c.dotColor}, "先端記号 実点の書込み色　( 引出線色 > 引出線の色に合わせる )");
     hint({c.extensionColor}, "延長線付文字枠の延長線の書込み色　( 引出線色 > 引出線の色に合わせる )");
-    hint({c.frameColor},
-         "文字枠の書込み色。　( 引出線色 > 引出線の色に合わせる )　下線延長線の時は延長線色になる");
+    hint({c.frameColor}, "文字枠の書込み色。　( 引出線色 > 引出線の色に合わせる )　下線延長線の時は延長線色になる");
     hint({c.writeGroup}, "注釈を書き込むJwwのグループ番号　( JWW書込 > 現在のJWW書込グループ )");
     hint({c.lineLayer}, "線と点を書き込むJwwのレイヤ番号　( JWW書込 > 現在のJWW書込レイヤ )");
     hint({c.textLayer}, "文字を書き込むJwwのレイヤ番号　( JWW書込 > 現在のJWW書込レイヤ )");
     hint({c.patternList}, "基本設定パターンの切替え,６種類のパターン登録が出来る");
-    hint({c.patternName}, "選択されている基本設定切り替えパターン名称を変更する時に新規名称を入力して[基本設定登録]する");
+    hint({c.patternName},
+         "選択されている基本設定切り替えパターン名称を変更する時に新規名称を入力して[基本設定登録]する");
     hint({c.registerPattern}, "基本設定を選択されている基本設定切り替えパターンに登録する");
     hint({c.clear}, "注釈文字入力ボックスをクリヤ");
     hint({c.complete}, "Jwwに注釈を書込む。文字取り込みの時は取り込み終了");
@@ -70,8 +70,8 @@ void applyHints(MainControls& c)
     hint({c.deleteBlock}, "文字帳の選択されているブロックを削除する　左クリックで確認あり　右クリックで確認なし");
     hint({c.input, c.inputLabel},
          "Jwwに書き込む注釈文字を入力、文字帳に登録できる、クリップボードが使用可能、半角７０文字×５行");
-    hint({c.textBookGrid},
-         "ダブルクリックで注釈文字入力にコピー、マウスホイールクリックごとに全行表示との切替、ホイールで選択ブロック移動");
+    hint({c.textBookGrid}, "ダブルクリックで注釈文字入力にコピー、マウスホイールクリックごとに全行表示との切替、ホイー"
+                           "ルで選択ブロック移動");
     hint({c.switchTextBook}, "文字帳が保存されているフォルダを切り替える、各フォルダに２～２０ページの登録が出来る");
     hint({c.statusBar}, "「文字帳切替」で選択した文字帳のフォルダ名表示、または項目説明の表示。");
     hint({c.useEmbeddedText}, "注釈文字入力ボックスに埋込文字行があれば埋込文字として書き出す");
@@ -87,8 +87,9 @@ void applyHints(MainControls& c)
     hint({c.fillColor}, "文字枠内を着色する色の選択、カスタムにて任意色を作成できる");
     hint({c.fillGap}, "「枠内着色」の時文字枠と着色部分の間隔を設定する");
     hint({c.tiltFrame}, "注釈の斜め書き、注釈を指示点２と３の傾斜で書き出す");
-    hint({c.slotSave},
-         "保存ボタンがダウンの時１～１０のボタンは設定を保存、アップの時は保存した設定に切替。右クリックでメニュー表示");
+    hint(
+        {c.slotSave},
+        "保存ボタンがダウンの時１～１０のボタンは設定を保存、アップの時は保存した設定に切替。右クリックでメニュー表示");
     hint({c.dotRadiusOnes}, "先端記号実点、空点の半径指定( 縮尺1/1の時で1mm単位 )");
     hint({c.dotRadiusTenths}, "先端記号実点、空点の半径指定( 縮尺1/1の時で0.1mm単位 )");
     for (QAbstractButton* b : c.detectionRange->buttons())

@@ -42,10 +42,7 @@ void InputBox::setCp932Lines(const Lines& lines)
     setPlainText(text.join(QLatin1Char('\n')));
 }
 
-bool InputBox::caretOnLastAllowedLine() const
-{
-    return textCursor().blockNumber() >= kInputMaxLines - 1;
-}
+bool InputBox::caretOnLastAllowedLine() const { return textCursor().blockNumber() >= kInputMaxLines - 1; }
 
 void InputBox::insertLineBreak()
 {

@@ -45,12 +45,24 @@ QIcon tipSymbol(int index)
         const QPointF w2(10.5, 10);
         switch (index) {
         case 0: p.drawLine(QPointF(3, 11), QPointF(6, 11)); break; // only a mark where the leader would start
-        case 2: p.setBrush(Qt::black); p.drawEllipse(tip, 2.2, 2.2); break;
-        case 3: p.setBrush(Qt::white); p.drawEllipse(tip, 2.2, 2.2); break;
+        case 2:
+            p.setBrush(Qt::black);
+            p.drawEllipse(tip, 2.2, 2.2);
+            break;
+        case 3:
+            p.setBrush(Qt::white);
+            p.drawEllipse(tip, 2.2, 2.2);
+            break;
         case 4: p.drawLine(tip, w1); break;
-        case 5: p.drawLine(tip, w1); p.drawLine(tip, w2); break;
+        case 5:
+            p.drawLine(tip, w1);
+            p.drawLine(tip, w2);
+            break;
         case 6: p.drawPolygon(QPolygonF{tip, w1, w2}); break;
-        case 7: p.setBrush(Qt::black); p.drawPolygon(QPolygonF{tip, w1, w2}); break;
+        case 7:
+            p.setBrush(Qt::black);
+            p.drawPolygon(QPolygonF{tip, w1, w2});
+            break;
         default: break;
         }
     });
@@ -72,10 +84,15 @@ QIcon frame(int index)
         case FrameFamily::box: p.drawRect(box); break;
         case FrameFamily::longRound: p.drawRoundedRect(box, 5, 5); break;
         case FrameFamily::bracket:
-            p.drawPolyline(QPolygonF{{box.left() + 2, box.top()}, box.topLeft(), box.bottomLeft(), {box.left() + 2, box.bottom()}});
-            p.drawPolyline(QPolygonF{{box.right() - 2, box.top()}, box.topRight(), box.bottomRight(), {box.right() - 2, box.bottom()}});
+            p.drawPolyline(QPolygonF{
+                {box.left() + 2, box.top()}, box.topLeft(), box.bottomLeft(), {box.left() + 2, box.bottom()}});
+            p.drawPolyline(QPolygonF{
+                {box.right() - 2, box.top()}, box.topRight(), box.bottomRight(), {box.right() - 2, box.bottom()}});
             break;
-        case FrameFamily::balloon: p.drawRect(QRectF(6, 1, 15, 9)); p.drawPolyline(QPolygonF{{9, 10}, {2, 13}, {13, 10}}); break;
+        case FrameFamily::balloon:
+            p.drawRect(QRectF(6, 1, 15, 9));
+            p.drawPolyline(QPolygonF{{9, 10}, {2, 13}, {13, 10}});
+            break;
         case FrameFamily::cloud: {
             QPainterPath cloud;
             const int step = t.unevenScallops ? 3 : 4;

@@ -47,9 +47,9 @@ struct MainControls {
     QPushButton* imeStartMode = nullptr;     // toggle, caption names the mode
     QPushButton* useEmbeddedText = nullptr;  // toggle
     ColorBox* fillColor = nullptr;
-    QPushButton* fillInside = nullptr;       // toggle 枠内着色
-    QPushButton* tiltFrame = nullptr;        // toggle 注釈傾斜
-    QPushButton* complete = nullptr;         // 入力完了
+    QPushButton* fillInside = nullptr; // toggle 枠内着色
+    QPushButton* tiltFrame = nullptr;  // toggle 注釈傾斜
+    QPushButton* complete = nullptr;   // 入力完了
     QFrame* previewFrame = nullptr;
     QWidget* settingsPreview = nullptr;
     QWidget* slotPreview = nullptr;
@@ -57,12 +57,12 @@ struct MainControls {
     // Quick select.
     QLabel* quickSelectLabel = nullptr;
     std::array<QPushButton*, 10> slotButtons{};
-    QPushButton* slotSave = nullptr;         // 保存
-    QCheckBox* continuous = nullptr;         // 連続
-    QCheckBox* fixedLeaderLength = nullptr;  // 引出線長固定
-    QPushButton* rememberLength = nullptr;   // 長さ記憶
-    QLabel* savedLabel = nullptr;            // 保存完了
-    QLabel* nothingSavedLabel = nullptr;     // 保存なし
+    QPushButton* slotSave = nullptr;        // 保存
+    QCheckBox* continuous = nullptr;        // 連続
+    QCheckBox* fixedLeaderLength = nullptr; // 引出線長固定
+    QPushButton* rememberLength = nullptr;  // 長さ記憶
+    QLabel* savedLabel = nullptr;           // 保存完了
+    QLabel* nothingSavedLabel = nullptr;    // 保存なし
 
     // Input area.
     QLabel* inputLabel = nullptr;
@@ -80,18 +80,18 @@ struct MainControls {
     TextBookGrid* textBookGrid = nullptr;
     QFrame* pageNumbers = nullptr;
     QTableView* tableOfContents = nullptr;
-    QFrame* blockViewPanel = nullptr;      // over the input box
+    QFrame* blockViewPanel = nullptr; // over the input box
     QPlainTextEdit* blockView = nullptr;
     QFrame* deleteConfirmPanel = nullptr;
-    QPushButton* deleteYes = nullptr;      // はい
-    QPushButton* deleteNo = nullptr;       // いいえ
+    QPushButton* deleteYes = nullptr; // はい
+    QPushButton* deleteNo = nullptr;  // いいえ
 
     // Bottom row and status bar.
-    QPushButton* hintMode = nullptr;         // 簡易説明 toggle
+    QPushButton* hintMode = nullptr; // 簡易説明 toggle
     QPushButton* help = nullptr;
-    QPushButton* registerBlock = nullptr;    // 登録
-    QPushButton* deleteBlock = nullptr;      // 削除
-    QPushButton* switchTextBook = nullptr;   // 文字帳切替
+    QPushButton* registerBlock = nullptr;  // 登録
+    QPushButton* deleteBlock = nullptr;    // 削除
+    QPushButton* switchTextBook = nullptr; // 文字帳切替
     QLabel* statusBar = nullptr;
 
     // Basic-settings panel.
@@ -114,11 +114,11 @@ struct MainControls {
     QComboBox* lineLayer = nullptr;
     QComboBox* textLayer = nullptr;
     ColorBox* windowColor = nullptr;
-    QButtonGroup* detectionRange = nullptr;  // ids 0..3
+    QButtonGroup* detectionRange = nullptr; // ids 0..3
     QListWidget* patternList = nullptr;
     QLineEdit* patternName = nullptr;
-    QPushButton* registerPattern = nullptr;  // 基本設定登録
-    QPushButton* closeBasicPanel = nullptr;  // 閉じる
+    QPushButton* registerPattern = nullptr; // 基本設定登録
+    QPushButton* closeBasicPanel = nullptr; // 閉じる
 };
 
 } // namespace tagler

@@ -1,10 +1,10 @@
 #include "ui/MainWindow.h"
 
-#include "settings/ColourItems.h"
 #include "app/CompletionShortcut.h"
 #include "app/Session.h"
 #include "app/StatusLine.h"
 #include "base/CodePage.h"
+#include "settings/ColourItems.h"
 #include "settings/ControlEnabling.h"
 #include "settings/PopupMenus.h"
 #include "ui/Builders.h"
@@ -70,8 +70,8 @@ void MainWindow::build()
     c_.patternName->setValidator(new Cp932Validator(c_.patternName));
     gridMenu_ = new GridPopupMenu(this);
     textBook_ = new TextBookPanel(c_, session_, this);
-    feedback_ = new RegisterFeedback({c_.registerSettings, c_.registerPattern}, {c_.savedLabel, c_.nothingSavedLabel},
-                                     this);
+    feedback_ =
+        new RegisterFeedback({c_.registerSettings, c_.registerPattern}, {c_.savedLabel, c_.nothingSavedLabel}, this);
 }
 
 void MainWindow::bindSettings()
@@ -202,8 +202,7 @@ void MainWindow::connectActions()
     c_.fontName->installEventFilter(this);
 
     connect(c_.clear, &QPushButton::clicked, c_.input, &QPlainTextEdit::clear);
-    connect(c_.input, &QPlainTextEdit::textChanged, this,
-            [this] { session_.setInputLines(c_.input->cp932Lines()); });
+    connect(c_.input, &QPlainTextEdit::textChanged, this, [this] { session_.setInputLines(c_.input->cp932Lines()); });
     connect(c_.input, &InputBox::completionRequested, this, [this] {
         if (c_.complete->isEnabled() && shortcutCompletes(session_))
             complete();
@@ -357,8 +356,8 @@ void MainWindow::showStatusLine()
     const int pattern = session_.settings().selectedPattern;
     const std::string name =
         pattern >= 0 && pattern < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(pattern)] : "";
-    const std::string& folder = session_.textBook().started() ? session_.textBook().textBookFolder()
-                                                               : session_.extras().textBookFolder;
+    const std::string& folder =
+        session_.textBook().started() ? session_.textBook().textBookFolder() : session_.extras().textBookFolder;
     c_.statusBar->setText(folderStatusLine(name, folder, session_.startFolder()));
 }
 

@@ -51,8 +51,8 @@ private:
     void placeWindow();
     void storeWindowPlace();
 
-    void showSettings();     // every control from the settings
-    void showDerived();      // what follows from them: enabling, menus, colours, fonts
+    void showSettings(); // every control from the settings
+    void showDerived();  // what follows from them: enabling, menus, colours, fonts
     void showStatusLine();
     void showPatternNames();
     void showImeButton();

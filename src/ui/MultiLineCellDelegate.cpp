@@ -2,29 +2,27 @@
 
 #include <QKeyEvent>
 
-namespace tagler
-{
+namespace tagler {
 
-namespace
-{
+namespace {
 
 bool isArrow(int key)
 {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
-const char *const kLoaded = "taglerLoaded";
+const char* const kLoaded = "taglerLoaded";
 
 } // namespace
 
-MultiLineCellEditor::MultiLineCellEditor(QWidget *parent) : QPlainTextEdit(parent)
+MultiLineCellEditor::MultiLineCellEditor(QWidget* parent) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setFrameShape(QFrame::NoFrame);
     document()->setDocumentMargin(1);
 }
 
-void MultiLineCellEditor::keyPressEvent(QKeyEvent *e)
+void MultiLineCellEditor::keyPressEvent(QKeyEvent* e)
 {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     const bool ctrl = e->modifiers().testFlag(Qt::ControlModifier);
@@ -49,10 +47,10 @@ void MultiLineCellEditor::keyPressEvent(QKeyEvent *e)
         e->accept();
 }
 
-QWidget *MultiLineCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const
+QWidget* MultiLineCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
 {
-    auto *editor = new MultiLineCellEditor(parent);
-    auto *self = const_cast<MultiLineCellDelegate *>(this);
+    auto* editor = new MultiLineCellEditor(parent);
+    auto* self = const_cast<MultiLineCellDelegate*>(this);
     connect(editor, &QPlainTextEdit::textChanged, self, [self, editor] {
         if (editor->property(kLoaded).toBool())
             Q_EMIT self->commitData(editor);
@@ -65,26 +63,26 @@ QWidget *MultiLineCellDelegate::createEditor(QWidget *parent, const QStyleOption
     return editor;
 }
 
-void MultiLineCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+void MultiLineCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
     // The model answers each change with the text just typed; loading it
     // again would move the caret under the user's hands.
     if (editor->property(kLoaded).toBool())
         return;
-    auto *edit = static_cast<MultiLineCellEditor *>(editor);
+    auto* edit = static_cast<MultiLineCellEditor*>(editor);
     edit->setPlainText(index.data(Qt::EditRole).toString());
     // The caret stands in the text, nothing selected.
     edit->moveCursor(QTextCursor::End);
     edit->setProperty(kLoaded, true);
 }
 
-void MultiLineCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+void MultiLineCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
-    model->setData(index, static_cast<MultiLineCellEditor *>(editor)->toPlainText(), Qt::EditRole);
+    model->setData(index, static_cast<MultiLineCellEditor*>(editor)->toPlainText(), Qt::EditRole);
 }
 
-void MultiLineCellDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                                                 const QModelIndex &) const
+void MultiLineCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                                 const QModelIndex&) const
 {
     editor->setGeometry(option.rect);
 }

@@ -10,8 +10,7 @@ namespace tagler::place {
 
 inline constexpr int kRowHeight = 22;
 
-template <class W>
-W* at(W* widget, int x, int y, int width, int height = kRowHeight)
+template <class W> W* at(W* widget, int x, int y, int width, int height = kRowHeight)
 {
     widget->setGeometry(x, y, width, height);
     return widget;
@@ -37,8 +36,8 @@ inline QSpinBox* spin(QWidget* parent, int minimum, int maximum, int x, int y, i
     return box;
 }
 
-inline QPushButton* button(QWidget* parent, const QString& caption, int x, int y, int width,
-                           int height = kRowHeight, bool toggle = false)
+inline QPushButton* button(QWidget* parent, const QString& caption, int x, int y, int width, int height = kRowHeight,
+                           bool toggle = false)
 {
     auto* b = at(new QPushButton(caption, parent), x, y, width, height);
     b->setCheckable(toggle);

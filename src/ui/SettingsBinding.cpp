@@ -9,8 +9,7 @@
 namespace tagler {
 
 SettingsBinding::SettingsBinding(AnnotationSettings& settings, QObject* parent) : QObject(parent), settings_(settings)
-{
-}
+{}
 
 void SettingsBinding::edited(const std::function<void(AnnotationSettings&)>& write)
 {

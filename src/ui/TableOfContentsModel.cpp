@@ -3,32 +3,24 @@
 #include "base/CodePage.h"
 #include "store/TextBookStore.h"
 
-namespace tagler
-{
+namespace tagler {
 
-TableOfContentsModel::TableOfContentsModel(TextBookStore &store, QObject *parent)
+TableOfContentsModel::TableOfContentsModel(TextBookStore& store, QObject* parent)
     : QAbstractTableModel(parent), store_(store)
-{
-}
+{}
 
-int TableOfContentsModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : kPageCount;
-}
+int TableOfContentsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kPageCount; }
 
-int TableOfContentsModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : 1;
-}
+int TableOfContentsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 1; }
 
-QVariant TableOfContentsModel::data(const QModelIndex &index, int role) const
+QVariant TableOfContentsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || !checkIndex(index) || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     return fromCp932(store_.titles()[static_cast<std::size_t>(index.row())]);
 }
 
-bool TableOfContentsModel::setData(const QModelIndex &index, const QVariant &value, int role)
+bool TableOfContentsModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (!index.isValid() || !checkIndex(index) || role != Qt::EditRole)
         return false;
@@ -40,16 +32,13 @@ bool TableOfContentsModel::setData(const QModelIndex &index, const QVariant &val
     return true;
 }
 
-Qt::ItemFlags TableOfContentsModel::flags(const QModelIndex &index) const
+Qt::ItemFlags TableOfContentsModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid() || !checkIndex(index))
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 
-void TableOfContentsModel::refresh()
-{
-    Q_EMIT dataChanged(index(0, 0), index(kPageCount - 1, 0));
-}
+void TableOfContentsModel::refresh() { Q_EMIT dataChanged(index(0, 0), index(kPageCount - 1, 0)); }
 
 } // namespace tagler

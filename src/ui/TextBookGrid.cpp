@@ -9,18 +9,16 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
-namespace tagler
-{
+namespace tagler {
 
-namespace
-{
+namespace {
 
 constexpr int kRowHeight = 15;
 constexpr int kColumnWidth = 280;
 
 } // namespace
 
-TextBookGrid::TextBookGrid(QWidget *parent) : QTableView(parent)
+TextBookGrid::TextBookGrid(QWidget* parent) : QTableView(parent)
 {
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -33,7 +31,7 @@ TextBookGrid::TextBookGrid(QWidget *parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setMouseTracking(true);
     setTabKeyNavigation(false);
-    auto *delegate = new MultiLineCellDelegate(this);
+    auto* delegate = new MultiLineCellDelegate(this);
     setItemDelegate(delegate);
     connect(delegate, &MultiLineCellDelegate::cellMoveRequested, this, [this](int key) {
         const QModelIndex at = currentIndex();
@@ -44,7 +42,7 @@ TextBookGrid::TextBookGrid(QWidget *parent) : QTableView(parent)
     });
 }
 
-void TextBookGrid::setTextBookModel(TextBookModel *model)
+void TextBookGrid::setTextBookModel(TextBookModel* model)
 {
     model_ = model;
     setModel(model);
@@ -87,7 +85,7 @@ void TextBookGrid::select(int row)
     Q_EMIT blockPicked();
 }
 
-void TextBookGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+void TextBookGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);
     if (!current.isValid())
@@ -97,7 +95,7 @@ void TextBookGrid::currentChanged(const QModelIndex &current, const QModelIndex 
         select(current.row());
 }
 
-void TextBookGrid::mousePressEvent(QMouseEvent *e)
+void TextBookGrid::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::MiddleButton) {
         Q_EMIT blockViewToggled();
@@ -116,13 +114,13 @@ void TextBookGrid::mousePressEvent(QMouseEvent *e)
         select(before.row());
 }
 
-void TextBookGrid::mouseDoubleClickEvent(QMouseEvent *e)
+void TextBookGrid::mouseDoubleClickEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton)
         Q_EMIT copyRequested();
 }
 
-void TextBookGrid::mouseMoveEvent(QMouseEvent *e)
+void TextBookGrid::mouseMoveEvent(QMouseEvent* e)
 {
     setFocus(Qt::MouseFocusReason);
     const QPoint at = e->position().toPoint();
@@ -137,7 +135,7 @@ void TextBookGrid::mouseMoveEvent(QMouseEvent *e)
     QTableView::mouseMoveEvent(e);
 }
 
-void TextBookGrid::wheelEvent(QWheelEvent *e)
+void TextBookGrid::wheelEvent(QWheelEvent* e)
 {
     const int delta = e->angleDelta().y();
     if (delta == 0)
@@ -147,7 +145,7 @@ void TextBookGrid::wheelEvent(QWheelEvent *e)
     e->accept();
 }
 
-void TextBookGrid::keyPressEvent(QKeyEvent *e)
+void TextBookGrid::keyPressEvent(QKeyEvent* e)
 {
     const int key = e->key();
     const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;

@@ -3,15 +3,13 @@
 #include "base/CodePage.h"
 #include "store/TextBookStore.h"
 
-namespace tagler
-{
+namespace tagler {
 
-namespace
-{
+namespace {
 
 // The editor's text back to CP932. A line the user left as shown keeps its
 // stored bytes, so bytes the code page cannot show survive an edit nearby.
-std::string cellBytes(const QString &text, const BlockLines &stored)
+std::string cellBytes(const QString& text, const BlockLines& stored)
 {
     const QStringList pieces = text.split(QLatin1Char('\n'));
     std::string cell;
@@ -26,19 +24,13 @@ std::string cellBytes(const QString &text, const BlockLines &stored)
 
 } // namespace
 
-TextBookModel::TextBookModel(TextBookStore &store, QObject *parent) : QAbstractTableModel(parent), store_(store) {}
+TextBookModel::TextBookModel(TextBookStore& store, QObject* parent) : QAbstractTableModel(parent), store_(store) {}
 
-int TextBookModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : kRowsPerColumn;
-}
+int TextBookModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kRowsPerColumn; }
 
-int TextBookModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : 2;
-}
+int TextBookModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
 
-QVariant TextBookModel::data(const QModelIndex &index, int role) const
+QVariant TextBookModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || !checkIndex(index))
         return {};
@@ -50,12 +42,12 @@ QVariant TextBookModel::data(const QModelIndex &index, int role) const
     if (index.row() != selectedRow_)
         return fromCp932(store_.summary(block));
     QStringList lines;
-    for (const std::string &line : store_.blockLines(block))
+    for (const std::string& line : store_.blockLines(block))
         lines << fromCp932(line);
     return lines.join(QLatin1Char('\n'));
 }
 
-bool TextBookModel::setData(const QModelIndex &index, const QVariant &value, int role)
+bool TextBookModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (!index.isValid() || !checkIndex(index) || role != Qt::EditRole || index.row() != selectedRow_)
         return false;
@@ -70,7 +62,7 @@ bool TextBookModel::setData(const QModelIndex &index, const QVariant &value, int
     return true;
 }
 
-Qt::ItemFlags TextBookModel::flags(const QModelIndex &index) const
+Qt::ItemFlags TextBookModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid() || !checkIndex(index))
         return Qt::NoItemFlags;
@@ -88,9 +80,6 @@ void TextBookModel::setSelectedRow(int row)
     Q_EMIT dataChanged(index(row, 0), index(row, 1));
 }
 
-void TextBookModel::refresh()
-{
-    Q_EMIT dataChanged(index(0, 0), index(kRowsPerColumn - 1, 1));
-}
+void TextBookModel::refresh() { Q_EMIT dataChanged(index(0, 0), index(kRowsPerColumn - 1, 1)); }
 
 } // namespace tagler

@@ -16,10 +16,9 @@
 #include <QTableView>
 #include <QTextBlock>
 
-namespace tagler
-{
+namespace tagler {
 
-TextBookPanel::TextBookPanel(MainControls &controls, Session &session, QObject *parent)
+TextBookPanel::TextBookPanel(MainControls& controls, Session& session, QObject* parent)
     : QObject(parent), c_(controls), session_(session)
 {
     model_ = new TextBookModel(session_.textBook(), this);
@@ -32,7 +31,7 @@ TextBookPanel::TextBookPanel(MainControls &controls, Session &session, QObject *
 
 void TextBookPanel::connectControls()
 {
-    TextBookGrid *grid = c_.textBookGrid;
+    TextBookGrid* grid = c_.textBookGrid;
     connect(grid, &TextBookGrid::blockPicked, this, [this] {
         if (blockViewOpen())
             showBlock(BlockViewRule::markAll);
@@ -40,7 +39,7 @@ void TextBookPanel::connectControls()
     connect(grid, &TextBookGrid::copyRequested, this, &TextBookPanel::copySelectedBlock);
     connect(grid, &TextBookGrid::blockViewToggled, this, &TextBookPanel::toggleBlockView);
     connect(c_.tableOfContents->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
+            [this](const QModelIndex& current) {
                 if (current.isValid())
                     switchPage(current.row());
             });
@@ -62,10 +61,10 @@ void TextBookPanel::connectControls()
     connect(c_.switchTextBook, &QPushButton::clicked, this, &TextBookPanel::chooseFolder);
 }
 
-bool TextBookPanel::eventFilter(QObject *watched, QEvent *e)
+bool TextBookPanel::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == c_.deleteBlock && e->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent *>(e)->button() != Qt::LeftButton && c_.deleteBlock->isEnabled()) {
+        static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton && c_.deleteBlock->isEnabled()) {
         deleteSelected();
         return true;
     }
@@ -91,7 +90,7 @@ void TextBookPanel::selectCurrentPageRow()
 
 void TextBookPanel::switchPage(int row)
 {
-    TextBookStore &book = session_.textBook();
+    TextBookStore& book = session_.textBook();
     book.switchPage(row + 1);
     // A page that could not be left keeps its row.
     if (book.currentPage() != row + 1)
@@ -117,10 +116,7 @@ void TextBookPanel::chooseFolder()
     Q_EMIT folderChanged();
 }
 
-bool TextBookPanel::blockViewOpen() const
-{
-    return c_.blockViewPanel->isVisibleTo(c_.blockViewPanel->parentWidget());
-}
+bool TextBookPanel::blockViewOpen() const { return c_.blockViewPanel->isVisibleTo(c_.blockViewPanel->parentWidget()); }
 
 void TextBookPanel::toggleBlockView()
 {
@@ -137,14 +133,14 @@ void TextBookPanel::showBlock(BlockViewRule rule)
 {
     const BlockLines shown = blockViewLines(session_.textBook().blockLines(c_.textBookGrid->currentBlock()), rule);
     QStringList lines;
-    for (const std::string &line : shown)
+    for (const std::string& line : shown)
         lines << fromCp932(line);
     c_.blockView->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 void TextBookPanel::copySelectedBlock()
 {
-    InputBox *input = c_.input;
+    InputBox* input = c_.input;
     const int caret = input->textCursor().blockNumber();
     const CopiedInput copied =
         copyBlockIntoInput(input->cp932Lines(), caret, session_.textBook().blockLines(c_.textBookGrid->currentBlock()),

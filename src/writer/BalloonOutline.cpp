@@ -14,10 +14,7 @@ Point BalloonOutline::at(double along, double across) const
     return rotated ? makePoint(across, along) : makePoint(along, across);
 }
 
-Point BalloonOutline::mouthEnd() const
-{
-    return at(alongOf(anchor) + alongSign * mouth, acrossOf(anchor));
-}
+Point BalloonOutline::mouthEnd() const { return at(alongOf(anchor) + alongSign * mouth, acrossOf(anchor)); }
 
 double BalloonOutline::width() const { return std::fabs(alongOf(farCorner) - alongOf(anchor)); }
 double BalloonOutline::height() const { return std::fabs(acrossOf(farCorner) - acrossOf(anchor)); }

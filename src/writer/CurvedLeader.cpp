@@ -14,26 +14,22 @@ namespace {
 // One arc of the fixed figure, in units of the leader's length L, measured from the leader start
 // relative to the leader direction θ.
 struct CurveArc {
-    double offsetDegrees;  // αi
-    double distance;       // di
-    double radius;         // ri
-    const char* angles;    // start, end and flatness, written as they stand
-    double extraTilt;      // added to θ
+    double offsetDegrees; // αi
+    double distance;      // di
+    double radius;        // ri
+    const char* angles;   // start, end and flatness, written as they stand
+    double extraTilt;     // added to θ
 };
 
 constexpr CurveArc kCurve1First[] = {
-    {-71.0754, 0.925, 0.925, " 71.07535 108.92464 1 ", 0},
-    {-51.3402, 1.12055, 0.925, " 71.07535 108.92464 1 ", 0},
-    {15.3763, 0.518562, 0.2125, " 241.92751 298.07248 1 ", 0},
-    {-3.4893, 0.410759, 0.0269, " 111.7966 248.20339 1 ", 0},
+    {-71.0754, 0.925, 0.925, " 71.07535 108.92464 1 ", 0},     {-51.3402, 1.12055, 0.925, " 71.07535 108.92464 1 ", 0},
+    {15.3763, 0.518562, 0.2125, " 241.92751 298.07248 1 ", 0}, {-3.4893, 0.410759, 0.0269, " 111.7966 248.20339 1 ", 0},
     {-2.4293, 0.589807, 0.0272, " 293.21554 66.78445 1 ", 0},
 };
 
 constexpr CurveArc kCurve1Second[] = {
-    {71.0754, 0.925, 0.925, " 251.07535 288.92464 1 ", 0},
-    {51.3402, 1.12055, 0.925, " 251.07535 288.92464 1 ", 0},
-    {-15.3763, 0.518562, 0.2125, " 61.92751 118.07248 1 ", 0},
-    {3.4893, 0.410759, 0.0269, " 111.7966 248.20339 1 ", 0},
+    {71.0754, 0.925, 0.925, " 251.07535 288.92464 1 ", 0},     {51.3402, 1.12055, 0.925, " 251.07535 288.92464 1 ", 0},
+    {-15.3763, 0.518562, 0.2125, " 61.92751 118.07248 1 ", 0}, {3.4893, 0.410759, 0.0269, " 111.7966 248.20339 1 ", 0},
     {2.4293, 0.589807, 0.0272, " 293.21554 66.78445 1 ", 0},
 };
 

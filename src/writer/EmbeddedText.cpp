@@ -22,10 +22,7 @@ EmbeddedTextKind embeddedTextKind(std::string_view line)
     return EmbeddedTextKind::none;
 }
 
-bool isCodeMarker(char byte)
-{
-    return byte == '$' || byte == '%' || byte == '&' || byte == '=' || byte == '_';
-}
+bool isCodeMarker(char byte) { return byte == '$' || byte == '%' || byte == '&' || byte == '=' || byte == '_'; }
 
 std::vector<EmbeddedToken> tokenizeEmbeddedText(std::string_view rest)
 {

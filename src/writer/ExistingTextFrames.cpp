@@ -136,10 +136,10 @@ WriterResult writeFrameAroundAll(const WriterInput& in, std::span<const std::str
         if (longRound)
             shortenForLongRound(box, text, float(scale));
         widest = std::max(widest, bytesAcross(std::fabs(layout.rotated() ? p.dy : p.dx), text, float(scale)));
-        merged = count == 0 ? box
-                            : TextBox{{std::min(merged.along.lo, box.along.lo), std::max(merged.along.hi, box.along.hi)},
-                                      {std::min(merged.across.lo, box.across.lo),
-                                       std::max(merged.across.hi, box.across.hi)}};
+        merged = count == 0
+                     ? box
+                     : TextBox{{std::min(merged.along.lo, box.along.lo), std::max(merged.along.hi, box.along.hi)},
+                               {std::min(merged.across.lo, box.across.lo), std::max(merged.across.hi, box.across.hi)}};
         ++count;
     }
     if (count == 0)

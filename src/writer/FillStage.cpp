@@ -159,9 +159,7 @@ void runFillStage(WriterState& s)
     s.out.append("lc10 " + std::to_string(colourItemValue(s.settings.fillColorIndex, s.settings.fillColor)));
 
     switch (s.family()) {
-    case FrameFamily::longRound:
-        fillLongRound(s, gap);
-        return;
+    case FrameFamily::longRound: fillLongRound(s, gap); return;
     case FrameFamily::balloon: {
         const BalloonOutline box = balloonOutline(s);
         fillBox(s, box.anchor, box.farCorner, gap);

@@ -46,15 +46,9 @@ void drawFrame(WriterState& s)
 {
     FrameResults r = s.frame;
     switch (s.family()) {
-    case FrameFamily::underline:
-        s.frame = writeUnderlineFrame(s, r);
-        return;
-    case FrameFamily::longRound:
-        s.frame = writeLongRoundFrame(s, r);
-        return;
-    case FrameFamily::balloon:
-        writeBalloonFrame(s);
-        break;
+    case FrameFamily::underline: s.frame = writeUnderlineFrame(s, r); return;
+    case FrameFamily::longRound: s.frame = writeLongRoundFrame(s, r); return;
+    case FrameFamily::balloon: writeBalloonFrame(s); break;
     case FrameFamily::cloud:
         // Outside text mode a cloud hangs beside the leader end and takes no shift.
         applyAttachShift(s);
@@ -63,9 +57,7 @@ void drawFrame(WriterState& s)
     case FrameFamily::none:
     case FrameFamily::box:
     case FrameFamily::bracket:
-    case FrameFamily::curvedLeader:
-        r = writeStraightFrame(s, r);
-        break;
+    case FrameFamily::curvedLeader: r = writeStraightFrame(s, r); break;
     }
     s.frame = r;
 }

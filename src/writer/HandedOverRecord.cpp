@@ -15,8 +15,7 @@ bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; 
 constexpr std::array<std::string_view, 10> kTextKinds = {"ch", "cv", "cs", "cr", "co", "cp", "ct", "ck", "cz", "c2"};
 
 // The blank-separated values of `text`, at most `count` of them.
-template <std::size_t N>
-std::size_t valuesOf(std::string_view text, std::array<double, N>& out)
+template <std::size_t N> std::size_t valuesOf(std::string_view text, std::array<double, N>& out)
 {
     std::size_t n = 0;
     std::size_t i = 0;

@@ -34,7 +34,7 @@ void applyFixedLength(const WriterInput& in, LeaderLayout& l)
 void normalisePoint3(const WriterInput& in, LeaderLayout& l)
 {
     double e = in.settings.extensionLengthMode == 1 ? double(in.settings.extensionLength) * in.scale
-                                                     : std::hypot(double(l.p3.x) - l.p2.x, double(l.p3.y) - l.p2.y);
+                                                    : std::hypot(double(l.p3.x) - l.p2.x, double(l.p3.y) - l.p2.y);
     if (l.tilted) {
         double a = tiltAngles(l, l.p2, l.p3).writingAngle;
         if (double(l.p2.x) - l.p3.x > 0)
@@ -75,12 +75,9 @@ bool hangsBesideLeader(SessionMode mode, const LeaderLayout& l)
         return false;
     const FrameTraits& t = l.frameTraits();
     switch (t.sidePlacement) {
-    case SidePlacement::never:
-        return false;
-    case SidePlacement::always:
-        return true;
-    case SidePlacement::whenLeaderRunsBack:
-        break;
+    case SidePlacement::never: return false;
+    case SidePlacement::always: return true;
+    case SidePlacement::whenLeaderRunsBack: break;
     }
     if (l.tilted)
         return false;

@@ -24,15 +24,9 @@ std::string solidCircleRecord(Point c, float r, std::string_view tail)
     return "sc " + xy(c) + " " + formatNumber(r) + std::string(tail);
 }
 
-std::string solidPolygonRecord(Point a, Point b, Point c)
-{
-    return "sl " + xy(a) + " " + xy(b) + " " + xy(c);
-}
+std::string solidPolygonRecord(Point a, Point b, Point c) { return "sl " + xy(a) + " " + xy(b) + " " + xy(c); }
 
-std::string solidPolygonRecord(Point a, Point b, Point c, Point d)
-{
-    return solidPolygonRecord(a, b, c) + " " + xy(d);
-}
+std::string solidPolygonRecord(Point a, Point b, Point c, Point d) { return solidPolygonRecord(a, b, c) + " " + xy(d); }
 
 char hexDigit(int value)
 {

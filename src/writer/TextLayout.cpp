@@ -29,10 +29,7 @@ double verticalInset(const WriterState& s)
     return (s.settings.frameGapVertical / 10.0 + s.m.charHeight / 15 + 0.6) * s.scale;
 }
 
-bool slides(const WriterState& s)
-{
-    return s.frameTraits().takesSlide && s.m.effectiveSlide >= 1;
-}
+bool slides(const WriterState& s) { return s.frameTraits().takesSlide && s.m.effectiveSlide >= 1; }
 
 double slideShift(const WriterState& s)
 {
@@ -80,14 +77,39 @@ Point ordinaryRotatedTilted(const WriterState& s, const Box& k)
     const Point A = k.a, B = k.b;
     const double vI = k.vI, hI = k.hI;
     double x = 0, y = 0, yRound = 0;
-    if (l && u && r) { x = A.x - vI; y = A.y + hI; yRound = A.y + hI; }
-    else if (l && u && !r) { x = B.x + vI; y = B.y - hI; yRound = S - hI; }
-    else if (l && !u && r) { x = B.x + vI; y = A.y - hI; yRound = A.y; }
-    else if (l && !u && !r) { x = A.x - vI; y = B.y + hI; yRound = B.y + hI; }
-    else if (!l && u && r) { x = B.x - vI; y = A.y + hI; yRound = A.y + hI; }
-    else if (!l && u && !r) { x = A.x + vI; y = B.y - hI; yRound = S - hI; }
-    else if (!l && !u && r) { x = A.x + vI; y = A.y - hI; yRound = A.y; }
-    else { x = B.x - vI; y = B.y + hI; yRound = B.y + hI; }
+    if (l && u && r) {
+        x = A.x - vI;
+        y = A.y + hI;
+        yRound = A.y + hI;
+    } else if (l && u && !r) {
+        x = B.x + vI;
+        y = B.y - hI;
+        yRound = S - hI;
+    } else if (l && !u && r) {
+        x = B.x + vI;
+        y = A.y - hI;
+        yRound = A.y;
+    } else if (l && !u && !r) {
+        x = A.x - vI;
+        y = B.y + hI;
+        yRound = B.y + hI;
+    } else if (!l && u && r) {
+        x = B.x - vI;
+        y = A.y + hI;
+        yRound = A.y + hI;
+    } else if (!l && u && !r) {
+        x = A.x + vI;
+        y = B.y - hI;
+        yRound = S - hI;
+    } else if (!l && !u && r) {
+        x = A.x + vI;
+        y = A.y - hI;
+        yRound = A.y;
+    } else {
+        x = B.x - vI;
+        y = B.y + hI;
+        yRound = B.y + hI;
+    }
     // The rows pick the box's right edge (extendsUp == extendsRight) or its left one, assuming the
     // box lies away from the tip; a curved leader's box is not placed so when tilted.
     if (k.curvedLeader)

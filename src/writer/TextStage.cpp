@@ -35,8 +35,8 @@ struct TextWriter {
             if (s.layout.p3.x > s.layout.leaderEnd.x && s.layout.p3.y < s.layout.leaderEnd.y)
                 tiltTheta += 360;
             tiltPhi = !rotated ? tiltTheta : (s.layout.extendsUp ? tiltTheta - 90 : tiltTheta - 270);
-            negativeDirection =
-                s.layout.verticalFont && ((!rotated && !s.layout.extendsRight) || (rotated && s.layout.extendsUp == s.layout.extendsRight));
+            negativeDirection = s.layout.verticalFont && ((!rotated && !s.layout.extendsRight) ||
+                                                          (rotated && s.layout.extendsUp == s.layout.extendsRight));
         } else {
             negativeDirection = s.layout.verticalFont && (rotated || !s.layout.extendsRight);
         }
@@ -129,8 +129,7 @@ void runTextStage(WriterState& s)
             if (centred) {
                 s.out.append("cc0");
                 const double n = measures.lineBytes[static_cast<std::size_t>(index)];
-                const double half = ((s.m.charSpacing / 2 + s.m.halfCharWidth) * n - s.m.charSpacing / 2) *
-                                    s.scale / 2;
+                const double half = ((s.m.charSpacing / 2 + s.m.halfCharWidth) * n - s.m.charSpacing / 2) * s.scale / 2;
                 piece = !s.rotated() ? makePoint(piece.x - half, piece.y) : makePoint(piece.x, piece.y - half);
             }
             for (const HostCodePiece& p : splitHostCodeLine(std::string_view(line).substr(2))) {

@@ -56,6 +56,9 @@ Point rotateAbout(Point p, Point c, double angle)
     return makePoint(c.x + r * std::cos(a), c.y + r * std::sin(a));
 }
 
-Point tiltPoint(const WriterState& s, Point p) { return rotateAbout(p, s.layout.leaderEnd, tiltAngles(s).rotationAngle); }
+Point tiltPoint(const WriterState& s, Point p)
+{
+    return rotateAbout(p, s.layout.leaderEnd, tiltAngles(s).rotationAngle);
+}
 
 } // namespace tagler

@@ -83,9 +83,7 @@ void runTipStage(WriterState& s)
         const Point w1 = polar(p1, length, bent + a);
         const Point w2 = polar(p1, length, bent - a);
         switch (set.tipSymbol) {
-        case 4:
-            s.out.append(lineRecord(p1, s.layout.leaderRunsLeft ? w2 : w1));
-            break;
+        case 4: s.out.append(lineRecord(p1, s.layout.leaderRunsLeft ? w2 : w1)); break;
         default:
             s.out.append(lineRecord(p1, w1));
             s.out.append(lineRecord(p1, w2));

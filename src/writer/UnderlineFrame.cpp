@@ -29,18 +29,12 @@ struct CrossingRow {
 };
 
 constexpr CrossingRow kCrossingRows[] = {
-    {HeightTest::below, 9, 50, kNoLimit, false, false},
-    {HeightTest::below, 18, 90, kNoLimit, false, false},
-    {HeightTest::below, 26, 120, kNoLimit, false, false},
-    {HeightTest::above, 25, 170, kNoLimit, false, false},
-    {HeightTest::atMost, 4, 13, kNoLimit, true, true},
-    {HeightTest::below, 6, 8, 50, true, false},
-    {HeightTest::below, 9, 10, 50, true, false},
-    {HeightTest::below, 13, 12, 90, true, false},
-    {HeightTest::below, 18, 13, 90, true, false},
-    {HeightTest::below, 26, 16, 120, true, false},
-    {HeightTest::below, 33, 20, 170, true, false},
-    {HeightTest::above, 33, 30, 220, true, false},
+    {HeightTest::below, 9, 50, kNoLimit, false, false},   {HeightTest::below, 18, 90, kNoLimit, false, false},
+    {HeightTest::below, 26, 120, kNoLimit, false, false}, {HeightTest::above, 25, 170, kNoLimit, false, false},
+    {HeightTest::atMost, 4, 13, kNoLimit, true, true},    {HeightTest::below, 6, 8, 50, true, false},
+    {HeightTest::below, 9, 10, 50, true, false},          {HeightTest::below, 13, 12, 90, true, false},
+    {HeightTest::below, 18, 13, 90, true, false},         {HeightTest::below, 26, 16, 120, true, false},
+    {HeightTest::below, 33, 20, 170, true, false},        {HeightTest::above, 33, 30, 220, true, false},
 };
 
 bool matches(const CrossingRow& row, double hA, double steep)
@@ -90,8 +84,10 @@ FrameResults writeUnderlineFrame(WriterState& s, FrameResults r)
     const int lines = m.writtenLines();
     const int slide = m.effectiveSlide;
 
-    const double along = horizontal ? double(s.layout.p1.x) - s.box.anchor().x : double(s.layout.p1.y) - s.box.anchor().y;
-    const double across = horizontal ? double(s.layout.p1.y) - s.box.anchor().y : double(s.layout.p1.x) - s.box.anchor().x;
+    const double along =
+        horizontal ? double(s.layout.p1.x) - s.box.anchor().x : double(s.layout.p1.y) - s.box.anchor().y;
+    const double across =
+        horizontal ? double(s.layout.p1.y) - s.box.anchor().y : double(s.layout.p1.x) - s.box.anchor().x;
     double steep = std::fabs(across / (along == 0 ? 0.0000000001 : along)) * 10;
     steep += steep * s.settings.frameGapHorizontal / 100;
     double extensionMm = 0;
@@ -143,7 +139,8 @@ FrameResults writeUnderlineFrame(WriterState& s, FrameResults r)
     // 下線延長 draws the extension as part of the underline, so it takes the extension's colour.
     appendColour(s, extended ? s.settings.extensionColor : s.settings.frameColor);
     Point near = s.box.anchor();
-    Point far = horizontal ? Point{s.box.farCorner().x, s.box.anchor().y} : Point{s.box.anchor().x, s.box.farCorner().y};
+    Point far =
+        horizontal ? Point{s.box.farCorner().x, s.box.anchor().y} : Point{s.box.anchor().x, s.box.farCorner().y};
     if (s.tilted()) {
         far = tiltPoint(s, far);
         if (s.mode == SessionMode::frameWrite2 || s.mode == SessionMode::textMode)

@@ -5,8 +5,7 @@ namespace tagler {
 WriterState::WriterState(const WriterInput& input, const LeaderLayout& leaderLayout, const Clock& clk,
                          OutputList& output)
     : WriterState(input, leaderLayout, clk, output, input.metrics)
-{
-}
+{}
 
 WriterState::WriterState(const WriterInput& input, const LeaderLayout& leaderLayout, const Clock& clk,
                          OutputList& output, const TextBlockMetrics& metrics)

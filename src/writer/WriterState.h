@@ -11,8 +11,8 @@ namespace tagler {
 
 // What the frame stage found that the leader and the text read.
 struct FrameResults {
-    bool leaderVisible = true;    // an underline may hide a leader that would cross its text
-    bool leaderOverText = false;  // or let it reach the text without crossing it
+    bool leaderVisible = true;   // an underline may hide a leader that would cross its text
+    bool leaderOverText = false; // or let it reach the text without crossing it
     float armEnd = 0;
     float straightEnd = 0;
     float roundRadius = 0;
@@ -49,10 +49,7 @@ struct WriterState {
     FrameType frameType() const { return layout.frame; }
     const FrameTraits& frameTraits() const { return layout.frameTraits(); }
     FrameFamily family() const { return layout.frameTraits().family; }
-    bool framingExistingText() const
-    {
-        return mode == SessionMode::frameWrite1 || mode == SessionMode::frameWrite2;
-    }
+    bool framingExistingText() const { return mode == SessionMode::frameWrite1 || mode == SessionMode::frameWrite2; }
 };
 
 } // namespace tagler

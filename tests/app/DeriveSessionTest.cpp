@@ -9,8 +9,8 @@
 namespace tagler {
 namespace {
 
-using test::HeaderSpec;
 using test::headerLines;
+using test::HeaderSpec;
 
 struct Derived {
     WriterInput in;
@@ -118,8 +118,8 @@ TEST(DeriveSession, MeasuresLinesAsTheHostWillDrawThem)
     const Case cases[] = {
         {{}, false, 1, 0, 0},
         {{"AB^uCD"}, false, 4, 0, 0},
-        {{"AB^uあCD"}, false, 5, 0, 0},   // a double-byte character after the code
-        {{"データ1"}, false, 7, 0, 0},     // タ's trail byte is not a "^"
+        {{"AB^uあCD"}, false, 5, 0, 0}, // a double-byte character after the code
+        {{"データ1"}, false, 7, 0, 0},  // タ's trail byte is not a "^"
         {{"~~a long memo line"}, false, 1, 0, 1},
         {{"abc", "~~memo that is longer", "abcdef"}, false, 6, 0, 1},
         {{"^BWide", "narrow"}, false, 6, 0, 0},
@@ -150,12 +150,20 @@ TEST(DeriveSession, EffectiveSlideFollowsTheCountedLines)
         int effective;
     };
     const Case cases[] = {
-        {4, {}, 4}, {5, {"~~m"}, 5}, {6, {}, 6},         // no counted line keeps the index
-        {4, {"a"}, 0}, {5, {"a"}, 0}, {6, {"a", "~~m"}, 0},
-        {4, {"a", "b"}, 1}, {6, {"a", "b"}, 1},
-        {4, {"a", "b", "c"}, 1}, {5, {"a", "b", "c", "d"}, 2},
-        {6, {"a", "b", "c"}, 2}, {6, {"a", "b", "c", "d"}, 3},
-        {2, {"a"}, 2}, {0, {"a", "b"}, 0},
+        {4, {}, 4},
+        {5, {"~~m"}, 5},
+        {6, {}, 6}, // no counted line keeps the index
+        {4, {"a"}, 0},
+        {5, {"a"}, 0},
+        {6, {"a", "~~m"}, 0},
+        {4, {"a", "b"}, 1},
+        {6, {"a", "b"}, 1},
+        {4, {"a", "b", "c"}, 1},
+        {5, {"a", "b", "c", "d"}, 2},
+        {6, {"a", "b", "c"}, 2},
+        {6, {"a", "b", "c", "d"}, 3},
+        {2, {"a"}, 2},
+        {0, {"a", "b"}, 0},
     };
     for (const Case& c : cases) {
         AnnotationSettings s;

@@ -9,8 +9,8 @@
 namespace tagler {
 namespace {
 
-using test::HeaderSpec;
 using test::headerLines;
+using test::HeaderSpec;
 
 TEST(HostHeader, RefusesAFileAlreadyTransformedOrTooShort)
 {

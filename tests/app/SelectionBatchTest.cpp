@@ -17,10 +17,21 @@ using test::Folder;
 // The host's hand-over for a selection: attribute lines straight after the range, then the records.
 Lines selection(const Lines& records)
 {
-    Lines l = {"hq", "hk 0", "hs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "hcw 2 2.5 3 4 5 6 7 8 9 10",
-               "hch 2 2.5 3 4 5 6 7 8 9 10", "hcd 0 0 0.5 0.5 0.5 0.5 1 1 1 1",
-               "hcc      1      1      2      2      3      3      4      4      5      5", "hn 0 0 1 1",
-               "lg0", "ly0", "lc1", "lt1", "cn1", sjis("cn\"$<ＭＳ ゴシック>"), "#"};
+    Lines l = {"hq",
+               "hk 0",
+               "hs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
+               "hcw 2 2.5 3 4 5 6 7 8 9 10",
+               "hch 2 2.5 3 4 5 6 7 8 9 10",
+               "hcd 0 0 0.5 0.5 0.5 0.5 1 1 1 1",
+               "hcc      1      1      2      2      3      3      4      4      5      5",
+               "hn 0 0 1 1",
+               "lg0",
+               "ly0",
+               "lc1",
+               "lt1",
+               "cn1",
+               sjis("cn\"$<ＭＳ ゴシック>"),
+               "#"};
     l.insert(l.end(), records.begin(), records.end());
     return l;
 }
@@ -45,8 +56,8 @@ BatchRun batch(const std::string& mode, const Lines& records, const QStringList&
 
 std::size_t countOf(const Lines& records, const std::string& kind)
 {
-    return static_cast<std::size_t>(std::count_if(records.begin(), records.end(),
-                                                  [&](const std::string& r) { return r.rfind(kind, 0) == 0; }));
+    return static_cast<std::size_t>(
+        std::count_if(records.begin(), records.end(), [&](const std::string& r) { return r.rfind(kind, 0) == 0; }));
 }
 
 const Lines kThreeTexts = {"ch 0 0 12 0 \"ABCDEF", "ch 0 -5 8 0 \"GHIJ", sjis("ch 20 -10 10 0 \"注記です")};

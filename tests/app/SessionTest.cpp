@@ -66,9 +66,14 @@ TEST(SessionStartUp, MessagesComeInTheirFixedOrder)
         {"16 lines", true, true, true, shortHeader, {info(messages::kExchangeDataError)}, false, false},
         {"no state", true, false, true, header, {info(messages::kStateMissing)}, true, true},
         {"no patterns", true, true, false, header, {info(messages::patternsMissing())}, false, false},
-        {"nothing at all", false, false, false, {},
+        {"nothing at all",
+         false,
+         false,
+         false,
+         {},
          {info(messages::kExchangeMissing), info(messages::kStateMissing), info(messages::patternsMissing())},
-         false, true},
+         false,
+         true},
     };
     for (const Case& c : cases) {
         Folder f(Folder::withDataFiles);
@@ -232,8 +237,8 @@ TEST(SessionRegistering, AFailedRegisterShowsItsMessageAndWritesNothing)
         s->session->settings().arrowLength = 42;
         s->session->settings().fixedLeaderLength = true;
 
-        const bool registered = c.pattern ? s->session->registerBasicSettings(c.newName)
-                                          : s->session->registerSessionSettings();
+        const bool registered =
+            c.pattern ? s->session->registerBasicSettings(c.newName) : s->session->registerSessionSettings();
         EXPECT_FALSE(registered);
         EXPECT_EQ(s->prompts.shown, Shown{warning(c.message)});
         // A refused pattern is not followed by the exit save either.

@@ -10,10 +10,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-namespace tagler
-{
-namespace
-{
+namespace tagler {
+namespace {
 
 using test::Folder;
 using test::RecordingPrompts;
@@ -21,7 +19,7 @@ using test::RecordingPrompts;
 const FixedClock kClock(LocalDateTime{2024, 5, 6, 14, 7, 9, 2});
 
 // A new install whose PLDATA remembers a text-book folder and page.
-void remember(const Folder &f, const std::string &folder, int page)
+void remember(const Folder& f, const std::string& folder, int page)
 {
     Lines state = f.read("PLDATA.tx");
     state[4] = std::to_string(page);
@@ -46,7 +44,7 @@ TEST(SessionTextBook, StartUpOpensTheRememberedPageAndExitSavesWhereTheUserLeftI
         Session session(f.path(), SessionMode::normal, prompts, kClock);
         session.startUp();
         EXPECT_TRUE(prompts.shown.empty());
-        TextBookStore &book = session.textBook();
+        TextBookStore& book = session.textBook();
         EXPECT_EQ(book.blockLines(0)[0], "remembered");
 
         book.editBlock(0, "edited");

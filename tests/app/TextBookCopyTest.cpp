@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace tagler
-{
-namespace
-{
+namespace tagler {
+namespace {
 
 TEST(TextBookCopy, EveryModeAtTheCaret)
 {
@@ -14,7 +12,7 @@ TEST(TextBookCopy, EveryModeAtTheCaret)
     const BlockLines gaps{"b1", "", "", "b4", ""};
     const BlockLines none{};
     const struct {
-        const char *what;
+        const char* what;
         Lines input;
         int caret;
         BlockLines block;
@@ -92,7 +90,7 @@ TEST(TextBookCopy, EveryModeAtTheCaret)
          {"i1", "b1"},
          1},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const CopiedInput out = copyBlockIntoInput(c.input, c.caret, c.block, c.mode, c.viewOpen);
         EXPECT_EQ(out.lines, c.result);

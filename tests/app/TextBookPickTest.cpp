@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace tagler
-{
-namespace
-{
+namespace tagler {
+namespace {
 
 constexpr int kWidth = 566;
 
@@ -20,7 +18,7 @@ TEST(TextBookPick, ZoneWidthsOfTheDetectionRanges)
 TEST(TextBookPick, SweepingAlongTheEdges)
 {
     const struct {
-        const char *what;
+        const char* what;
         int range;
         int x;
         std::optional<int> row;
@@ -45,7 +43,7 @@ TEST(TextBookPick, SweepingAlongTheEdges)
         {"below the last row", 2, 10, std::nullopt, {4, 0, EdgeZone::none, true}, false, {4, 0, EdgeZone::none, false}},
         {"middle leaves the zone", 2, 300, 9, {4, 0, EdgeZone::left, true}, false, {4, 0, EdgeZone::none, true}},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         GridPick pick = c.before;
         EXPECT_EQ(pointAt(pick, c.x, c.row, kWidth, c.range), c.moved);
@@ -59,7 +57,7 @@ TEST(TextBookPick, SweepingAlongTheEdges)
 TEST(TextBookPick, TheWheelStopsAtTheEndsAndIsRefusedInAZone)
 {
     const struct {
-        const char *what;
+        const char* what;
         GridPick before;
         int step;
         bool moved;
@@ -71,7 +69,7 @@ TEST(TextBookPick, TheWheelStopsAtTheEndsAndIsRefusedInAZone)
         {"up at row 0", {0, 0, EdgeZone::none, true}, -1, true, 0, true},
         {"in an edge zone", {3, 0, EdgeZone::right, true}, 1, false, 3, false},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         GridPick pick = c.before;
         EXPECT_EQ(turnWheel(pick, c.step), c.moved);

@@ -24,8 +24,8 @@ TEST(Clock, ParsesTheNowFormAndWorksOutTheWeekday)
         const LocalDateTime& e = c.value;
         EXPECT_TRUE(v.year == e.year && v.month == e.month && v.day == e.day && v.hour == e.hour &&
                     v.minute == e.minute && v.second == e.second && v.weekday == e.weekday)
-            << c.text << " gave " << v.year << '-' << v.month << '-' << v.day << ' ' << v.hour << ':' << v.minute
-            << ':' << v.second << " weekday " << v.weekday;
+            << c.text << " gave " << v.year << '-' << v.month << '-' << v.day << ' ' << v.hour << ':' << v.minute << ':'
+            << v.second << " weekday " << v.weekday;
     }
 }
 

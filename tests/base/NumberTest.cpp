@@ -1,5 +1,5 @@
-#include "base/Error.h"
 #include "base/Number.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
+#include "host/DrawingModel.h"
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "base/LineFile.h"
 #include "host/CurveGeometry.h"
-#include "host/DrawingModel.h"
 #include "host/ExchangeHeader.h"
 #include "host/HostSheet.h"
 
@@ -114,7 +114,7 @@ TEST(DrawingModel, TextHeightIsTheTextTypeTimesTheGroupScale)
     ASSERT_EQ(texts.size(), std::size(heights));
     for (std::size_t i = 0; i < texts.size(); ++i)
         EXPECT_DOUBLE_EQ(texts[i].height, heights[i]) << "text " << i;
-    EXPECT_EQ(texts[3].color, hostLineColor(5));                 // a free size carries its pen
+    EXPECT_EQ(texts[3].color, hostLineColor(5));                   // a free size carries its pen
     EXPECT_EQ(texts[5].color, hostLineColor(sheet.type(7).color)); // a type its own
 }
 
@@ -191,9 +191,9 @@ TEST(DrawingModel, SolidCirclesCoverTheirShape)
 
 TEST(DrawingModel, ColoursAndLineTypesApplyToWhatFollows)
 {
-    Drawing d = buildDrawing({" 0 0 1 1", "lc3", "lt5", " 0 0 1 1", "lc10 12639424", "sl 0 0 1 0 0 1", "lc1",
-                              " 0 0 1 1"},
-                             defaultHostSheet());
+    Drawing d =
+        buildDrawing({" 0 0 1 1", "lc3", "lt5", " 0 0 1 1", "lc10 12639424", "sl 0 0 1 0 0 1", "lc1", " 0 0 1 1"},
+                     defaultHostSheet());
     std::vector<Stroke> strokes = shapesOf<Stroke>(d);
     ASSERT_EQ(strokes.size(), 3u);
     EXPECT_EQ(strokes[0].color, hostLineColor(1)); // the header's colour, before any record
@@ -236,7 +236,7 @@ TEST(DrawingModel, DrawsTheHandMadeSampleWhole)
     EXPECT_EQ(texts[0].text, sjis("注釈テキスト"));
     EXPECT_EQ(texts[0].font, sjis("ＭＳ ゴシック"));
     EXPECT_EQ(shapesOf<Stroke>(d).size(), 11u); // two leaders, box, long-round frame, chain line
-    EXPECT_EQ(shapesOf<Fill>(d).size(), 5u);   // arrow, dot, fill and its two round ends
+    EXPECT_EQ(shapesOf<Fill>(d).size(), 5u);    // arrow, dot, fill and its two round ends
 }
 
 TEST(HostSheetReader, ReadsARealHostHeader)

@@ -1,9 +1,9 @@
+#include "host/ExchangeHeader.h"
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "base/LineFile.h"
 #include "base/Number.h"
 #include "host/ExchangeFolder.h"
-#include "host/ExchangeHeader.h"
 #include "support/Folder.h"
 
 #include <QDir>
@@ -251,7 +251,8 @@ TEST(ExchangeFolder, WritesBothFilesAndCopiesOnlyMissingDataFiles)
     HeaderRequest r = sampleRequest(HostMode::frameWrite2);
     Lines header = buildHeader(r);
     Lines records = {"lg2", "ch 10 20 30 0 \"" + sjis("注釈")};
-    std::vector<std::string> copied = prepareExchangeFolder(temp.file("work/new"), header, records, temp.file("install"));
+    std::vector<std::string> copied =
+        prepareExchangeFolder(temp.file("work/new"), header, records, temp.file("install"));
 
     EXPECT_EQ(copied, std::vector<std::string>{"PJDATA.tx"});
     EXPECT_EQ(readLines(temp.file("work/new/PLDATA.tx")), Lines{"the user's own"});
@@ -273,7 +274,8 @@ TEST(ExchangeFolder, RecordsTypedInUtf8BecomeCp932)
     const test::Folder temp;
     QFile f(QString::fromStdString(temp.file("records.txt")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("\xEF\xBB\xBF" "lg1\nch 0 0 10 0 \"\xE6\xB3\xA8\xE9\x87\x88\n");
+    f.write("\xEF\xBB\xBF"
+            "lg1\nch 0 0 10 0 \"\xE6\xB3\xA8\xE9\x87\x88\n");
     f.close();
     EXPECT_EQ(readUtf8Records(temp.file("records.txt")), (Lines{"lg1", "ch 0 0 10 0 \"" + sjis("注釈")}));
 

@@ -1,6 +1,6 @@
+#include "host/HostCommandLine.h"
 #include "base/CodePage.h"
 #include "base/Error.h"
-#include "host/HostCommandLine.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +12,13 @@ QStringList words(const char* line) { return QString::fromUtf8(line).split(' ', 
 TEST(HostCommandLine, RefusesWhatTheModeDoesNotHandOver)
 {
     const char* refused[] = {
-        "dir --p1 1,2 --p2 3,4",                           // normal needs point 3
-        "dir --p1 1,2 --p2 3,4 --p3 5,6 --p4 7,8",         // and has no point 4
-        "dir --mode T5 --p1 1,2 --p2 3,4 --p3 5,6",        // four-point needs the bend
-        "dir --mode T4 --p1 1,2 --p2 3,4 --p3 5,6",        // text mode: point 2 is point 1
+        "dir --p1 1,2 --p2 3,4",                    // normal needs point 3
+        "dir --p1 1,2 --p2 3,4 --p3 5,6 --p4 7,8",  // and has no point 4
+        "dir --mode T5 --p1 1,2 --p2 3,4 --p3 5,6", // four-point needs the bend
+        "dir --mode T4 --p1 1,2 --p2 3,4 --p3 5,6", // text mode: point 2 is point 1
         "dir --mode T4 --p1 1,2",
-        "dir --mode T2 --p1 1,2",                          // selection modes hand over no points
-        "dir --p1 1,2 --p2 3,4 --p3 5,6 --records r.txt",  // records belong to T1..T3
+        "dir --mode T2 --p1 1,2",                         // selection modes hand over no points
+        "dir --p1 1,2 --p2 3,4 --p3 5,6 --records r.txt", // records belong to T1..T3
         "dir --mode T6 --p1 1,2 --p2 3,4 --p3 5,6",
         "dir --p1 1 --p2 3,4 --p3 5,6",
         "dir --p1 1,2,3 --p2 3,4 --p3 5,6",
@@ -32,11 +32,11 @@ TEST(HostCommandLine, RefusesWhatTheModeDoesNotHandOver)
         "dir --p1 1,2 --p2 3,4 --p3 5,6 --scale 0",
         "dir --p1 1,2 --p2 3,4 --p3 5,6 --scale 1 --group-scales 1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1",
         "dir --p1 1,2 --p2 3,4 --p3 5,6 --group-scales 1,1,1,1,1,1,1,1,1,1,1,1,1,1,1",
-        "dir --p1 1,2 --p2 3,4 --p3 5,6 --colour 2",       // unknown option
-        "dir --p1 1,2 --p2 3,4 --p3 5,6 --p1 1,2",         // given twice
-        "dir --p1 1,2 --p2 3,4 --p3",                      // no value
-        "dir other --p1 1,2 --p2 3,4 --p3 5,6",            // two folders
-        "--p1 1,2 --p2 3,4 --p3 5,6",                      // no folder
+        "dir --p1 1,2 --p2 3,4 --p3 5,6 --colour 2", // unknown option
+        "dir --p1 1,2 --p2 3,4 --p3 5,6 --p1 1,2",   // given twice
+        "dir --p1 1,2 --p2 3,4 --p3",                // no value
+        "dir other --p1 1,2 --p2 3,4 --p3 5,6",      // two folders
+        "--p1 1,2 --p2 3,4 --p3 5,6",                // no folder
     };
     for (const char* args : refused)
         EXPECT_THROW(parseNewCommand(words(args)), Error) << args;

@@ -43,13 +43,15 @@ protected:
         int exitCode = -1;
         QString out, err;
     };
-    static Finished host(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+    static Finished host(const QStringList& args,
+                         const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
     {
         QProcess p;
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(TAGLER_BIN_DIR "/tagler-host"), args);
         EXPECT_TRUE(p.waitForFinished(120000)) << args.join(' ').toStdString();
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
     }
 };
 
@@ -108,8 +110,8 @@ TEST_F(HostProgramTest, GivesUpOnAProgramThatDoesNotEndOrStart)
 TEST_F(HostProgramTest, NewThenRunFromTheCommandLine)
 {
     QString dir = filePath("session");
-    Finished made = host({"new", dir, "--mode", "T5", "--p1", "0,0", "--p2", "40,20", "--p3", "60,20", "--p4",
-                          "20,20", "--scale", "100", "--group", "3"});
+    Finished made = host({"new", dir, "--mode", "T5", "--p1", "0,0", "--p2", "40,20", "--p3", "60,20", "--p4", "20,20",
+                          "--scale", "100", "--group", "3"});
     ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
     Lines exchange = readLines(path("session/jwc_temp.txt"));
     ASSERT_EQ(exchange.size(), 19u);
@@ -134,25 +136,20 @@ TEST_F(HostProgramTest, NewThenRunFromTheCommandLine)
 // The records of a small sheet: a filled square at the lower left, a line on
 // the right edge, a big text at the upper left.
 const Lines sheetRecords = {
-    "lc6",
-    "sl 0 0 100 0 100 100 0 100",
-    "lc2",
-    " 200 0 200 200",
-    "cn0 20 40 0 2",
-    "ch 0 150 100 0 \"" + sjis("注釈文字"),
-    "zz unknown",
+    "lc6",           "sl 0 0 100 0 100 100 0 100",           "lc2",        " 200 0 200 200",
+    "cn0 20 40 0 2", "ch 0 150 100 0 \"" + sjis("注釈文字"), "zz unknown",
 };
 
 TEST_F(HostProgramTest, TheProgramStartsWithTheUsersEnvironment)
 {
     // The stand-in host draws offscreen; the program it starts must still open on the user's display.
     const std::string folder = exchangeFolder("env");
-    const std::string program =
-        script("env.sh", "printf '%s|%s' \"${QT_QPA_PLATFORM-unset}\" \"$DISPLAY\" > seen.txt");
+    const std::string program = script("env.sh", "printf '%s|%s' \"${QT_QPA_PLATFORM-unset}\" \"$DISPLAY\" > seen.txt");
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("QT_QPA_PLATFORM");
     env.insert("DISPLAY", ":42");
-    const Finished run = host({"run", QString::fromStdString(folder), "--program", QString::fromStdString(program)}, env);
+    const Finished run =
+        host({"run", QString::fromStdString(folder), "--program", QString::fromStdString(program)}, env);
     QFile seen(QString::fromStdString(folder + "/seen.txt"));
     ASSERT_TRUE(seen.open(QIODevice::ReadOnly)) << run.err.toStdString();
     EXPECT_EQ(seen.readAll(), "unset|:42");

@@ -1,5 +1,5 @@
-#include "base/CodePage.h"
 #include "host/HostRecord.h"
+#include "base/CodePage.h"
 
 #include <gtest/gtest.h>
 
@@ -75,20 +75,20 @@ TEST(HostRecordParser, ReadsEveryForm)
 TEST(HostRecordParser, LeavesWhatTheHostWouldNotUnderstand)
 {
     const char* rejected[] = {
-        "hq",                      // a header left in place
+        "hq", // a header left in place
         "hp1   1 2",
         "zz 1 2",
-        " 1 2 3",                  // a line needs four numbers
+        " 1 2 3", // a line needs four numbers
         " 1 2 3 4 5",
         " 1 2 x 4",
-        "ci 1 2",                  // neither circle nor arc
+        "ci 1 2", // neither circle nor arc
         "ci 1 2 3 90 -90 1",
         "sc 1 2 3 1 0 0 3.1416 7", // no such solid kind
         "sl 0 0 1 1 2",
         "sl 0 0 1 1 2 2 3",
         "lc0",
         "lc9",
-        "lc10",                    // the free colour needs its value
+        "lc10", // the free colour needs its value
         "lc10 -1",
         "lc10 16777216",
         "lt0",
@@ -101,8 +101,8 @@ TEST(HostRecordParser, LeavesWhatTheHostWouldNotUnderstand)
         "cn0",
         "cn11",
         "cn0 3 4 0.5",
-        "cn\"Arial",               // no $<
-        "cn\"$<Arial",             // no >
+        "cn\"Arial",   // no $<
+        "cn\"$<Arial", // no >
         "cc9",
         "ch 1 2 3 4 no quote",
         "ch 1 2 3 \"x",

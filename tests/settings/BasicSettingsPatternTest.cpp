@@ -89,9 +89,7 @@ struct OffsetCase {
 TEST(BasicSettingsPattern, StoredFormsOfSingleOffsets)
 {
     auto radius = [](int v) { return [=](const AnnotationSettings& s) { EXPECT_EQ(s.dotRadius, v); }; };
-    auto window = [](int index) {
-        return [=](const AnnotationSettings& s) { EXPECT_EQ(s.windowColorIndex, index); };
-    };
+    auto window = [](int index) { return [=](const AnnotationSettings& s) { EXPECT_EQ(s.windowColorIndex, index); }; };
     auto arrow = [](int v) { return [=](const AnnotationSettings& s) { EXPECT_EQ(s.arrowLength, v); }; };
     auto spacing = [](int v) { return [=](const AnnotationSettings& s) { EXPECT_EQ(s.lineSpacing, v); }; };
     auto gap = [](bool v) { return [=](const AnnotationSettings& s) { EXPECT_EQ(s.noFrameGap, v); }; };
@@ -180,8 +178,8 @@ TEST(BasicSettingsPattern, RegisteringTouchesOnlyItsBlockAndTheNames)
 
     storeBasicSettingsPattern(lines, 4, unusualBasicSettings(), names, "");
     const Lines block(lines.begin() + 80, lines.begin() + 100);
-    EXPECT_EQ(block, (Lines{"60", "8", "-9", "7", "6", "10", "99", "-9", "4", "3", "16", "9", "1", "0", "15793151",
-                            "0", "99", "3", "0", "0"}));
+    EXPECT_EQ(block, (Lines{"60", "8", "-9", "7", "6",        "10", "99", "-9", "4", "3",
+                            "16", "9", "1",  "0", "15793151", "0",  "99", "3",  "0", "0"}));
     for (std::size_t i = 0; i < kBasicSettingsLineCount; ++i)
         if (i < 80 || i >= 100) {
             EXPECT_EQ(lines[i], before[i]) << i;

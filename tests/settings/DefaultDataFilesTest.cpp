@@ -47,8 +47,8 @@ TEST(DefaultDataFiles, PersistentStateLoadsWithoutRewrite)
     AnnotationSettings s;
     SessionExtras x;
     EXPECT_FALSE(applyPersistentState(list, s, x));
-    EXPECT_EQ(s.tipSymbol, 5);  // 矢印２
-    EXPECT_EQ(s.frameType, 1);  // 下線
+    EXPECT_EQ(s.tipSymbol, 5); // 矢印２
+    EXPECT_EQ(s.frameType, 1); // 下線
     EXPECT_EQ(s.selectedPattern, 0);
     EXPECT_EQ(s.chosenFontName, AnnotationSettings::defaultFontName());
     EXPECT_EQ(x.currentPage, 1);

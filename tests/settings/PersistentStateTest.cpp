@@ -135,9 +135,7 @@ TEST(PersistentState, StoredFormsOfSingleLines)
     auto extension = [](int v) { return [=](const AnnotationSettings& s) { EXPECT_EQ(s.extensionLength, v); }; };
     auto embedded = [](bool v) { return [=](const AnnotationSettings& s) { EXPECT_EQ(s.useEmbeddedText, v); }; };
     auto tilt = [](bool v) { return [=](const AnnotationSettings& s) { EXPECT_EQ(s.tiltFrame, v); }; };
-    auto fixedLength = [](bool v) {
-        return [=](const AnnotationSettings& s) { EXPECT_EQ(s.fixedLeaderLength, v); };
-    };
+    auto fixedLength = [](bool v) { return [=](const AnnotationSettings& s) { EXPECT_EQ(s.fixedLeaderLength, v); }; };
     auto none = [](const AnnotationSettings&) {};
     const std::string gothic = AnnotationSettings::defaultFontName();
 
@@ -241,11 +239,17 @@ TEST(PersistentState, RegisteringWritesTheStoredFormsAndClearsTheLengthLines)
 
     storeSessionSettings(list, s, x);
 
-    const Lines expected{"4",  "2",  "7", "2", "12", "1", "3",   "15", "1", "2",
-                         "4",  sjis("\\注釈\\建具"), "0", "0", "3", "0", "15", "-48", "255", "1",
-                         sjis("ＭＳ ゴシック"), "0", "0",
+    const Lines expected{"4",   "2",  "7",
+                         "2",   "12", "1",
+                         "3",   "15", "1",
+                         "2",   "4",  sjis("\\注釈\\建具"),
+                         "0",   "0",  "3",
+                         "0",   "15", "-48",
+                         "255", "1",  sjis("ＭＳ ゴシック"),
+                         "0",   "0",
                          "7", // 連続 is saved on exit only
-                         "0",  "0",  "0", "0", "0",  "0"};
+                         "0",   "0",  "0",
+                         "0",   "0",  "0"};
     EXPECT_EQ(list, expected);
     EXPECT_EQ(s.rememberedLeaderLength, "0");
     EXPECT_TRUE(s.fixedLeaderLength); // the check box itself stays
@@ -302,8 +306,7 @@ TEST(PersistentState, ValuesThatCannotBeStoredLeaveTheListAlone)
     };
     const Case cases[] = {
         {"page", [](AnnotationSettings&, SessionExtras& x) { x.currentPage = 0; }, ErrorKind::Range},
-        {"folder", [](AnnotationSettings&, SessionExtras& x) { x.textBookFolder = "\\a\r\nb"; },
-         ErrorKind::Conversion},
+        {"folder", [](AnnotationSettings&, SessionExtras& x) { x.textBookFolder = "\\a\r\nb"; }, ErrorKind::Conversion},
         {"font", [](AnnotationSettings& s, SessionExtras&) { s.chosenFontName = "A\nB"; }, ErrorKind::Conversion},
     };
     for (const auto& c : cases) {

@@ -10,22 +10,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-namespace tagler
-{
-namespace
-{
+namespace tagler {
+namespace {
 
 using test::Folder;
 using test::RecordingPrompts;
 
-std::string warning(const std::string &text)
-{
-    return "warning: " + text;
-}
-std::string question(const std::string &text)
-{
-    return "question: " + text;
-}
+std::string warning(const std::string& text) { return "warning: " + text; }
+std::string question(const std::string& text) { return "question: " + text; }
 
 // A page whose block k has first line "block k" and, for odd k, a second line.
 Lines samplePage()
@@ -56,7 +48,7 @@ struct Book {
 TEST(TextBookStore, OpeningAPageShowsItsSummariesOrNothingWithItsMessage)
 {
     const struct {
-        const char *what;
+        const char* what;
         std::size_t lines; // 0: no file
         bool answer;
         std::vector<std::string> shown;
@@ -69,7 +61,7 @@ TEST(TextBookStore, OpeningAPageShowsItsSummariesOrNothingWithItsMessage)
         {"missing, Yes", 0, true, {question(textbook::pageMissing("PMDATA1.tx"))}, true, true},
         {"missing, No", 0, false, {question(textbook::pageMissing("PMDATA1.tx"))}, false, false},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Book b;
         b.folder.write("PJDATA.tx", titles(20));
@@ -110,14 +102,14 @@ TEST(TextBookStore, OpeningAPageShowsItsSummariesOrNothingWithItsMessage)
 TEST(TextBookStore, ARememberedFolderThatIsGoneOrLeadsOutsideFallsBackToTheStartFolder)
 {
     const struct {
-        const char *stored;
+        const char* stored;
         bool ok;
     } cases[] = {
         {"\\sub", true},          {"\\sub\\deep", true}, {"\\gone", false},      {"\\..", false},
         {"\\sub\\..\\..", false}, {"C:\\sub", false},    {"\\C:\\sub", false},   {"\\\\server\\sub", false},
         {"sub", false},           {"/sub", false},       {"\\sub/../..", false},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
         Book b;
         QDir(QString::fromStdString(b.folder.path())).mkpath("sub/deep");
@@ -156,7 +148,7 @@ TEST(TextBookStore, PagesAndTablesWrittenBackAreByteIdentical)
 TEST(TextBookStore, TableOfContentsMissingOrShortIsMadeWhole)
 {
     const struct {
-        const char *what;
+        const char* what;
         std::size_t lines; // 0: no file
         std::string first;
         std::string last;
@@ -165,7 +157,7 @@ TEST(TextBookStore, TableOfContentsMissingOrShortIsMadeWhole)
         {"three titles", 3, sjis("ページ1"), ""},
         {"twenty", 20, sjis("ページ1"), sjis("ページ20")},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Book b;
         b.folder.write("PMDATA1.tx", samplePage());
@@ -187,7 +179,7 @@ TEST(TextBookStore, RegisterStoresTheInputBoxAndWritesThePage)
     for (int i = 0; i < 22; ++i)
         longLine += sjis("壁");
     const struct {
-        const char *what;
+        const char* what;
         Lines input;
         std::string summary;
         std::string summaryAfterReading;
@@ -198,7 +190,7 @@ TEST(TextBookStore, RegisterStoresTheInputBoxAndWritesThePage)
         // 44 bytes: the summary stops at 42, never in half a character.
         {"long first line", {longLine}, "   " + longLine.substr(0, 42), "   " + longLine.substr(0, 42)},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Book b;
         b.folder.write("PMDATA1.tx", samplePage());
@@ -246,7 +238,7 @@ TEST(TextBookStore, DeleteEmptiesTheBlockOnly)
 TEST(TextBookStore, EditInPlaceChangesLinesAndWaitsForTheNextWrite)
 {
     const struct {
-        const char *what;
+        const char* what;
         std::string cell;
         BlockLines lines;
         std::string summary;
@@ -263,7 +255,7 @@ TEST(TextBookStore, EditInPlaceChangesLinesAndWaitsForTheNextWrite)
          {std::string(348, 'x'), "", "", "", ""},
          sjis("　 ") + std::string(348, 'x')},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Book b;
         b.folder.write("PMDATA1.tx", samplePage());
@@ -355,7 +347,7 @@ TEST(TextBookStore, AReadOnlyFolderGivesTheIoMessage)
 TEST(TextBookStore, ChoosingAFolderStaysInsideTheStartFolderAndMarksMissingPages)
 {
     const struct {
-        const char *what;
+        const char* what;
         std::string chosen; // relative to the start folder; "!" cancels; "^" leaves it
         std::string folder;
     } cases[] = {
@@ -364,7 +356,7 @@ TEST(TextBookStore, ChoosingAFolderStaysInsideTheStartFolderAndMarksMissingPages
         {"cancelled", "!", "\\other"},
         {"outside the start folder", "^", "\\other"},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Book b;
         QDir root(QString::fromStdString(b.folder.path()));

@@ -6,9 +6,14 @@ namespace tagler::test {
 
 Lines headerLines(const HeaderSpec& s, SessionMode mode)
 {
-    Lines l = {"hq", "hk 0", "hs " + s.scales, "hcw 2 2.5 3 4 5 6 7 8 9 10", "hch 2 2.5 3 4 5 6 7 8 9 10",
+    Lines l = {"hq",
+               "hk 0",
+               "hs " + s.scales,
+               "hcw 2 2.5 3 4 5 6 7 8 9 10",
+               "hch 2 2.5 3 4 5 6 7 8 9 10",
                "hcd 0 0 0.5 0.5 0.5 0.5 1 1 1 1",
-               "hcc      1      1      2      2      3      3      4      4      5      5", "hn 0 0 1 1"};
+               "hcc      1      1      2      2      3      3      4      4      5      5",
+               "hn 0 0 1 1"};
     switch (mode) {
     case SessionMode::textMode:
         l.push_back("hp1 " + s.p1);

@@ -9,7 +9,7 @@
 
 namespace tagler::test {
 
-std::string fixture(const std::string& name); // a file in tests/data
+std::string fixture(const std::string& name);   // a file in tests/data
 std::string fileBytes(const std::string& path); // "" when unreadable
 
 // A fresh temporary folder, removed with its contents.

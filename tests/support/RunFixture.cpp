@@ -5,8 +5,8 @@
 
 namespace tagler::test {
 
-AnnotationRun runAnnotation(const HeaderSpec& spec, const AnnotationSettings& settings, const std::vector<std::string>& utf8,
-                  SessionMode mode)
+AnnotationRun runAnnotation(const HeaderSpec& spec, const AnnotationSettings& settings,
+                            const std::vector<std::string>& utf8, SessionMode mode)
 {
     const HostHeader header = parseHostHeader(headerLines(spec, mode), mode);
     Lines lines;

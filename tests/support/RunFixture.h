@@ -14,7 +14,7 @@ struct AnnotationRun {
 };
 
 AnnotationRun runAnnotation(const HeaderSpec& header, const AnnotationSettings& settings,
-                  const std::vector<std::string>& utf8Lines, SessionMode mode = SessionMode::normal);
+                            const std::vector<std::string>& utf8Lines, SessionMode mode = SessionMode::normal);
 
 // Records after the prologue (group/scale, line type, layer).
 std::vector<std::string> afterPrologue(const AnnotationRun& run);

@@ -72,7 +72,9 @@ void HintsAndFeedbackTest::hintsOnlyWhileTheButtonIsDown()
     hover(window, c.tipSymbol);
     QTRY_COMPARE(c.statusBar->text(), kTipHint);
     hover(window, c.input);
-    QTRY_COMPARE(c.statusBar->text(), QStringLiteral("Jwwに書き込む注釈文字を入力、文字帳に登録できる、クリップボードが使用可能、半角７０文字×５行"));
+    QTRY_COMPARE(
+        c.statusBar->text(),
+        QStringLiteral("Jwwに書き込む注釈文字を入力、文字帳に登録できる、クリップボードが使用可能、半角７０文字×５行"));
     hover(window, c.tipSymbolLabel); // a label carries its control's hint
     QTRY_COMPARE(c.statusBar->text(), kTipHint);
 

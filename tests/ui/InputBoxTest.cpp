@@ -1,13 +1,13 @@
 // The annotation box as the user types, pastes and moves in it.
-#include "base/CodePage.h"
 #include "ui/InputBox.h"
-#include "ui/QtImeControl.h"
 #include "UiTestSupport.h"
+#include "base/CodePage.h"
+#include "ui/QtImeControl.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
 #include <QEnterEvent>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>

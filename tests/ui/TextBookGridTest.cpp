@@ -20,8 +20,7 @@
 using namespace tagler;
 using namespace tagler::test;
 
-namespace
-{
+namespace {
 
 // Block k holds "k-1" … and, for k below 3, a third line left empty in between.
 Lines page()
@@ -44,8 +43,8 @@ struct Book {
         w = std::make_unique<WindowUnderTest>(folder);
         w->window.show();
     }
-    TextBookGrid *grid() const { return w->c().textBookGrid; }
-    QWidget *viewport() const { return grid()->viewport(); }
+    TextBookGrid* grid() const { return w->c().textBookGrid; }
+    QWidget* viewport() const { return grid()->viewport(); }
     QPoint cellCentre(int row, int column) const
     {
         return grid()->visualRect(grid()->model()->index(row, column)).center();
@@ -73,10 +72,9 @@ struct Book {
 
 } // namespace
 
-class TextBookGridTest : public QObject
-{
+class TextBookGridTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void modelsPassTheModelTester();
     void theSelectedRowIsExpanded();
     void wheelStopsAtRow17();
@@ -111,7 +109,7 @@ void TextBookGridTest::theSelectedRowIsExpanded()
     QCOMPARE(b.grid()->rowHeight(0), 75);
     for (int row = 1; row < 18; ++row)
         QCOMPARE(b.grid()->rowHeight(row), 15);
-    const QAbstractItemModel *m = b.grid()->model();
+    const QAbstractItemModel* m = b.grid()->model();
     QCOMPARE(m->index(0, 1).data().toString(), QStringLiteral("18-1\n18-2\n\n\n"));
     QCOMPARE(m->index(1, 0).data().toString(), QStringLiteral("▼ 1-1"));
     QTest::mouseClick(b.viewport(), Qt::LeftButton, {}, b.cellCentre(4, 1));
@@ -256,7 +254,7 @@ void TextBookGridTest::editInPlaceIsSavedOnClose()
     QTest::mouseClick(b.viewport(), Qt::LeftButton, {}, b.cellCentre(1, 0));
     b.grid()->setFocus();
     QTest::keyClick(b.grid(), Qt::Key_F2);
-    auto *editor = b.grid()->findChild<QPlainTextEdit *>();
+    auto* editor = b.grid()->findChild<QPlainTextEdit*>();
     QVERIFY(editor);
     QVERIFY(!editor->textCursor().hasSelection());
     editor->selectAll();
@@ -268,8 +266,8 @@ void TextBookGridTest::editInPlaceIsSavedOnClose()
     QVERIFY(b.w->session.textBook().pageModified());
     QCOMPARE(b.folder.read("PMDATA1.tx")[5], std::string("1-1")); // nothing written yet
     QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
-    QTRY_VERIFY(b.grid()->findChild<QPlainTextEdit *>() == nullptr ||
-                !b.grid()->findChild<QPlainTextEdit *>()->isVisible());
+    QTRY_VERIFY(b.grid()->findChild<QPlainTextEdit*>() == nullptr ||
+                !b.grid()->findChild<QPlainTextEdit*>()->isVisible());
     b.w->window.close();
     const Lines written = b.folder.read("PMDATA1.tx");
     QCOMPARE(written[5], std::string("A"));
@@ -280,7 +278,7 @@ void TextBookGridTest::editInPlaceIsSavedOnClose()
 void TextBookGridTest::tableOfContentsSwitchesPagesAndKeepsTitles()
 {
     Book b;
-    QTableView *toc = b.w->c().tableOfContents;
+    QTableView* toc = b.w->c().tableOfContents;
     b.w->prompts.answer = true;
     toc->setCurrentIndex(toc->model()->index(2, 0));
     QCOMPARE(b.w->session.textBook().currentPage(), 3);
@@ -316,7 +314,7 @@ void TextBookGridTest::menuEntryCopiesTheBlockThenCompletes()
     QTest::mouseClick(b.viewport(), Qt::LeftButton, {}, b.cellCentre(5, 1));
     b.w->window.gridMenu().completeAction()->trigger();
     Lines texts;
-    for (const std::string &record : b.folder.read("jwc_temp.txt"))
+    for (const std::string& record : b.folder.read("jwc_temp.txt"))
         if (record.rfind("ch ", 0) == 0)
             texts.push_back(record.substr(record.find('"') + 1));
     std::sort(texts.begin(), texts.end());

@@ -49,8 +49,7 @@ inline const LocalDateTime kTestTime{2024, 5, 6, 7, 8, 9, 2};
 struct WindowUnderTest {
     explicit WindowUnderTest(const Folder& folder, SessionMode mode = SessionMode::normal)
         : session(folder.path(), mode, prompts, clock), window(session, ime, choosers)
-    {
-    }
+    {}
     const MainControls& c() const { return window.controls(); }
     AnnotationSettings& settings() { return session.settings(); }
 

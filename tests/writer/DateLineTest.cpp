@@ -8,7 +8,7 @@ namespace tagler {
 namespace {
 
 struct DateCase {
-    const char* now; // local date and time
+    const char* now;  // local date and time
     const char* rest; // UTF-8; the line after its "$2"
     const char* written;
 };
@@ -98,9 +98,8 @@ TEST(DateLine, EraYearFollowsTheEraInForce)
     struct {
         int year, month, day, eraYear;
     } const cases[] = {
-        {2024, 5, 6, 6},   {2019, 5, 1, 1},  {2019, 4, 30, 31},   {2018, 1, 1, 30},  {1989, 1, 8, 1},
-        {1989, 1, 7, 64},  {1926, 12, 25, 1}, {1926, 12, 24, 15}, {1912, 7, 30, 1}, {1912, 7, 29, 45},
-        {1868, 9, 8, 1},
+        {2024, 5, 6, 6},   {2019, 5, 1, 1},    {2019, 4, 30, 31}, {2018, 1, 1, 30},  {1989, 1, 8, 1}, {1989, 1, 7, 64},
+        {1926, 12, 25, 1}, {1926, 12, 24, 15}, {1912, 7, 30, 1},  {1912, 7, 29, 45}, {1868, 9, 8, 1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(japaneseEraYear(c.year, c.month, c.day), c.eraYear) << c.year << '-' << c.month << '-' << c.day;

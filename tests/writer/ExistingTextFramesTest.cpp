@@ -47,8 +47,7 @@ const Records kTwoTexts = {"cn1", "ch 0 0 12 0 \"ABCDEF", "ch 0 -5 8 0 \"GHIJ"};
 TEST(ExistingTextFrames, OneFrameAroundAllTextsWithHalfTheGapsOnEverySide)
 {
     EXPECT_EQ(aroundAll(2, kTwoTexts),
-              (Records{"lc9",
-                       " -0.858333349227905 -5.74285697937012 12.8583335876465 -5.74285697937012",
+              (Records{"lc9", " -0.858333349227905 -5.74285697937012 12.8583335876465 -5.74285697937012",
                        " 12.8583335876465 -5.74285697937012 12.8583335876465 2.7428572177887",
                        " 12.8583335876465 2.7428572177887 -0.858333349227905 2.7428572177887",
                        " -0.858333349227905 2.7428572177887 -0.858333349227905 -5.74285697937012"}));
@@ -57,12 +56,10 @@ TEST(ExistingTextFrames, OneFrameAroundAllTextsWithHalfTheGapsOnEverySide)
 TEST(ExistingTextFrames, OneFramePerTextAlongIt)
 {
     EXPECT_EQ(eachText(2, kTwoTexts),
-              (Records{"lc9",
-                       " -0.858333349227905 -0.742857158184052 12.8583335876465 -0.742857158184052",
+              (Records{"lc9", " -0.858333349227905 -0.742857158184052 12.8583335876465 -0.742857158184052",
                        " 12.8583335876465 -0.742857158184052 12.8583335876465 2.7428572177887",
                        " 12.8583335876465 2.7428572177887 -0.858333349227905 2.7428572177887",
-                       " -0.858333349227905 2.7428572177887 -0.858333349227905 -0.742857158184052",
-                       "lc9",
+                       " -0.858333349227905 2.7428572177887 -0.858333349227905 -0.742857158184052", "lc9",
                        " -0.858333349227905 -5.74285697937012 8.85833358764648 -5.74285697937012",
                        " 8.85833358764648 -5.74285697937012 8.85833358764648 -2.2571427822113",
                        " 8.85833358764648 -2.2571427822113 -0.858333349227905 -2.2571427822113",
@@ -150,9 +147,9 @@ TEST(ExistingTextFrames, RotatedLayoutFramesFromTheRightSide)
     const Records r = aroundAll(2, {"cn1", "ch 10 0 0 12 \"UP"});
     ASSERT_EQ(r.size(), 5u);
     const std::vector<double> a = numbersOf(r[1]);
-    EXPECT_NEAR(a[0], 10 + (2 / 7.0 + 1.2) / 2, 1e-5);   // anchor on the right
-    EXPECT_NEAR(a[1], -(1 / 2.4 + 1.3) / 2, 1e-5);      // from the insertion point up
-    EXPECT_NEAR(a[2], 8 - (2 / 7.0 + 1.2) / 2, 1e-5);    // the text's height to the left
+    EXPECT_NEAR(a[0], 10 + (2 / 7.0 + 1.2) / 2, 1e-5); // anchor on the right
+    EXPECT_NEAR(a[1], -(1 / 2.4 + 1.3) / 2, 1e-5);     // from the insertion point up
+    EXPECT_NEAR(a[2], 8 - (2 / 7.0 + 1.2) / 2, 1e-5);  // the text's height to the left
 }
 
 TEST(ExistingTextFrames, NothingToFrame)

@@ -91,10 +91,14 @@ TEST(FrameBox, TiltedCornersTurnAboutTheLeaderEnd)
         Records expected;
     };
     const Case cases[] = {
-        {"text running right", {60, 80}, {140, 130},
+        {"text running right",
+         {60, 80},
+         {140, 130},
          {"lc3", " 100 100 132 124", " 132 124 126 132", " 126 132 94 108", " 94 108 100 100"}},
         // Running left the box is laid out towards -x and turned by the same angle.
-        {"text running left", {140, 80}, {60, 70},
+        {"text running left",
+         {140, 80},
+         {60, 70},
          {"lc3", " 100 100 68 76", " 68 76 62 84", " 62 84 94 108", " 94 108 100 100"}},
     };
     for (const Case& k : cases) {
@@ -136,7 +140,7 @@ TEST(FrameBracket, ExtendedBracketStandsAtTheExtensionEndAndTakesTheAttachShift)
     WriterCase c = bracketCase(9, {-1500, -1000}, {500, 0});
     c.settings.extensionLengthMode = 1; // 指定 2 mm at 1/1 = 100
     c.settings.extensionLength = 2;
-    c.settings.attachPosition = 0;      // the box's top edge on the extension
+    c.settings.attachPosition = 0; // the box's top edge on the extension
     EXPECT_EQ(frameRecords(c),
               (Records{"lc4", " 0 0 100 0", "lc3", " 100 -500 150 -500", " 150 0 100 0", " 100 0 100 -500"}));
 }

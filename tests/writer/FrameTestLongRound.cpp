@@ -30,15 +30,25 @@ struct Case {
 TEST(FrameLongRound, HalfCirclesByTextDirectionAndTipSide)
 {
     const Case cases[] = {
-        {"right, tip below: the box above point 2", {-30, -20}, {10, 0},
+        {"right, tip below: the box above point 2",
+         {-30, -20},
+         {10, 0},
          {"lc3", " 0 0 37 0", " 37 10 0 10", "ci 0 5 5 90 -90 1 0", "ci 37 5 5 -90 90 1 0"}},
-        {"right, tip above: the box and both arcs below point 2", {-30, 20}, {10, 0},
+        {"right, tip above: the box and both arcs below point 2",
+         {-30, 20},
+         {10, 0},
          {"lc3", " 0 0 37 0", " 37 -10 0 -10", "ci 0 -5 5 90 -90 1 0", "ci 37 -5 5 -90 90 1 0"}},
-        {"left, tip below", {30, -20}, {-10, 0},
+        {"left, tip below",
+         {30, -20},
+         {-10, 0},
          {"lc3", " 0 0 -37 0", " -37 10 0 10", "ci 0 5 5 -90 90 1 0", "ci -37 5 5 90 -90 1 0"}},
-        {"rotated up, tip left: the box right of point 2", {-30, -20}, {0, 50},
+        {"rotated up, tip left: the box right of point 2",
+         {-30, -20},
+         {0, 50},
          {"lc3", " 0 0 0 37", " 10 37 10 0", "ci 5 0 5 180 0 1 0", "ci 5 37 5 0 180 1 0"}},
-        {"rotated down, tip right: the box left of point 2", {30, 20}, {0, -50},
+        {"rotated down, tip right: the box left of point 2",
+         {30, 20},
+         {0, -50},
          {"lc3", " 0 0 0 -37", " -10 -37 -10 0", "ci -5 0 5 0 180 1 0", "ci -5 -37 5 180 0 1 0"}},
     };
     for (const Case& k : cases)
@@ -59,14 +69,22 @@ TEST(FrameLongRound, WithoutFrameGapTheStraightEdgesSpanTheBox)
 TEST(FrameLongRound, ExtendedFrameMeetsTheExtensionAtTheNearHalfCircle)
 {
     const Case cases[] = {
-        {"right, tip below", {-30, -20}, {50, 5},
+        {"right, tip below",
+         {-30, -20},
+         {50, 5},
          {"lc4", " 0 0 20 0", "lc3", " 25 -5 62 -5", " 62 5 25 5", "ci 25 0 5 90 -90 1 0", "ci 62 0 5 -90 90 1 0"}},
-        {"right, tip above", {-30, 20}, {50, 5},
+        {"right, tip above",
+         {-30, 20},
+         {50, 5},
          {"lc4", " 0 0 20 0", "lc3", " 25 5 62 5", " 62 -5 25 -5", "ci 25 0 5 90 -90 1 0", "ci 62 0 5 -90 90 1 0"}},
-        {"left, tip below", {30, -20}, {-50, 5},
+        {"left, tip below",
+         {30, -20},
+         {-50, 5},
          {"lc4", " 0 0 -20 0", "lc3", " -25 -5 -62 -5", " -62 5 -25 5", "ci -25 0 5 -90 90 1 0",
           "ci -62 0 5 90 -90 1 0"}},
-        {"rotated up, tip left", {-30, -20}, {5, 50},
+        {"rotated up, tip left",
+         {-30, -20},
+         {5, 50},
          {"lc4", " 0 0 0 20", "lc3", " -5 25 -5 62", " 5 62 5 25", "ci 0 25 5 180 0 1 0", "ci 0 62 5 0 180 1 0"}},
     };
     for (const Case& k : cases) {
@@ -83,10 +101,14 @@ TEST(FrameLongRound, ExtendedFrameMeetsTheExtensionAtTheNearHalfCircle)
 TEST(FrameLongRound, TiltedFrameTurnsEdgesAndCentres)
 {
     const Case cases[] = {
-        {"horizontal", {60, 80}, {140, 130},
+        {"horizontal",
+         {60, 80},
+         {140, 130},
          {"lc3", " 100 100 132 124", " 126 132 94 108", "ci 97 104 5 90 -90 1 36.8698959350586",
           "ci 129 128 5 -90 90 1 36.8698959350586"}},
-        {"rotated", {60, 80}, {130, 140},
+        {"rotated",
+         {60, 80},
+         {130, 140},
          {"lc3", " 100 100 124 132", " 132 126 108 94", "ci 104 97 5 180 0 1 -36.8698959350586",
           "ci 128 129 5 0 180 1 -36.8698959350586"}},
     };
@@ -135,7 +157,10 @@ TEST(FrameTextMode, UnderlineAndLongRoundTakeTheAttachShift)
     const Case cases[] = {
         {"下線, 最下行下", 1, 4, {"lc3", " 0 0 40 0"}},
         {"下線, 最上行上", 1, 0, {"lc3", " 0 -3 40 -3"}},
-        {"長丸, 最上行上", 3, 0, {"lc3", " 1.5 -3 41.5 -3", " 41.5 7 1.5 7", "ci 1.5 2 5 90 -90 1 0", "ci 41.5 2 5 -90 90 1 0"}},
+        {"長丸, 最上行上",
+         3,
+         0,
+         {"lc3", " 1.5 -3 41.5 -3", " 41.5 7 1.5 7", "ci 1.5 2 5 90 -90 1 0", "ci 41.5 2 5 -90 90 1 0"}},
     };
     for (const Case& k : cases) {
         WriterCase c = roundCase(k.frameType, {0, 0}, {0, 0}, {10, 0});

@@ -2,8 +2,8 @@
 
 #include "base/Error.h"
 #include "writer/LeaderGeometry.h"
-#include "writer/TiltRotation.h"
 #include "writer/LeaderLayout.h"
+#include "writer/TiltRotation.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +51,7 @@ TEST(LeaderGeometry, DirectionFlags)
         {"0 0", "10 10", "20 10", 0, true, false, false, false},
         {"20 20", "10 10", "0 12", 0, false, true, true, true},
         {"0 20", "10 10", "11 0", 1, true, false, false, true},
-        {"10 10", "10 10", "20 20", 0, true, true, false, false}, // a tie goes to the horizontal layout
+        {"10 10", "10 10", "20 20", 0, true, true, false, false},  // a tie goes to the horizontal layout
         {"10 0", "10 10", "10 10", 0, false, false, false, false}, // equal coordinates give false
     };
     for (const Case& c : cases) {
@@ -84,10 +84,10 @@ TEST(LeaderGeometry, ExtensionIsNormalisedAlongTheLayoutAxis)
         float x3, y3, extX, extY;
     };
     const Case cases[] = {
-        {"14 13", 0, 0, 15, 13, 5, 0},   // 任意: the full distance 5, along x
-        {"14 13", 1, 0, 10, 13, 0, 0},   // 指定 0: zero length, still along x
-        {"0 11", 1, 3, 7, 11, -3, 0},    // extending left
-        {"11 30", 1, 7, 11, 17, 0, 7},   // rotated, up
+        {"14 13", 0, 0, 15, 13, 5, 0}, // 任意: the full distance 5, along x
+        {"14 13", 1, 0, 10, 13, 0, 0}, // 指定 0: zero length, still along x
+        {"0 11", 1, 3, 7, 11, -3, 0},  // extending left
+        {"11 30", 1, 7, 11, 17, 0, 7}, // rotated, up
         {"11 -30", 0, 0, 11, 10 - std::sqrt(1.0f + 1600.0f), 0, -std::sqrt(1.0f + 1600.0f)},
     };
     for (const Case& c : cases) {
@@ -146,9 +146,9 @@ TEST(LeaderGeometry, LeaderOverOrUnderTheText)
         bool over, under;
     };
     const Case cases[] = {
-        {"20 20", true, false},  // tip right and above, text running right
-        {"20 0", false, true},   // tip right and below
-        {"0 20", false, false},  // tip on the left
+        {"20 20", true, false}, // tip right and above, text running right
+        {"20 0", false, true},  // tip right and below
+        {"0 20", false, false}, // tip on the left
     };
     for (const Case& c : cases) {
         auto g = geometry(points(c.p1, "10 10", "30 10"), {});

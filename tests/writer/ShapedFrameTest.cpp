@@ -57,18 +57,26 @@ struct BalloonCase {
 TEST(BalloonFrame, MouthEdgeStartsAtTheMouthInEveryOrientation)
 {
     const BalloonCase cases[] = {
-        {"text right, tip below: mouth in the bottom edge", {0, 0}, {40, 10},
+        {"text right, tip below: mouth in the bottom edge",
+         {0, 0},
+         {40, 10},
          {"lc3", " 15 10 27 10", " 27 10 27 16", " 27 16 10 16", " 10 16 10 10", "lc5", " 0 0 10 10", " 0 0 15 10"}},
-        {"text right, tip above: box hangs below, mouth in its top edge", {0, 30}, {40, 10},
+        {"text right, tip above: box hangs below, mouth in its top edge",
+         {0, 30},
+         {40, 10},
          {"lc3", " 15 10 27 10", " 27 10 27 4", " 27 4 10 4", " 10 4 10 10", "lc5", " 0 30 10 10", " 0 30 15 10"}},
-        {"text left, tip below", {20, 0}, {-20, 10},
-         {"lc3", " 5 10 -7 10", " -7 10 -7 16", " -7 16 10 16", " 10 16 10 10", "lc5", " 20 0 10 10",
-          " 20 0 5 10"}},
-        {"rotated, text up, tip left: mouth in the left edge", {0, 0}, {10, 40},
+        {"text left, tip below",
+         {20, 0},
+         {-20, 10},
+         {"lc3", " 5 10 -7 10", " -7 10 -7 16", " -7 16 10 16", " 10 16 10 10", "lc5", " 20 0 10 10", " 20 0 5 10"}},
+        {"rotated, text up, tip left: mouth in the left edge",
+         {0, 0},
+         {10, 40},
          {"lc3", " 10 15 10 27", " 10 27 16 27", " 16 27 16 10", " 16 10 10 10", "lc5", " 0 0 10 10", " 0 0 10 15"}},
-        {"rotated, text down, tip right: mouth in the right edge", {30, 40}, {10, -20},
-         {"lc3", " 10 5 10 -7", " 10 -7 4 -7", " 4 -7 4 10", " 4 10 10 10", "lc5", " 30 40 10 10",
-          " 30 40 10 5"}},
+        {"rotated, text down, tip right: mouth in the right edge",
+         {30, 40},
+         {10, -20},
+         {"lc3", " 10 5 10 -7", " 10 -7 4 -7", " 4 -7 4 10", " 4 10 10 10", "lc5", " 30 40 10 10", " 30 40 10 5"}},
     };
     for (const BalloonCase& c : cases) {
         // Through the tip and leader stages too: neither adds anything to a balloon.
@@ -130,7 +138,7 @@ struct CountCase {
     int frameType;
     int bytes;
     int lines;
-    int alongEachLongSide; // n_h
+    int alongEachLongSide;  // n_h
     int alongEachShortSide; // n_v
 };
 
@@ -143,9 +151,7 @@ TEST(CloudFrame, ScallopCountsFollowTheWidestLineAndTheLineCount)
         {11, 9, 5, 3, 3},  // floor(2.1) + 1
         {11, 50, 2, 5, 2}, // floor(4.95) + 1
         {12, 4, 2, 2, 2},  // 異片 alternates sizes but keeps the count
-        {12, 9, 4, 3, 3},
-        {12, 25, 3, 4, 2},
-        {12, 50, 5, 5, 3},
+        {12, 9, 4, 3, 3},  {12, 25, 3, 4, 2}, {12, 50, 5, 5, 3},
     };
     for (const CountCase& k : cases) {
         WriterCase c = shapedCase(k.frameType, {0, 0}, {40, 10});
@@ -163,11 +169,17 @@ TEST(CloudFrame, EqualScallops_ReferenceOrientation)
     // Each long pair puts the upper-edge scallop first, here the far side.
     const Records expected = {
         "lc3",
-        "ci 14.25 16 4.25 0 180 0.5 0", "ci 18 10 3 0 180 0.5 180",
-        "ci 22.75 16 4.25 0 180 0.5 0", "ci 24 10 3 0 180 0.5 180",
-        "ci 10 11.5 1.5 180 0 0.65 -90", "ci 27 11.5 1.5 180 0 0.65 90",
-        "ci 10 14.5 1.5 180 0 0.65 -90", "ci 27 14.5 1.5 180 0 0.65 90",
-        "lc5", " 0 0 10 10", " 0 0 15 10",
+        "ci 14.25 16 4.25 0 180 0.5 0",
+        "ci 18 10 3 0 180 0.5 180",
+        "ci 22.75 16 4.25 0 180 0.5 0",
+        "ci 24 10 3 0 180 0.5 180",
+        "ci 10 11.5 1.5 180 0 0.65 -90",
+        "ci 27 11.5 1.5 180 0 0.65 90",
+        "ci 10 14.5 1.5 180 0 0.65 -90",
+        "ci 27 14.5 1.5 180 0 0.65 90",
+        "lc5",
+        " 0 0 10 10",
+        " 0 0 15 10",
     };
     EXPECT_EQ(leaderRecords(shapedCase(11, {0, 0}, {40, 10})), expected);
 }
@@ -183,18 +195,42 @@ struct OrderCase {
 TEST(CloudFrame, PairsStartWithTheUpperOrRightScallopAndTheAnchorEnd)
 {
     const OrderCase cases[] = {
-        {"tip below: far side on top", {0, 0}, {40, 10},
-         "ci 14.25 16 4.25 0 180 0.5 0", "ci 18 10 3 0 180 0.5 180", "ci 10 11.5 1.5 180 0 0.65 -90"},
-        {"tip above: mouth side on top", {0, 30}, {40, 10},
-         "ci 18 10 3 0 180 0.5 0", "ci 14.25 4 4.25 0 180 0.5 180", "ci 10 8.5 1.5 180 0 0.65 -90"},
-        {"text left: anchor end on the right", {20, 0}, {-20, 10},
-         "ci 5.75 16 4.25 0 180 0.5 0", "ci 2 10 3 0 180 0.5 180", "ci 10 11.5 1.5 180 0 0.65 90"},
-        {"rotated, tip left: far side on the right", {0, 0}, {10, 40},
-         "ci 16 14.25 4.25 180 0 0.5 90", "ci 10 18 3 180 0 0.5 -90", "ci 11.5 10 1.5 0 180 0.65 180"},
-        {"rotated, tip right: mouth side on the right", {30, 0}, {10, 40},
-         "ci 10 18 3 180 0 0.5 90", "ci 4 14.25 4.25 180 0 0.5 -90", "ci 8.5 10 1.5 0 180 0.65 180"},
-        {"rotated, text down: anchor end on top", {0, 40}, {10, -20},
-         "ci 16 5.75 4.25 180 0 0.5 90", "ci 10 2 3 180 0 0.5 -90", "ci 11.5 10 1.5 0 180 0.65 0"},
+        {"tip below: far side on top",
+         {0, 0},
+         {40, 10},
+         "ci 14.25 16 4.25 0 180 0.5 0",
+         "ci 18 10 3 0 180 0.5 180",
+         "ci 10 11.5 1.5 180 0 0.65 -90"},
+        {"tip above: mouth side on top",
+         {0, 30},
+         {40, 10},
+         "ci 18 10 3 0 180 0.5 0",
+         "ci 14.25 4 4.25 0 180 0.5 180",
+         "ci 10 8.5 1.5 180 0 0.65 -90"},
+        {"text left: anchor end on the right",
+         {20, 0},
+         {-20, 10},
+         "ci 5.75 16 4.25 0 180 0.5 0",
+         "ci 2 10 3 0 180 0.5 180",
+         "ci 10 11.5 1.5 180 0 0.65 90"},
+        {"rotated, tip left: far side on the right",
+         {0, 0},
+         {10, 40},
+         "ci 16 14.25 4.25 180 0 0.5 90",
+         "ci 10 18 3 180 0 0.5 -90",
+         "ci 11.5 10 1.5 0 180 0.65 180"},
+        {"rotated, tip right: mouth side on the right",
+         {30, 0},
+         {10, 40},
+         "ci 10 18 3 180 0 0.5 90",
+         "ci 4 14.25 4.25 180 0 0.5 -90",
+         "ci 8.5 10 1.5 0 180 0.65 180"},
+        {"rotated, text down: anchor end on top",
+         {0, 40},
+         {10, -20},
+         "ci 16 5.75 4.25 180 0 0.5 90",
+         "ci 10 2 3 180 0 0.5 -90",
+         "ci 11.5 10 1.5 0 180 0.65 0"},
     };
     for (const OrderCase& c : cases) {
         const Records r = frameRecords(shapedCase(11, c.p1, c.p3));
@@ -216,11 +252,15 @@ TEST(CloudFrame, AlternatingScallopsCoverTheSidesExactly)
     c.metrics.frameHeight = 10;
     const Records twoLines = {
         "lc3",
-        "ci 12.1875 20 2.1875 0 180 0.5 0", "ci 12 10 2 0 180 0.5 180",
-        "ci 17.1875 20 2.8125 0 180 0.5 0", "ci 17 10 3 0 180 0.5 180",
+        "ci 12.1875 20 2.1875 0 180 0.5 0",
+        "ci 12 10 2 0 180 0.5 180",
+        "ci 17.1875 20 2.8125 0 180 0.5 0",
+        "ci 17 10 3 0 180 0.5 180",
         // Half-heights 0.2 H and 0.3 H from the mouth side.
-        "ci 10 12 2 180 0 0.65 -90", "ci 20 12 2 180 0 0.65 90",
-        "ci 10 17 3 180 0 0.65 -90", "ci 20 17 3 180 0 0.65 90",
+        "ci 10 12 2 180 0 0.65 -90",
+        "ci 20 12 2 180 0 0.65 90",
+        "ci 10 17 3 180 0 0.65 -90",
+        "ci 20 17 3 180 0 0.65 90",
     };
     EXPECT_EQ(frameRecords(c), twoLines);
 
@@ -242,10 +282,9 @@ struct MarginCase {
 TEST(CloudFrame, LongSidesMoveOutByTheMargin)
 {
     const MarginCase cases[] = {
-        {true, 4, 0},    // 枠と文字間なし
-        {false, 4, 3},   // 0.6 mm × 5
-        {false, 19, 3},
-        {false, 20, 7},  // 1.4 mm × 5
+        {true, 4, 0},                   // 枠と文字間なし
+        {false, 4, 3},                  // 0.6 mm × 5
+        {false, 19, 3}, {false, 20, 7}, // 1.4 mm × 5
         {false, 25, 7},
     };
     for (const MarginCase& k : cases) {
@@ -284,8 +323,10 @@ TEST(CloudFrame, TiltTurnsCentresAndWritesTheEdgeTilts)
         const char* angles;
         double tilt;
     } const expected[] = {
-        {1, {14.25, 16}, " 0 180 0.5 ", phi},        {2, {18, 10}, " 0 180 0.5 ", phi + 180},
-        {5, {10, 11.5}, " 180 0 0.65 ", phi - 90},   {6, {27, 11.5}, " 180 0 0.65 ", phi + 90},
+        {1, {14.25, 16}, " 0 180 0.5 ", phi},
+        {2, {18, 10}, " 0 180 0.5 ", phi + 180},
+        {5, {10, 11.5}, " 180 0 0.65 ", phi - 90},
+        {6, {27, 11.5}, " 180 0 0.65 ", phi + 90},
     };
     for (const Expect& e : expected) {
         const std::string& s = r[e.index];
@@ -363,17 +404,37 @@ TEST(CurvedLeader, FiguresRunFromTheLeaderStartToTheLeaderEnd)
     // Point 2 stays (10, 10). The first arc passes through the start, the second ends at point 2,
     // on whichever side the figure bends.
     const CurveCase cases[] = {
-        {"13, bending to the first side", 13, {-30, -20}, {40, 10}, 5,
+        {"13, bending to the first side",
+         13,
+         {-30, -20},
+         {40, 10},
+         5,
          {" 71.07535 108.92464 1 ", " 71.07535 108.92464 1 ", " 241.92751 298.07248 1 ", " 111.7966 248.20339 1 ",
           " 293.21554 66.78445 1 "}},
-        {"13, bending to the other side", 13, {-30, 40}, {40, 10}, 5,
+        {"13, bending to the other side",
+         13,
+         {-30, 40},
+         {40, 10},
+         5,
          {" 251.07535 288.92464 1 ", " 251.07535 288.92464 1 ", " 61.92751 118.07248 1 ", " 111.7966 248.20339 1 ",
           " 293.21554 66.78445 1 "}},
-        {"14, bending to the first side", 14, {-30, -20}, {40, 10}, 4,
+        {"14, bending to the first side",
+         14,
+         {-30, -20},
+         {40, 10},
+         4,
          {" 254.16025 268.41028 1 ", " 74.13485 88.80361 1 ", " 269.99995 90 0.4 ", " 269.99995 90 0.4 "}},
-        {"14, bending to the other side", 14, {-30, 40}, {40, 10}, 4,
+        {"14, bending to the other side",
+         14,
+         {-30, 40},
+         {40, 10},
+         4,
          {" 91.589716 105.839749 1 ", " 271.19638 285.86514 1 ", " 269.99995 90 0.4 ", " 269.99995 90 0.4 "}},
-        {"13, rotated layout, tip right", 13, {30, -30}, {10, 50}, 5,
+        {"13, rotated layout, tip right",
+         13,
+         {30, -30},
+         {10, 50},
+         5,
          {" 71.07535 108.92464 1 ", " 71.07535 108.92464 1 ", " 241.92751 298.07248 1 ", " 111.7966 248.20339 1 ",
           " 293.21554 66.78445 1 "}},
     };
@@ -391,8 +452,7 @@ TEST(CurvedLeader, FiguresRunFromTheLeaderStartToTheLeaderEnd)
         const Arc& second = arcs[1];
         EXPECT_LT(std::min(distance(first.at(first.start), k.p1), distance(first.at(first.end), k.p1)), tolerance)
             << k.name;
-        EXPECT_LT(std::min(distance(second.at(second.start), c.p2), distance(second.at(second.end), c.p2)),
-                  tolerance)
+        EXPECT_LT(std::min(distance(second.at(second.start), c.p2), distance(second.at(second.end), c.p2)), tolerance)
             << k.name;
     }
 }

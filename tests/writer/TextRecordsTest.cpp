@@ -14,16 +14,15 @@
 namespace tagler {
 namespace {
 
-using test::HeaderSpec;
 using test::AnnotationRun;
+using test::HeaderSpec;
 using Records = std::vector<std::string>;
 
 Records textRecords(const AnnotationRun& run)
 {
     Records out;
-    std::copy_if(run.records.begin(), run.records.end(), std::back_inserter(out), [](const std::string& r) {
-        return r.rfind("ch ", 0) == 0 || r.rfind("cc", 0) == 0;
-    });
+    std::copy_if(run.records.begin(), run.records.end(), std::back_inserter(out),
+                 [](const std::string& r) { return r.rfind("ch ", 0) == 0 || r.rfind("cc", 0) == 0; });
     return out;
 }
 
@@ -37,10 +36,17 @@ AnnotationSettings bottomAttached()
 TEST(TextRecords, OneLineIsAWholeAnnotation)
 {
     const AnnotationRun run = test::runAnnotation({}, bottomAttached(), {"ABC"});
-    const Records expected = {"lt1", "ly0",
-                              "lc1",            // 記号なし still writes its colour
-                              "lc1", " 0 0 10 10", // the leader
-                              "cn\"$<ＭＳ ゴシック>", "cn1", "ly0", "ch 10 10 3 0 \"ABC", "lg0", "ly0"};
+    const Records expected = {"lt1",
+                              "ly0",
+                              "lc1", // 記号なし still writes its colour
+                              "lc1",
+                              " 0 0 10 10", // the leader
+                              "cn\"$<ＭＳ ゴシック>",
+                              "cn1",
+                              "ly0",
+                              "ch 10 10 3 0 \"ABC",
+                              "lg0",
+                              "ly0"};
     EXPECT_EQ(run.records, expected);
 }
 
@@ -143,7 +149,8 @@ TEST(TextRecords, VerticalFontDirectionAgainstTheLayoutIsOneNumber)
         c.settings.chosenFontName = sjis("@ＭＳ ゴシック");
         c.lines = {"A"};
         const Records records = test::runRecords(c);
-        const auto text = std::find_if(records.begin(), records.end(), [](const std::string& r) { return r.rfind("ch ", 0) == 0; });
+        const auto text =
+            std::find_if(records.begin(), records.end(), [](const std::string& r) { return r.rfind("ch ", 0) == 0; });
         ASSERT_NE(text, records.end());
         std::istringstream fields(text->substr(3));
         std::string x, y, dx, dy;
@@ -180,9 +187,20 @@ TEST(TextRecords, TextModeCentresEachLineAndCutsHostCodesIntoPieces)
     h.p3 = "20 10";
     const AnnotationRun run = test::runAnnotation(h, s, {"AB", "$1X=fY"}, SessionMode::textMode);
     // The measured line is 12 bytes wide: its pieces start half of it back.
-    const Records expected = {"lt1", "ly0", "cn\"$<ＭＳ ゴシック>", "cn1", "ly0",
-                              "cc1", "cc0", "ch 4 10 12 0 \"X", "ch 5 10 12 0 \"=f", "ch 15 10 12 0 \"Y",
-                              "cc1", "ch 10 12 12 0 \"AB", "lg0", "ly0"};
+    const Records expected = {"lt1",
+                              "ly0",
+                              "cn\"$<ＭＳ ゴシック>",
+                              "cn1",
+                              "ly0",
+                              "cc1",
+                              "cc0",
+                              "ch 4 10 12 0 \"X",
+                              "ch 5 10 12 0 \"=f",
+                              "ch 15 10 12 0 \"Y",
+                              "cc1",
+                              "ch 10 12 12 0 \"AB",
+                              "lg0",
+                              "ly0"};
     EXPECT_EQ(run.records, expected);
 }
 
@@ -195,7 +213,8 @@ TEST(TextRecords, TextModeWritesNoLeaderEvenWhenEveryLeaderWouldShow)
     h.p1 = "10 10";
     h.p3 = "20 10";
     const AnnotationRun run = test::runAnnotation(h, s, {"A"}, SessionMode::textMode);
-    EXPECT_EQ(run.records, (Records{"lt1", "ly0", "cn\"$<ＭＳ ゴシック>", "cn1", "ly0", "ch 10 10 1 0 \"A", "lg0", "ly0"}));
+    EXPECT_EQ(run.records,
+              (Records{"lt1", "ly0", "cn\"$<ＭＳ ゴシック>", "cn1", "ly0", "ch 10 10 1 0 \"A", "lg0", "ly0"}));
 }
 
 TEST(TextRecords, DateLinesUseTheRunsClock)

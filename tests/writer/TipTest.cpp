@@ -101,7 +101,8 @@ TEST(TipSymbol, VerticalLeaderWingsAtNinetyPlusMinusHalfAngle)
         ASSERT_EQ(v.size(), 4u);
         EXPECT_EQ(v[0], 0);
         EXPECT_EQ(v[1], 0);
-        EXPECT_NEAR(std::atan2(v[3], v[2]) * 180 / std::numbers::pi, expectedAngles[i], 1e-4) << r[static_cast<std::size_t>(i + 1)];
+        EXPECT_NEAR(std::atan2(v[3], v[2]) * 180 / std::numbers::pi, expectedAngles[i], 1e-4)
+            << r[static_cast<std::size_t>(i + 1)];
         EXPECT_NEAR(std::hypot(v[2], v[3]), 20, 1e-4);
     }
 }
