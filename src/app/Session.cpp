@@ -41,7 +41,8 @@ private:
 
 Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles)
     : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles),
-      state_(startFolder_), patterns_(startFolder_), slots_(startFolder_), memos_(startFolder_)
+      state_(startFolder_), patterns_(startFolder_), slots_(startFolder_), memos_(startFolder_),
+      textBook_(startFolder_, prompts)
 {
     exchange_.mode = mode;
 }
@@ -81,6 +82,8 @@ void Session::startUp()
         loadBasicSettings(prompts);
         if (mode_ == SessionMode::frameWrite1)
             settings_.tiltFrame = false;
+        if (dataFiles_ == DataFiles::readWrite)
+            textBook_.startUp(extras_.textBookFolder, extras_.currentPage);
     } catch (const Error& e) {
         showStartupError(e);
     }
@@ -149,8 +152,23 @@ void Session::saveState()
     if (settings_.continuous != 0)
         settings_.continuous =
             quickSelect_.down != 0 ? quickSelect_.down : fieldRange(&AnnotationSettings::continuous).max;
-    if (dataFiles_ == DataFiles::readWrite)
-        tryWrite([this] { state_.saveOnExit(settings_, extras_); });
+    if (dataFiles_ != DataFiles::readWrite)
+        return;
+    // The text book may have fallen back or moved on since start-up.
+    if (textBook_.started()) {
+        extras_.currentPage = textBook_.currentPage();
+        extras_.textBookFolder = textBook_.textBookFolder();
+    }
+    tryWrite([this] { state_.saveOnExit(settings_, extras_); });
+}
+
+// The store shows its own messages; the page and table stay whole on failure.
+void Session::saveTextBook()
+{
+    if (!textBook_.started())
+        return;
+    textBook_.writeTableOfContents();
+    textBook_.saveCurrentPage();
 }
 
 bool Session::registerSessionSettings()
@@ -180,6 +198,7 @@ CompletionReport Session::complete()
     if (!completionEnabled_)
         return report;
     saveState();
+    saveTextBook();
     if (mode_ == SessionMode::importText)
         return report;
     output_.clear();
@@ -194,7 +213,11 @@ CompletionReport Session::complete()
     return report;
 }
 
-void Session::close() { saveState(); }
+void Session::close()
+{
+    saveState();
+    saveTextBook();
+}
 
 int Session::loadQuickSelect()
 {

@@ -8,6 +8,7 @@
 #include "store/PatternStore.h"
 #include "store/PersistentStateStore.h"
 #include "store/SlotStore.h"
+#include "store/TextBookStore.h"
 #include "writer/OutputList.h"
 
 #include <functional>
@@ -48,6 +49,8 @@ public:
     const ExchangeState& exchange() const { return exchange_; }
     SessionExtras& extras() { return extras_; }
     const PatternNames& patternNames() const { return patterns_.names(); }
+    // The open text book; the batch program never opens it.
+    TextBookStore& textBook() { return textBook_; }
 
     // 「設定登録」 and 「基本設定登録」; false when the file could not be written
     // (the message has been shown and the old file is whole).
@@ -96,6 +99,7 @@ private:
     SlotFeedback applySlot(int slot);
     void revertToPersistentState();
     bool tryData(const std::function<void()>& action);
+    void saveTextBook();
     bool tryWrite(const std::function<void()>& write,
                   std::initializer_list<ErrorKind> shown = {ErrorKind::InputOutput});
 
@@ -113,6 +117,7 @@ private:
     SlotStore slots_;
     MemoStore memos_;
     QuickSelectButtons quickSelect_;
+    TextBookStore textBook_;
     SessionExtras extras_;
     bool completionEnabled_ = true;
     bool terminateRequested_ = false;

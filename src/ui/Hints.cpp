@@ -2,6 +2,7 @@
 #include "ui/ColorBox.h"
 #include "ui/InputBox.h"
 #include "ui/PreviewBox.h"
+#include "ui/TextBookGrid.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,7 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace tagler {
 

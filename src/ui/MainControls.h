@@ -9,9 +9,10 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
-class QTableWidget;
+class QTableView;
 class QWidget;
 
 namespace tagler {
@@ -19,6 +20,7 @@ namespace tagler {
 class ColorBox;
 class InputBox;
 class PreviewBox;
+class TextBookGrid;
 
 // Every control of the main window, filled by the panel builders. Tests and
 // the window's handlers reach the controls through this one place.
@@ -83,9 +85,14 @@ struct MainControls {
     QCheckBox* textCenterBase = nullptr;
 
     // Text book (placed; filled by the text-book grid and store).
-    QTableWidget* textBookGrid = nullptr;
+    TextBookGrid* textBookGrid = nullptr;
     QFrame* pageNumbers = nullptr;
-    QTableWidget* tableOfContents = nullptr;
+    QTableView* tableOfContents = nullptr;
+    QFrame* blockViewPanel = nullptr; // over the input box
+    QPlainTextEdit* blockView = nullptr;
+    QFrame* deleteConfirmPanel = nullptr;
+    QPushButton* deleteYes = nullptr; // はい
+    QPushButton* deleteNo = nullptr;  // いいえ
 
     // Bottom row and status bar.
     QPushButton* hintMode = nullptr; // 簡易説明 toggle

@@ -18,6 +18,8 @@
 #include "ui/PreviewBox.h"
 #include "ui/RegisterFeedback.h"
 #include "ui/SettingsBinding.h"
+#include "ui/TextBookGrid.h"
+#include "ui/TextBookPanel.h"
 #include "ui/WindowLook.h"
 #include "ui/WindowPlace.h"
 
@@ -35,7 +37,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStatusTipEvent>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace tagler {
 
@@ -70,6 +72,7 @@ void MainWindow::build()
     applyHints(c_);
     c_.patternName->setValidator(new Cp932Validator(c_.patternName));
     gridMenu_ = new GridPopupMenu(this);
+    textBook_ = new TextBookPanel(c_, session_, this);
     feedback_ =
         new RegisterFeedback({c_.registerSettings, c_.registerPattern}, {c_.savedLabel, c_.nothingSavedLabel}, this);
 }
@@ -209,9 +212,20 @@ void MainWindow::connectActions()
     });
     connect(c_.complete, &QPushButton::clicked, this, &MainWindow::complete);
 
-    connect(c_.textBookGrid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { gridMenu_->popup(c_.textBookGrid->viewport()->mapToGlobal(at)); });
-    connect(gridMenu_, &GridPopupMenu::completeChosen, this, &MainWindow::complete);
+    connect(c_.textBookGrid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (!textBook_->blockViewOpen())
+            gridMenu_->popup(c_.textBookGrid->viewport()->mapToGlobal(at));
+    });
+    connect(gridMenu_, &GridPopupMenu::completeChosen, this, [this] {
+        if (!session_.completionEnabled())
+            return;
+        textBook_->copySelectedBlock();
+        complete();
+    });
+    connect(textBook_, &TextBookPanel::folderChanged, this, [this] {
+        if (!hintsShown_)
+            showStatusLine();
+    });
     connect(gridMenu_, &GridPopupMenu::clearChosen, c_.input, &QPlainTextEdit::clear);
     connect(gridMenu_, &GridPopupMenu::leaderColourChosen, this, [this, &s](int item) {
         chooseLeaderColor(s, item);
@@ -247,6 +261,12 @@ void MainWindow::startUp()
     if (imeButton_.down)
         c_.input->setOwnImeMode(imeModeFor(imeButton_.mode));
     showImeButton();
+    textBook_->showAll();
+    // A start-up that stopped early never opened the text book; nothing of it can be used.
+    const bool bookOpen = session_.textBook().started();
+    for (QWidget* w : std::initializer_list<QWidget*>{c_.textBookGrid, c_.tableOfContents, c_.registerBlock,
+                                                      c_.deleteBlock, c_.switchTextBook})
+        w->setEnabled(bookOpen);
     showStatusLine();
     placeWindow();
 }
@@ -339,7 +359,9 @@ void MainWindow::showStatusLine()
     const int pattern = session_.settings().selectedPattern;
     const std::string name =
         pattern >= 0 && pattern < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(pattern)] : "";
-    c_.statusBar->setText(folderStatusLine(name, session_.extras().textBookFolder, session_.startFolder()));
+    const std::string& folder =
+        session_.textBook().started() ? session_.textBook().textBookFolder() : session_.extras().textBookFolder;
+    c_.statusBar->setText(folderStatusLine(name, folder, session_.startFolder()));
 }
 
 void MainWindow::selectPattern(int index)

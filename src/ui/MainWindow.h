@@ -15,6 +15,7 @@ class ImeControl;
 class RegisterFeedback;
 class Session;
 class SettingsBinding;
+class TextBookPanel;
 
 // The one window: shows the session's settings on its controls, turns the
 // user's actions into calls on the session, and asks to end after completion.
@@ -28,6 +29,7 @@ public:
     const MainControls& controls() const { return c_; }
     GridPopupMenu& gridMenu() const { return *gridMenu_; }
     const RegisterFeedback& feedback() const { return *feedback_; }
+    TextBookPanel& textBook() const { return *textBook_; }
     const ImeStartButton& imeButton() const { return imeButton_; }
     bool hintsShown() const { return hintsShown_; }
     int hoveredSlot() const { return hoveredSlot_; }
@@ -89,6 +91,7 @@ private:
     GridPopupMenu* gridMenu_ = nullptr;
     RegisterFeedback* feedback_ = nullptr;
     SettingsBinding* binding_ = nullptr;
+    TextBookPanel* textBook_ = nullptr;
     ImeStartButton imeButton_;
     bool hintsShown_ = false;
     bool finished_ = false;

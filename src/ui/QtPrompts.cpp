@@ -40,7 +40,7 @@ bool QtPrompts::question(const std::string& text)
 std::optional<std::string> QtPrompts::chooseFolder(const std::string& root)
 {
     const QString rootPath = QDir(QString::fromStdString(root)).canonicalPath();
-    const QString chosen = QFileDialog::getExistingDirectory(parent_, QString(), rootPath);
+    const QString chosen = QFileDialog::getExistingDirectory(parent_, QStringLiteral("文字帳切り替え"), rootPath);
     if (chosen.isEmpty())
         return std::nullopt;
     // Only folders inside the start folder can be stored as a text-book folder.

@@ -1,0 +1,48 @@
+#include "store/TextBookFolder.h"
+
+#include "base/CodePage.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tagler {
+
+std::optional<std::string> resolveTextBookFolder(const std::string& startFolder, std::string_view stored)
+{
+    if (stored.empty())
+        return startFolder;
+    if (stored.front() != '\\')
+        return std::nullopt;
+    std::string path = startFolder;
+    std::string_view rest = stored.substr(1);
+    while (true) {
+        const auto end = rest.find('\\');
+        const std::string_view part = rest.substr(0, end);
+        if (part.empty() || part == "." || part == ".." || part.find_first_of(":/") != std::string_view::npos)
+            return std::nullopt;
+        path += "/" + toUtf8(part);
+        if (end == std::string_view::npos)
+            return path;
+        rest.remove_prefix(end + 1);
+    }
+}
+
+std::optional<std::string> storedTextBookFolder(const std::string& startFolder, const std::string& chosen)
+{
+    const QString root = QDir(QString::fromStdString(startFolder)).canonicalPath();
+    const QString folder = QFileInfo(QString::fromStdString(chosen)).canonicalFilePath();
+    if (root.isEmpty() || folder.isEmpty())
+        return std::nullopt;
+    if (folder == root)
+        return std::string();
+    if (!folder.startsWith(root + QLatin1Char('/')))
+        return std::nullopt;
+    QString relative = folder.mid(root.size());
+    relative.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    const auto bytes = toCp932Strict(relative);
+    if (!bytes || !resolveTextBookFolder(startFolder, *bytes))
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace tagler
