@@ -13,6 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QTableView;
+class QTableWidget;
 class QWidget;
 
 namespace tagler {
