@@ -210,11 +210,12 @@ void readStoredField(const SettingsField& f, std::span<const std::string> lines,
         boolOf(f, s) = parseInteger(line) < 0;
         return;
     case F::windowColourIndex: {
-        // "0" means no custom colour was ever set; the default window is money green.
+        // A colour of 0 means no custom colour was ever set; the default window is money green.
+        // Read as a number, so "00" reloads as what it saves as.
         const FileLine colourLine = settingsField(&S::windowColor).*column;
-        intOf(f, s) = colourLine && lines[*colourLine] == "0"
-                          ? kMoneyGreenIndex
-                          : storedIndex(line, f.range->min, f.range->max, "window colour");
+        int colour = -1;
+        const bool noCustom = colourLine && tryParseInteger(lines[*colourLine], colour) && colour == 0;
+        intOf(f, s) = noCustom ? kMoneyGreenIndex : storedIndex(line, f.range->min, f.range->max, "window colour");
         return;
     }
     case F::twoDigits: intOf(f, s) = readTwoDigits(line); return;
