@@ -60,14 +60,4 @@ std::string handOverCopyBeside(const std::string& file)
     return QFileInfo(QString::fromStdString(file)).dir().filePath(handOverCopyName).toStdString();
 }
 
-std::optional<HandOver> splitHandOver(const Lines& file)
-{
-    if (file.empty() || file[0] != "hq")
-        return std::nullopt;
-    auto end = std::find_if(file.begin(), file.end(), [](const std::string& line) { return line.rfind('#', 0) == 0; });
-    if (end != file.end())
-        ++end;
-    return HandOver{Lines(file.begin(), end), Lines(end, file.end())};
-}
-
 } // namespace tagler::host

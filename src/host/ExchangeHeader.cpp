@@ -8,6 +8,8 @@
 #include <cstdlib>
 
 namespace tagler::host {
+
+using namespace tagler::render;
 namespace {
 
 std::string printed(const char* format, int precision, double value)

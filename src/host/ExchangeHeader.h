@@ -1,7 +1,7 @@
 #pragma once
 #include "base/LineFile.h"
-#include "host/HostRecord.h"
-#include "host/HostSheet.h"
+#include "render/HostRecord.h"
+#include "render/HostSheet.h"
 #include "settings/SessionMode.h"
 
 #include <optional>
@@ -21,11 +21,11 @@ bool handsOverSelection(HostMode mode);  // T1..T3: records instead of points
 
 struct HeaderRequest {
     HostMode mode = HostMode::normal;
-    HostSheet sheet = defaultHostSheet(); // scales, text types, group, layer, colour, text type, font
+    render::HostSheet sheet = render::defaultHostSheet(); // scales, text types, group, layer, colour, text type, font
     // Numbered as the program names them: 1 tip, 2 leader end, 3 direction,
     // 4 bend (four-point only). Text mode hands over 1 and 3 only; the program
     // reads its point 2 from point 1's line.
-    Point p1, p2, p3, p4;
+    render::Point p1, p2, p3, p4;
 };
 
 // Every line at the position the program reads for the mode. In the

@@ -5,9 +5,9 @@
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "host/ExchangeHeader.h"
-#include "host/RecordPainter.h"
+#include "render/RecordPainter.h"
 #include "settings/FrameType.h"
-#include "ui/PreviewPainter.h"
+#include "render/PreviewPainter.h"
 
 #include <QImage>
 #include <QPainter>
@@ -16,6 +16,8 @@
 #include <optional>
 
 namespace tagler::host {
+
+using namespace tagler::render;
 namespace {
 
 constexpr int tileWidth = 380;

@@ -9,6 +9,8 @@
 
 namespace tagler::host {
 
+using namespace tagler::render;
+
 const char* const hostUsage =
     "usage:\n"
     "  tagler-host new DIR --p1 X,Y --p2 X,Y --p3 X,Y [--p4 X,Y] [--mode normal|T4|T5]\n"

@@ -5,6 +5,7 @@
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "host/ExchangeFolder.h"
+#include "render/HandOver.h"
 #include "host/Gallery.h"
 #include "host/HostCommandLine.h"
 #include "host/ProgramRun.h"
@@ -17,6 +18,8 @@
 #include <iterator>
 
 namespace tagler::host {
+
+using namespace tagler::render;
 namespace {
 
 constexpr int usageExit = 2;

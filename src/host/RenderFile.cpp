@@ -1,7 +1,7 @@
 #include "host/RenderFile.h"
 
 #include "base/Error.h"
-#include "host/RecordPainter.h"
+#include "render/RecordPainter.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -11,6 +11,8 @@
 #include <algorithm>
 
 namespace tagler::host {
+
+using namespace tagler::render;
 
 QSize pictureSize(const Drawing& drawing, int longSide)
 {

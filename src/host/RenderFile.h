@@ -1,5 +1,5 @@
 #pragma once
-#include "host/DrawingModel.h"
+#include "render/DrawingModel.h"
 
 #include <QSize>
 #include <QString>
@@ -11,10 +11,10 @@ namespace tagler::host {
 
 // Picture size for a drawing: the longer side longSide pixels, the shorter one
 // following the drawing's proportions but never under a third of it.
-QSize pictureSize(const Drawing& drawing, int longSide = 1400);
+QSize pictureSize(const render::Drawing& drawing, int longSide = 1400);
 
 // PNG or SVG by the extension of out (case ignored); anything else is an
 // input/output error, as is a file that cannot be written.
-void renderToFile(const Drawing& drawing, const std::string& out, const QString& caption = {});
+void renderToFile(const render::Drawing& drawing, const std::string& out, const QString& caption = {});
 
 } // namespace tagler::host

@@ -2,7 +2,7 @@
 #include "app/ImeStartButton.h"
 #include "ui/MainControls.h"
 
-#include "ui/PreviewPainter.h"
+#include "render/PreviewPainter.h"
 
 #include <QWidget>
 #include <optional>

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/PreviewPainter.h"
+#include "render/PreviewPainter.h"
 
 #include <QWidget>
 #include <functional>

@@ -15,7 +15,7 @@ using namespace tagler;
 
 namespace {
 
-host::Point point(fuzz::Bytes& in)
+render::Point point(fuzz::Bytes& in)
 {
     const double x = in.number();
     return {x, in.number()};
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const double v = std::fabs(in.number());
         s = v > 0 ? v : 1;
     }
-    for (host::TextType& t : r.sheet.textTypes) {
+    for (render::TextType& t : r.sheet.textTypes) {
         t.width = std::fabs(in.number());
         t.height = std::fabs(in.number());
         t.spacing = std::fabs(in.number());

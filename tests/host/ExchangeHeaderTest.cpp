@@ -4,6 +4,7 @@
 #include "base/LineFile.h"
 #include "base/Number.h"
 #include "host/ExchangeFolder.h"
+#include "render/HandOver.h"
 #include "support/Folder.h"
 
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <sstream>
 
 namespace tagler::host {
+
+using namespace tagler::render;
 namespace {
 
 // The program's way of reading a header, written out here on its own so the

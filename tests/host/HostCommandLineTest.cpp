@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 namespace tagler::host {
+
+using namespace tagler::render;
 namespace {
 
 QStringList words(const char* line) { return QString::fromUtf8(line).split(' ', Qt::SkipEmptyParts); }

@@ -1,5 +1,5 @@
 // The settings picture at pixel level, drawn into an image as into the window.
-#include "ui/PreviewPainter.h"
+#include "render/PreviewPainter.h"
 
 #include <QImage>
 #include <QPainter>

@@ -186,12 +186,12 @@ TEST(TipSymbol, SymbolFollowsTheFirstLeaderSegment)
 // Whether a leader is drawn is derived by the session from the arrow length:
 // point 2 strictly inside the square of half side (length - 1) / 10 × scale
 // around the tip suppresses tip symbol and leader; the frame and text stay.
-Records derivedTipAndLeader(host::Point p1, host::Point p2, int arrowLength)
+Records derivedTipAndLeader(render::Point p1, render::Point p2, int arrowLength)
 {
     host::HeaderRequest request;
     request.p1 = p1;
     request.p2 = p2;
-    request.p3 = host::Point{p2.x + 10, p2.y};
+    request.p3 = render::Point{p2.x + 10, p2.y};
     HostHeader header = parseHostHeader(host::buildHeader(request), SessionMode::normal);
     AnnotationSettings settings;
     settings.frameType = 0;

@@ -1,10 +1,10 @@
 #pragma once
-#include "host/HostRecord.h"
+#include "render/HostRecord.h"
 
 #include <vector>
 
 // Arcs of circles and ellipses as point lists, the way the host reads them.
-namespace tagler::host {
+namespace tagler::render {
 
 struct Ellipse {
     Point centre;
@@ -22,4 +22,4 @@ double arcSweepDegrees(double startDeg, double endDeg);
 // last point lie exactly on the ends.
 std::vector<Point> ellipseArc(const Ellipse& ellipse, double startRad, double sweepRad);
 
-} // namespace tagler::host
+} // namespace tagler::render

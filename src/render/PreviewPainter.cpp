@@ -1,4 +1,4 @@
-#include "ui/PreviewPainter.h"
+#include "render/PreviewPainter.h"
 
 #include "settings/FrameType.h"
 

@@ -1,4 +1,4 @@
-#include "host/HostSheet.h"
+#include "render/HostSheet.h"
 
 #include "base/CodePage.h"
 #include "base/Error.h"
@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-namespace tagler::host {
+namespace tagler::render {
 namespace {
 
 std::vector<double> valuesAfterTag(const std::string& line, std::size_t count)
@@ -84,4 +84,4 @@ HostSheet readHostSheet(const Lines& header)
     return sheet;
 }
 
-} // namespace tagler::host
+} // namespace tagler::render

@@ -1,17 +1,17 @@
-#include "host/DrawingModel.h"
+#include "render/DrawingModel.h"
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "base/LineFile.h"
-#include "host/CurveGeometry.h"
+#include "render/CurveGeometry.h"
 #include "host/ExchangeHeader.h"
-#include "host/HostSheet.h"
+#include "render/HostSheet.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-namespace tagler::host {
+namespace tagler::render {
 namespace {
 
 constexpr double eps = 1e-6;
@@ -281,8 +281,9 @@ TEST(HostSheetReader, ReadsARealHostHeader)
 
 TEST(HostSheetReader, ReadsBackWhatTheHeaderWriterWrote)
 {
+    using host::HostMode;
     for (HostMode mode : {HostMode::normal, HostMode::textMode, HostMode::fourPoint, HostMode::frameWrite2}) {
-        HeaderRequest r;
+        host::HeaderRequest r;
         r.mode = mode;
         for (std::size_t g = 0; g < 16; ++g)
             r.sheet.groupScales[g] = 1 + 12.5 * static_cast<double>(g);
@@ -292,8 +293,8 @@ TEST(HostSheetReader, ReadsBackWhatTheHeaderWriterWrote)
         r.sheet.lineColor = 7;
         r.sheet.textType = 7;
         r.sheet.font = sjis("ＭＳ Ｐゴシック");
-        HostSheet back = readHostSheet(buildHeader(r));
-        EXPECT_EQ(back.groupScales, r.sheet.groupScales) << hostModeName(mode);
+        HostSheet back = readHostSheet(host::buildHeader(r));
+        EXPECT_EQ(back.groupScales, r.sheet.groupScales) << host::hostModeName(mode);
         EXPECT_EQ(back.type(7).width, 7.5);
         EXPECT_EQ(back.type(7).height, 8.25);
         EXPECT_EQ(back.type(7).spacing, 1.5);
@@ -307,4 +308,4 @@ TEST(HostSheetReader, ReadsBackWhatTheHeaderWriterWrote)
 }
 
 } // namespace
-} // namespace tagler::host
+} // namespace tagler::render

@@ -1,7 +1,7 @@
 #pragma once
 #include "base/LineFile.h"
-#include "host/DrawingModel.h"
-#include "host/HostSheet.h"
+#include "render/DrawingModel.h"
+#include "render/HostSheet.h"
 
 #include <QFont>
 #include <QRectF>
@@ -11,7 +11,7 @@ class QPainter;
 
 // Paints what the host would draw into any rectangle of any QPainter, so a
 // single picture, an SVG and a sheet of many tiles share one painter.
-namespace tagler::host {
+namespace tagler::render {
 
 // Height of the caption strip under a drawing, in device pixels.
 inline constexpr double captionStripHeight = 22;
@@ -30,4 +30,4 @@ void paintDrawing(QPainter& painter, const QRectF& target, const Drawing& drawin
 Drawing renderRecords(QPainter& painter, const QRectF& target, const Lines& records, const HostSheet& sheet,
                       const QString& caption = {});
 
-} // namespace tagler::host
+} // namespace tagler::render

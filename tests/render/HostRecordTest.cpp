@@ -1,9 +1,9 @@
-#include "host/HostRecord.h"
+#include "render/HostRecord.h"
 #include "base/CodePage.h"
 
 #include <gtest/gtest.h>
 
-namespace tagler::host {
+namespace tagler::render {
 namespace {
 
 struct Parsed {
@@ -116,4 +116,4 @@ TEST(HostRecordParser, LeavesWhatTheHostWouldNotUnderstand)
 }
 
 } // namespace
-} // namespace tagler::host
+} // namespace tagler::render

@@ -1,7 +1,7 @@
 #pragma once
 #include "base/LineFile.h"
-#include "host/HostRecord.h"
-#include "host/HostSheet.h"
+#include "render/HostRecord.h"
+#include "render/HostSheet.h"
 
 #include <QColor>
 
@@ -12,7 +12,7 @@
 // What the host would draw from a record list, in drawing units: the
 // attribute records are already applied (colour, line type, read-in scale,
 // group scale of text).
-namespace tagler::host {
+namespace tagler::render {
 
 struct Stroke {
     std::vector<Point> points;
@@ -71,4 +71,4 @@ Extent drawingExtent(const Drawing& drawing);
 // The four corners of a text's box, counter-clockwise from the lower left.
 std::vector<Point> textBox(const TextItem& text);
 
-} // namespace tagler::host
+} // namespace tagler::render

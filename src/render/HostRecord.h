@@ -6,7 +6,7 @@
 
 // One line of the exchange file as the host reads it back. Coordinates are
 // drawing units as written; the read-in scale factor is applied later.
-namespace tagler::host {
+namespace tagler::render {
 
 struct Point {
     double x = 0;
@@ -104,4 +104,4 @@ using HostRecord =
 // Never throws: a line the host would not understand becomes UnknownRecord.
 HostRecord parseRecord(std::string_view line);
 
-} // namespace tagler::host
+} // namespace tagler::render

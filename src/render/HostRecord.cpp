@@ -1,11 +1,11 @@
-#include "host/HostRecord.h"
+#include "render/HostRecord.h"
 
 #include "base/Error.h"
 #include "base/Number.h"
 
 #include <cmath>
 
-namespace tagler::host {
+namespace tagler::render {
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -211,4 +211,4 @@ HostRecord parseRecord(std::string_view line)
     }
 }
 
-} // namespace tagler::host
+} // namespace tagler::render

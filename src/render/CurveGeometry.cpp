@@ -1,10 +1,10 @@
-#include "host/CurveGeometry.h"
+#include "render/CurveGeometry.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-namespace tagler::host {
+namespace tagler::render {
 
 double arcSweepDegrees(double startDeg, double endDeg)
 {
@@ -30,4 +30,4 @@ std::vector<Point> ellipseArc(const Ellipse& e, double startRad, double sweepRad
     return points;
 }
 
-} // namespace tagler::host
+} // namespace tagler::render

@@ -1,4 +1,4 @@
-#include "host/RecordPainter.h"
+#include "render/RecordPainter.h"
 
 #include "base/CodePage.h"
 
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace tagler::host {
+namespace tagler::render {
 namespace {
 
 constexpr double penWidth = 1.5;
@@ -194,4 +194,4 @@ Drawing renderRecords(QPainter& painter, const QRectF& target, const Lines& reco
     return drawing;
 }
 
-} // namespace tagler::host
+} // namespace tagler::render

@@ -1,6 +1,6 @@
 #pragma once
 #include "base/LineFile.h"
-#include "host/HostRecord.h"
+#include "render/HostRecord.h"
 
 #include <array>
 #include <optional>
@@ -8,7 +8,7 @@
 
 // The host's drawing settings that a header carries: what the header writer
 // puts into jwc_temp.txt and what the renderer needs to size text.
-namespace tagler::host {
+namespace tagler::render {
 
 struct TextType {
     double width = 0; // mm on paper
@@ -39,4 +39,4 @@ HostSheet defaultHostSheet();
 // the wrong number of values is a conversion error.
 HostSheet readHostSheet(const Lines& header);
 
-} // namespace tagler::host
+} // namespace tagler::render

@@ -1,11 +1,11 @@
-#include "host/DrawingModel.h"
+#include "render/DrawingModel.h"
 
-#include "host/CurveGeometry.h"
+#include "render/CurveGeometry.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace tagler::host {
+namespace tagler::render {
 namespace {
 
 constexpr double degree = std::numbers::pi / 180;
@@ -218,4 +218,4 @@ Extent drawingExtent(const Drawing& drawing)
     return extent;
 }
 
-} // namespace tagler::host
+} // namespace tagler::render
