@@ -5,9 +5,9 @@
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "host/ExchangeHeader.h"
+#include "render/PreviewPainter.h"
 #include "render/RecordPainter.h"
 #include "settings/FrameType.h"
-#include "render/PreviewPainter.h"
 
 #include <QImage>
 #include <QPainter>

@@ -5,11 +5,11 @@
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "host/ExchangeFolder.h"
-#include "render/HandOver.h"
 #include "host/Gallery.h"
 #include "host/HostCommandLine.h"
 #include "host/ProgramRun.h"
 #include "host/RenderFile.h"
+#include "render/HandOver.h"
 
 #include <QDir>
 #include <QFileInfo>

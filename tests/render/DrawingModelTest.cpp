@@ -2,8 +2,8 @@
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "base/LineFile.h"
-#include "render/CurveGeometry.h"
 #include "host/ExchangeHeader.h"
+#include "render/CurveGeometry.h"
 #include "render/HostSheet.h"
 
 #include <gtest/gtest.h>
