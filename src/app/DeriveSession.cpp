@@ -223,4 +223,17 @@ WriterInput deriveSession(const HostHeader& header, SessionMode mode, const Anno
     return in;
 }
 
+std::vector<IndicatedPoint> indicatedPoints(const HostHeader& header, SessionMode mode)
+{
+    if (mode == SessionMode::importText || mode == SessionMode::frameWrite1 || mode == SessionMode::frameWrite2)
+        return {};
+    std::vector<IndicatedPoint> points{{1, pointOf(header.point1Line)}};
+    if (mode != SessionMode::textMode)
+        points.push_back({2, pointOf(header.point2Line)});
+    points.push_back({3, pointOf(header.point3Line)});
+    if (mode == SessionMode::fourPoint)
+        points.push_back({4, pointOf(header.point4Line)});
+    return points;
+}
+
 } // namespace tagler

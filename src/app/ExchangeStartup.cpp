@@ -17,6 +17,7 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
         else
             prompts.information(text);
         x.completionEnabled = false;
+        x.refusal = text;
     };
     if (!fileExists(path)) {
         refuse(messages::kExchangeMissing, false);
@@ -25,12 +26,12 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
 
     switch (mode) {
     case SessionMode::importText: {
-        const Lines lines = readLines(path);
-        if (lines.size() <= 14) {
+        x.exchangeLines = readLines(path);
+        if (x.exchangeLines.size() <= 14) {
             refuse(messages::kExchangeInvalid, true);
             break;
         }
-        x.importedText = importTextRecords(lines);
+        x.importedText = importTextRecords(x.exchangeLines);
         x.importedIntoBox = true;
         // The host is handed back nothing: the text goes to the input box instead.
         writeLines(path, {});
@@ -49,7 +50,8 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
         break;
     }
     default:
-        x.header = readHostHeader(path, mode);
+        x.exchangeLines = readLines(path);
+        x.header = parseHostHeader(x.exchangeLines, mode);
         if (x.header.state == 1)
             refuse(messages::kExchangeTransformed, false);
         else if (x.header.state == 2)

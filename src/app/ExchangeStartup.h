@@ -3,6 +3,7 @@
 #include "app/Prompts.h"
 
 #include <string>
+#include <vector>
 
 namespace tagler {
 
@@ -10,10 +11,11 @@ namespace tagler {
 struct ExchangeState {
     SessionMode mode = SessionMode::normal;
     HostHeader header;
-    Lines exchangeLines; // the handed-over records, when framing existing text
+    Lines exchangeLines; // the file as handed over: header, then the selected records
     Lines importedText;  // texts of the handed-over text records, for the input box
     bool importedIntoBox = false;
     bool completionEnabled = true;
+    std::string refusal; // the start-up message that disabled completion
 };
 
 std::string exchangeFilePath(const std::string& folder);

@@ -41,6 +41,7 @@ public:
     void startUp();
 
     SessionMode mode() const { return mode_; }
+    const Clock& clock() const { return clock_; }
     const std::string& startFolder() const { return startFolder_; }
     AnnotationSettings& settings() { return settings_; }
     const AnnotationSettings& settings() const { return settings_; }

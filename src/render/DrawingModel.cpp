@@ -157,6 +157,14 @@ void Extent::add(const Point& p)
     top = std::max(top, p.y);
 }
 
+void Extent::add(const Extent& e)
+{
+    if (e.empty)
+        return;
+    add(Point{e.left, e.bottom});
+    add(Point{e.right, e.top});
+}
+
 QColor hostLineColor(int number)
 {
     static const QColor palette[8] = {

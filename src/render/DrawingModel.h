@@ -54,6 +54,7 @@ struct Extent {
     double left = 0, bottom = 0, right = 0, top = 0;
     bool empty = true;
     void add(const Point& p);
+    void add(const Extent& e);
 };
 
 // Line colours 1..8: a fixed palette of distinct colours that read on white.

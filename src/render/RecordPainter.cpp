@@ -20,11 +20,10 @@ constexpr double layoutPixels = 100;
 // Share of the em box below the baseline in the usual Japanese fonts.
 constexpr double descentShare = 0.12;
 
-// Maps drawing units (y up) onto the device (y down).
-class View {
-public:
-    View(const Extent& extent, const QRectF& area)
-    {
+} // namespace
+
+DrawingView::DrawingView(const Extent& extent, const QRectF& area)
+{
         double w = extent.right - extent.left, h = extent.top - extent.bottom;
         double size = std::max({w, h, 1e-9});
         double margin = size * 0.06;
@@ -32,25 +31,23 @@ public:
         scale_ = std::min(area.width() / viewW, area.height() / viewH);
         midX_ = (extent.left + extent.right) / 2;
         midY_ = (extent.bottom + extent.top) / 2;
-        centre_ = area.center();
-    }
-    QPointF map(const Point& p) const
-    {
-        return {centre_.x() + (p.x - midX_) * scale_, centre_.y() - (p.y - midY_) * scale_};
-    }
-    QPolygonF map(const std::vector<Point>& points) const
-    {
-        QPolygonF polygon;
-        for (const Point& p : points)
-            polygon << map(p);
-        return polygon;
-    }
-    double scale() const { return scale_; }
+    centre_ = area.center();
+}
 
-private:
-    double scale_ = 1, midX_ = 0, midY_ = 0;
-    QPointF centre_;
-};
+QPointF DrawingView::map(const Point& p) const
+{
+    return {centre_.x() + (p.x - midX_) * scale_, centre_.y() - (p.y - midY_) * scale_};
+}
+
+QPolygonF DrawingView::map(const std::vector<Point>& points) const
+{
+    QPolygonF polygon;
+    for (const Point& p : points)
+        polygon << map(p);
+    return polygon;
+}
+
+namespace {
 
 // Dotted and chain patterns for line types 2..8, in pen widths.
 QList<qreal> dashPattern(int lineType)
@@ -78,7 +75,7 @@ QPen strokePen(const Stroke& s)
     return pen;
 }
 
-void paintText(QPainter& painter, const View& view, const TextItem& t)
+void paintText(QPainter& painter, const DrawingView& view, const TextItem& t)
 {
     double length = t.length * view.scale(), height = t.height * view.scale();
     QString text = fromCp932(t.text);
@@ -99,7 +96,7 @@ void paintText(QPainter& painter, const View& view, const TextItem& t)
     painter.restore();
 }
 
-void paintOriginCross(QPainter& painter, const View& view, const QRectF& area)
+void paintOriginCross(QPainter& painter, const DrawingView& view, const QRectF& area)
 {
     QPointF o = view.map({0, 0});
     if (!area.contains(o))
@@ -118,6 +115,28 @@ void paintCaption(QPainter& painter, const QRectF& strip, const QString& caption
     QString shown = QFontMetricsF(font).elidedText(caption, Qt::ElideMiddle, strip.width() - 8);
     painter.drawText(strip.adjusted(4, 0, -4, 0), Qt::AlignCenter, shown);
 }
+
+void paintShapes(QPainter& painter, const DrawingView& view, const std::vector<Shape>& shapes)
+{
+    for (const Shape& shape : shapes) {
+        if (const auto* s = std::get_if<Stroke>(&shape)) {
+            painter.setPen(strokePen(*s));
+            painter.setBrush(Qt::NoBrush);
+            if (s->closed)
+                painter.drawPolygon(view.map(s->points));
+            else
+                painter.drawPolyline(view.map(s->points));
+        } else if (const auto* f = std::get_if<Fill>(&shape)) {
+            // A hairline of the fill's own colour closes the seams between adjoining solids.
+            painter.setPen(QPen(f->color, 0.8));
+            painter.setBrush(f->color);
+            painter.drawPolygon(view.map(f->outline));
+        } else {
+            paintText(painter, view, std::get<TextItem>(shape));
+        }
+    }
+}
+
 
 } // namespace
 
@@ -144,6 +163,13 @@ QFont hostFont(const std::string& cp932Name, bool italic)
 
 void paintDrawing(QPainter& painter, const QRectF& target, const Drawing& drawing, const QString& caption)
 {
+    const Drawing* layers[] = {&drawing};
+    paintLayers(painter, target, layers, caption);
+}
+
+std::optional<DrawingView> paintLayers(QPainter& painter, const QRectF& target, std::span<const Drawing* const> layers,
+                                       const QString& caption, const Extent& alsoInView)
+{
     painter.save();
     painter.setClipRect(target);
     painter.fillRect(target, Qt::white);
@@ -157,34 +183,23 @@ void paintDrawing(QPainter& painter, const QRectF& target, const Drawing& drawin
     }
     area.adjust(4, 4, -4, -4);
 
-    Extent extent = drawingExtent(drawing);
+    Extent extent = alsoInView;
+    for (const Drawing* layer : layers)
+        extent.add(drawingExtent(*layer));
     if (extent.empty) {
         painter.setPen(QColor(150, 150, 150));
         painter.drawText(area, Qt::AlignCenter, QStringLiteral("(nothing drawn)"));
         painter.restore();
-        return;
+        return std::nullopt;
     }
-    View view(extent, area);
+    const DrawingView view(extent, area);
     paintOriginCross(painter, view, area);
-    for (const Shape& shape : drawing.shapes) {
-        if (const auto* s = std::get_if<Stroke>(&shape)) {
-            painter.setPen(strokePen(*s));
-            painter.setBrush(Qt::NoBrush);
-            if (s->closed)
-                painter.drawPolygon(view.map(s->points));
-            else
-                painter.drawPolyline(view.map(s->points));
-        } else if (const auto* f = std::get_if<Fill>(&shape)) {
-            // A hairline of the fill's own colour closes the seams between adjoining solids.
-            painter.setPen(QPen(f->color, 0.8));
-            painter.setBrush(f->color);
-            painter.drawPolygon(view.map(f->outline));
-        } else {
-            paintText(painter, view, std::get<TextItem>(shape));
-        }
-    }
+    for (const Drawing* layer : layers)
+        paintShapes(painter, view, layer->shapes);
     painter.restore();
+    return view;
 }
+
 
 Drawing renderRecords(QPainter& painter, const QRectF& target, const Lines& records, const HostSheet& sheet,
                       const QString& caption)

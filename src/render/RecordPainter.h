@@ -4,8 +4,13 @@
 #include "render/HostSheet.h"
 
 #include <QFont>
+#include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
+
+#include <optional>
+#include <span>
 
 class QPainter;
 
@@ -20,10 +25,29 @@ inline constexpr double captionStripHeight = 22;
 // only when installed.
 QFont hostFont(const std::string& cp932Name, bool italic = false);
 
+// Maps drawing units (y up) onto the device (y down): the extent fitted into
+// the area with a margin, centred.
+class DrawingView {
+public:
+    DrawingView(const Extent& extent, const QRectF& area);
+    QPointF map(const Point& p) const;
+    QPolygonF map(const std::vector<Point>& points) const;
+    double scale() const { return scale_; } // device pixels per drawing unit
+
+private:
+    double scale_ = 1, midX_ = 0, midY_ = 0;
+    QPointF centre_;
+};
+
 // White background, the drawing fitted with a margin, y up, a thin cross at
 // the origin when it is in view. A non-empty caption takes a strip at the
 // bottom of target.
 void paintDrawing(QPainter& painter, const QRectF& target, const Drawing& drawing, const QString& caption = {});
+
+// Several drawings in one view, each over the ones before, fitted with
+// whatever else must stay in view. The view used, none when nothing was drawn.
+std::optional<DrawingView> paintLayers(QPainter& painter, const QRectF& target, std::span<const Drawing* const> layers,
+                                       const QString& caption = {}, const Extent& alsoInView = {});
 
 // Records (CP932 lines) as the host reads them back, painted into target.
 // The drawing is returned so the caller can report skipped records.

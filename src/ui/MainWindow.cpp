@@ -16,6 +16,7 @@
 #include "ui/InputBox.h"
 #include "ui/ItemIcons.h"
 #include "ui/PreviewBox.h"
+#include "ui/RealSizePreviewWindow.h"
 #include "ui/RegisterFeedback.h"
 #include "ui/SettingsBinding.h"
 #include "ui/TextBookGrid.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(Session& session, ImeControl& ime, Choosers& choosers, QW
     connectColourBoxes();
     connectQuickSelect();
     startUp();
+    buildRealSizePreview();
 }
 
 MainWindow::~MainWindow() = default;
@@ -205,7 +207,11 @@ void MainWindow::connectActions()
     c_.fontName->installEventFilter(this);
 
     connect(c_.clear, &QPushButton::clicked, c_.input, &QPlainTextEdit::clear);
-    connect(c_.input, &QPlainTextEdit::textChanged, this, [this] { session_.setInputLines(c_.input->cp932Lines()); });
+    connect(c_.input, &QPlainTextEdit::textChanged, this, [this] {
+        session_.setInputLines(c_.input->cp932Lines());
+        if (realSize_)
+            realSize_->changed();
+    });
     connect(c_.input, &InputBox::completionRequested, this, [this] {
         if (c_.complete->isEnabled() && shortcutCompletes(session_))
             complete();
@@ -333,6 +339,8 @@ void MainWindow::showDerived()
     c_.input->setFont(namedFont(fromCp932(inputFont)));
 
     c_.settingsPreview->update();
+    if (realSize_)
+        realSize_->changed();
 }
 
 void MainWindow::showImeButton()
@@ -406,6 +414,7 @@ void MainWindow::complete()
     if (!session_.completionEnabled() || finished_)
         return;
     storeWindowPlace();
+    rememberRealSize();
     session_.setInputLines(c_.input->cp932Lines());
     session_.complete();
     finished_ = true;
@@ -454,6 +463,7 @@ void MainWindow::closeEvent(QCloseEvent* e)
 {
     if (!finished_) {
         storeWindowPlace();
+        rememberRealSize();
         session_.close();
         finished_ = true;
     }

@@ -13,6 +13,7 @@ class Choosers;
 class GridPopupMenu;
 class ImeControl;
 class RegisterFeedback;
+class RealSizePreviewWindow;
 class Session;
 class SettingsBinding;
 class TextBookPanel;
@@ -33,6 +34,7 @@ public:
     const ImeStartButton& imeButton() const { return imeButton_; }
     bool hintsShown() const { return hintsShown_; }
     int hoveredSlot() const { return hoveredSlot_; }
+    RealSizePreviewWindow& realSizePreview() const { return *realSize_; }
 
     // 「入力完了」, also from the grid menu and Alt+Enter.
     void complete();
@@ -69,6 +71,12 @@ private:
     void chooseCustomColour(class ColorBox* box, std::int32_t& colour, int& index);
     void setHintsShown(bool shown);
 
+    // The real-size preview (MainWindowRealSize.cpp).
+    void buildRealSizePreview();
+    void realSizeMenu(const QPoint& at);
+    void openRealSizeAtStart();
+    void rememberRealSize();
+
     // Quick select (MainWindowQuickSelect.cpp).
     void connectQuickSelect();
     void loadQuickSelect();
@@ -92,6 +100,7 @@ private:
     RegisterFeedback* feedback_ = nullptr;
     SettingsBinding* binding_ = nullptr;
     TextBookPanel* textBook_ = nullptr;
+    RealSizePreviewWindow* realSize_ = nullptr;
     ImeStartButton imeButton_;
     bool hintsShown_ = false;
     bool finished_ = false;

@@ -68,6 +68,7 @@ void MainWindow::showEvent(QShowEvent* e)
     firstShown_ = true;
     // Once the window is on the screen, so the memo messages come over it.
     QTimer::singleShot(0, this, &MainWindow::loadQuickSelect);
+    QTimer::singleShot(0, this, &MainWindow::openRealSizeAtStart);
 }
 
 void MainWindow::loadQuickSelect()

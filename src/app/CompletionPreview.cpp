@@ -1,0 +1,42 @@
+#include "app/CompletionPreview.h"
+
+#include "app/Messages.h"
+#include "app/RunAnnotation.h"
+#include "app/Session.h"
+#include "base/Error.h"
+
+#include <exception>
+
+namespace tagler {
+
+CompletionPreview previewCompletion(const Session& session)
+{
+    CompletionPreview preview;
+    if (!session.completionEnabled()) {
+        preview.message = session.exchange().refusal;
+        return preview;
+    }
+    if (session.mode() == SessionMode::importText)
+        return preview;
+    OutputList out;
+    try {
+        const AnnotationOutcome outcome =
+            runAnnotation(session.exchange(), session.settings(), session.inputLines(), session.clock(), out);
+        if (outcome.errorMessage) {
+            preview.message = *outcome.errorMessage;
+            return preview;
+        }
+    } catch (const Error& e) {
+        // Completion would end the program on these; the preview only says so.
+        const auto text = messages::dataErrorMessage(e.kind());
+        preview.message = text ? *text : e.what();
+        return preview;
+    } catch (const std::exception& e) {
+        preview.message = e.what();
+        return preview;
+    }
+    preview.records = out.records();
+    return preview;
+}
+
+} // namespace tagler

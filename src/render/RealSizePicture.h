@@ -1,0 +1,41 @@
+#pragma once
+#include "render/DrawingModel.h"
+
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+class QPainter;
+
+// The annotation at its real size: what the host would draw from the records
+// completion would write, over the texts it handed over.
+namespace tagler::render {
+
+// A point the host indicated, marked over the drawing with its number.
+struct PointMark {
+    int number = 0;
+    Point at; // drawing units
+};
+
+struct RealSizeScene {
+    Drawing selection; // the handed-over records, still in the host's drawing
+    Drawing records;   // what completion would write
+    std::vector<PointMark> points;
+    QString message; // shown in place of the drawing when not empty
+};
+
+struct RealSizeView {
+    bool markPoints = true;
+    bool scaleBar = true;
+    QString caption; // a strip under the drawing, as the stand-in host writes its file name
+};
+
+// The same pixels as the stand-in host's picture of the same records when
+// neither points nor scale bar are asked for.
+void paintRealSize(QPainter& painter, const QRectF& target, const RealSizeScene& scene, const RealSizeView& view);
+
+// 1, 2 or 5 times a power of ten, the longest not over `longest` (> 0).
+double scaleBarLength(double longest);
+
+} // namespace tagler::render

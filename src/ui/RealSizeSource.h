@@ -1,0 +1,25 @@
+#pragma once
+#include "render/HostSheet.h"
+#include "render/RealSizePicture.h"
+
+namespace tagler {
+
+class Session;
+
+// The real-size picture of a session: what the hand-over fixes (sizes,
+// selected texts, indicated points) is read once; the records completion
+// would write are drawn again on every refresh.
+class RealSizeSource final {
+public:
+    explicit RealSizeSource(const Session& session);
+
+    void refresh();
+    const render::RealSizeScene& scene() const { return scene_; }
+
+private:
+    const Session& session_;
+    render::HostSheet sheet_;
+    render::RealSizeScene scene_;
+};
+
+} // namespace tagler
