@@ -1,0 +1,395 @@
+// The real-size preview: the stand-in host's pixels, live changes, messages and what it remembers.
+#include "UiTestSupport.h"
+
+#include "app/InputText.h"
+#include "app/Messages.h"
+#include "base/Error.h"
+#include "render/RealSizePicture.h"
+#include "ui/InputBox.h"
+#include "ui/RealSizePreviewWindow.h"
+#include "ui/RealSizeSource.h"
+#include "ui/TextBookPanel.h"
+#include "ui/UserSettings.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include <span>
+
+using namespace tagler;
+using namespace tagler::test;
+
+namespace {
+
+int runProgram(const QString& name, const QStringList& args, const QString& folder = {})
+{
+    QProcess p;
+    if (!folder.isEmpty())
+        p.setWorkingDirectory(folder);
+    p.start(QStringLiteral(TAGLER_BIN_DIR "/") + name, args);
+    if (!p.waitForFinished(60000))
+        return -1;
+    if (p.exitCode() != 0)
+        qWarning() << name << args << p.readAllStandardError();
+    return p.exitCode();
+}
+
+void copyFolder(const QString& from, const QString& to)
+{
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        QFile::copy(from + "/" + name, to + "/" + name);
+}
+
+// One case: how the host hands over, what is typed and set.
+struct PixelCase {
+    const char* name;
+    QStringList host; // tagler-host new / select arguments after the folder
+    const char* selection;
+    SessionMode mode;
+    const char* modeArgument;
+    QStringList sets;
+    const char* text;
+};
+
+const PixelCase kPixelCases[] = {
+    {"box, arrow, fill, two lines",
+     {"--p1", "0,0", "--p2", "30,20", "--p3", "70,20", "--scale", "1", "--text-type", "3"},
+     nullptr,
+     SessionMode::normal,
+     nullptr,
+     {"frameType=2", "tipSymbol=2", "fillInside=1"},
+     "防火戸 FD-1\nW=1200 H=2000"},
+    {"cloud in text mode",
+     {"--mode", "T4", "--p1", "10,10", "--p3", "60,10", "--scale", "50"},
+     nullptr,
+     SessionMode::textMode,
+     "T4",
+     {"frameType=11"},
+     "特定防火設備"},
+    {"balloon through a fourth point, write group at another scale",
+     {"--mode", "T5", "--p1", "0,0", "--p2", "40,30", "--p3", "90,30", "--p4", "10,35", "--group-scales",
+      "100,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50", "--group", "1"},
+     nullptr,
+     SessionMode::fourPoint,
+     "T5",
+     {"frameType=10", "writeGroup=1", "tipSymbol=6"},
+     "PS-3"},
+    {"long round around each selected text",
+     {"--mode", "T3"},
+     "cn3\nch 0 0 24 0 \"防火戸 FD-1\nch 0 20 24 8 \"排水管 VP100A\n",
+     SessionMode::frameWrite2,
+     "T3",
+     {"frameType=3"},
+     ""},
+    {"imported texts",
+     {"--mode", "T1"},
+     "cn2\nch 5 5 30 0 \"巾木 H=60\n",
+     SessionMode::importText,
+     "T1",
+     {},
+     ""},
+};
+
+QImage previewImage(const RealSizeSource& source, QSize size, const render::RealSizeView& view)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    render::paintRealSize(painter, QRectF(QPointF(0, 0), QSizeF(size)), source.scene(), view);
+    return image;
+}
+
+// How many pixels differ and where, for a failure that can be looked into.
+QString difference(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return QStringLiteral("sizes differ");
+    int count = 0;
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                ++count;
+                box |= QRect(x, y, 1, 1);
+            }
+    return QStringLiteral("%1 pixels in (%2,%3) %4x%5").arg(count).arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height());
+}
+
+int inkPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) != qRgb(255, 255, 255);
+    return count;
+}
+
+bool hasRecordStartingWith(const render::RealSizeScene& scene, const QString& text)
+{
+    for (const render::Shape& s : scene.records.shapes)
+        if (const auto* t = std::get_if<render::TextItem>(&s); t && fromCp932(t->text).startsWith(text))
+            return true;
+    return false;
+}
+
+void writeUtf8(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+
+// The child's part of the comparison: the preview of a case's session before
+// completion, in the folder the host prepared.
+int paintPreview(const QStringList& args)
+{
+    const PixelCase& c = kPixelCases[args[1].toInt()];
+    RecordingPrompts prompts;
+    FixedClock clock{kTestTime};
+    Session session(args[0].toStdString(), c.mode, prompts, clock);
+    session.startUp();
+    for (const QString& s : c.sets) {
+        const QStringList kv = s.split('=');
+        if (setSettingsField(session.settings(), kv[0].toStdString(), kv[1].toStdString()))
+            return 2;
+    }
+    if (c.mode != SessionMode::importText)
+        session.setInputLines(*inputLinesFromText(QString::fromUtf8(c.text)));
+    RealSizeSource source(session);
+    source.refresh();
+    if (!source.scene().message.isEmpty()) {
+        qWarning() << source.scene().message;
+        return 1;
+    }
+    const QImage image =
+        previewImage(source, QSize(args[3].toInt(), args[4].toInt()), {false, false, QStringLiteral("jwc_temp.txt")});
+    return image.save(args[2]) ? 0 : 1;
+}
+
+} // namespace
+
+class RealSizePreviewTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // Never the user's own settings, even when run by hand.
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(!userSettings()->fileName().startsWith(QDir::homePath() + "/.config/"));
+    }
+    void init() { userSettings()->clear(); }
+    void drawsTheSamePixelsAsTheStandInHost();
+    void f2OpensAndClosesItFromEitherWindow();
+    void redrawsOnEveryKindOfChange();
+    void showsTheMessageInsteadOfTheDrawing();
+    void remembersWhetherItWasOpenAndWhereButNotInTheDataFiles();
+};
+
+void RealSizePreviewTest::drawsTheSamePixelsAsTheStandInHost()
+{
+    for (const PixelCase& c : kPixelCases) {
+        Folder before, after;
+        QStringList args = {"new", QString::fromStdString(before.path())};
+        args += c.host;
+        if (c.selection) {
+            writeUtf8(QString::fromStdString(before.file("selection.txt")), c.selection);
+            args << "--records" << QString::fromStdString(before.file("selection.txt"));
+        }
+        QCOMPARE(runProgram("tagler-host", args), 0);
+        copyFolder(QString::fromStdString(before.path()), QString::fromStdString(after.path()));
+
+        // The host's picture of what the batch program writes.
+        writeUtf8(QString::fromStdString(after.file("text.txt")), c.text);
+        QStringList batch;
+        if (c.modeArgument)
+            batch << c.modeArgument;
+        batch << "--text" << "text.txt" << "--now" << "2024-05-06T07:08:09";
+        for (const QString& s : c.sets)
+            batch << "--set" << s;
+        QCOMPARE(runProgram("tagler-batch", batch, QString::fromStdString(after.path())), 0);
+        const QString png = QString::fromStdString(after.file("host.png"));
+        QCOMPARE(runProgram("tagler-host", {"render", QString::fromStdString(after.file("jwc_temp.txt")), png}), 0);
+        const QImage host = QImage(png).convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(inkPixels(host) > 1000, c.name); // a picture, not a blank page
+
+        // The preview of the same session before completion, painted by a
+        // process of its own as the host's picture is: glyph edges of text
+        // already drawn at another size may differ by a shade in a process
+        // that has drawn much before.
+        const QString previewPng = QString::fromStdString(after.file("preview.png"));
+        QProcess paint;
+        paint.start(QCoreApplication::applicationFilePath(),
+                    {"--paint-preview", QString::fromStdString(before.path()),
+                     QString::number(&c - kPixelCases), previewPng, QString::number(host.width()),
+                     QString::number(host.height())});
+        QVERIFY(paint.waitForFinished(60000));
+        QVERIFY2(paint.exitCode() == 0, paint.readAllStandardError().constData());
+        const QImage preview = QImage(previewPng).convertToFormat(QImage::Format_RGB32);
+        if (preview != host) {
+            preview.save(QDir::temp().filePath(QStringLiteral("tagler-preview-%1.png").arg(&c - kPixelCases)));
+            host.save(QDir::temp().filePath(QStringLiteral("tagler-host-%1.png").arg(&c - kPixelCases)));
+            QFAIL(qPrintable(QStringLiteral("%1: the preview differs from the host's picture: %2")
+                                 .arg(c.name, difference(preview, host))));
+        }
+    }
+}
+
+void RealSizePreviewTest::f2OpensAndClosesItFromEitherWindow()
+{
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
+    WindowUnderTest w(folder);
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    RealSizePreviewWindow& preview = w.window.realSizePreview();
+    QVERIFY(!preview.isVisible());
+
+    QTest::keyClick(w.c().input, Qt::Key_F2);
+    QVERIFY(preview.isVisible());
+    QVERIFY(preview.windowTitle().startsWith(QStringLiteral("実寸プレビュー")));
+    QVERIFY(preview.isWindow());
+    QCOMPARE(w.c().input->toPlainText(), QString()); // the key is the shortcut's alone
+
+    QTest::keyClick(&preview, Qt::Key_F2);
+    QVERIFY(!preview.isVisible());
+}
+
+void RealSizePreviewTest::redrawsOnEveryKindOfChange()
+{
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
+    WindowUnderTest w(folder);
+    w.window.show();
+    RealSizePreviewWindow& preview = w.window.realSizePreview();
+
+    // Hidden, it makes nothing; shown, it makes the current picture once.
+    QTest::keyClicks(w.c().input, "A");
+    QCoreApplication::processEvents();
+    QCOMPARE(preview.refreshCount(), 0);
+    preview.toggle();
+    QCOMPARE(preview.refreshCount(), 1);
+    QVERIFY(hasRecordStartingWith(preview.scene(), "A"));
+
+    QTest::keyClicks(w.c().input, "B");
+    QTRY_VERIFY(hasRecordStartingWith(preview.scene(), "AB"));
+
+    auto strokes = [&] {
+        return std::count_if(preview.scene().records.shapes.begin(), preview.scene().records.shapes.end(),
+                             [](const render::Shape& s) { return std::holds_alternative<render::Stroke>(s); });
+    };
+    w.c().frameType->setCurrentIndex(0); // 枠無
+    QTRY_VERIFY(!preview.waitsForPause() && preview.refreshCount() >= 3);
+    const auto withoutFrame = strokes();
+    w.c().frameType->setCurrentIndex(2); // 四角: four more sides
+    QTRY_COMPARE(strokes(), withoutFrame + 4);
+
+    const int before = preview.refreshCount();
+    w.window.textBook().copySelectedBlock();
+    const QString copied = w.c().input->toPlainText().section('\n', 0, 0);
+    QVERIFY(!copied.isEmpty());
+    QTRY_VERIFY(hasRecordStartingWith(preview.scene(), copied));
+    // The several edits of one copy make one picture.
+    QCOMPARE(preview.refreshCount(), before + 1);
+}
+
+void RealSizePreviewTest::showsTheMessageInsteadOfTheDrawing()
+{
+    struct Case {
+        const char* name;
+        std::optional<Lines> exchange;
+        int writeGroup;
+        std::string message;
+    };
+    Lines badPoint = headerLines({});
+    badPoint[8] = "hp1   x y";
+    Lines zeroScale = headerLines({});
+    zeroScale[2] = "hs 0 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";
+    const Case cases[] = {
+        {"no readable points", badPoint, 0, *messages::writerErrorMessage(ErrorKind::Conversion)},
+        {"a division by zero", zeroScale, 2, *messages::writerErrorMessage(ErrorKind::FloatDivideByZero)},
+        {"no exchange file", std::nullopt, 0, messages::kExchangeMissing},
+    };
+    for (const Case& c : cases) {
+        Folder folder(Folder::withDataFiles);
+        if (c.exchange)
+            folder.write("jwc_temp.txt", *c.exchange);
+        WindowUnderTest w(folder);
+        w.settings().writeGroup = c.writeGroup;
+        w.window.show();
+        w.window.realSizePreview().toggle();
+        QCOMPARE(w.window.realSizePreview().scene().message, QString::fromStdString(c.message));
+        // The window goes on: typing is taken and the preview keeps saying why.
+        QTest::keyClicks(w.c().input, "X");
+        QCOMPARE(w.c().input->toPlainText(), QStringLiteral("X"));
+        QTRY_COMPARE(w.window.realSizePreview().refreshCount(), 2);
+        QCOMPARE(w.window.realSizePreview().scene().message, QString::fromStdString(c.message));
+        QVERIFY2(w.window.isVisible(), c.name);
+
+        QImage image(200, 120, QImage::Format_RGB32);
+        QPainter painter(&image);
+        render::paintRealSize(painter, QRectF(image.rect()), w.window.realSizePreview().scene(), {});
+        painter.end();
+        bool red = false;
+        for (int y = 0; y < image.height() && !red; ++y)
+            for (int x = 0; x < image.width() && !red; ++x)
+                red = qRed(image.pixel(x, y)) > 120 && qGreen(image.pixel(x, y)) < 60;
+        QVERIFY2(red, c.name); // the message's text, where the drawing would be
+    }
+}
+
+void RealSizePreviewTest::remembersWhetherItWasOpenAndWhereButNotInTheDataFiles()
+{
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
+    const std::size_t stateLines = folder.read("PLDATA.tx").size();
+    const std::size_t patternLines = folder.read("PKDATA.tx").size();
+    QRect placed;
+    {
+        WindowUnderTest w(folder);
+        w.window.show();
+        QCoreApplication::processEvents();
+        QVERIFY(!w.window.realSizePreview().isVisible()); // nothing remembered yet
+        w.window.realSizePreview().toggle();
+        w.window.realSizePreview().setGeometry(40, 50, 300, 220);
+        placed = w.window.realSizePreview().geometry();
+        w.window.close();
+    }
+    QCOMPARE(userSettings()->value("realSizePreview/open").toBool(), true);
+    QCOMPARE(folder.read("PLDATA.tx").size(), stateLines);
+    QCOMPARE(folder.read("PKDATA.tx").size(), patternLines);
+    {
+        WindowUnderTest w(folder);
+        w.window.show();
+        QTRY_VERIFY(w.window.realSizePreview().isVisible());
+        QCOMPARE(w.window.realSizePreview().geometry(), placed);
+        w.window.realSizePreview().toggle(); // closed this time
+        w.window.complete();
+    }
+    QCOMPARE(userSettings()->value("realSizePreview/open").toBool(), false);
+    {
+        WindowUnderTest w(folder);
+        w.window.show();
+        QCoreApplication::processEvents();
+        QVERIFY(!w.window.realSizePreview().isVisible());
+    }
+}
+
+int main(int argc, char** argv)
+{
+    if (argc == 7 && QByteArray(argv[1]) == "--paint-preview") {
+        QGuiApplication app(argc, argv);
+        return paintPreview(app.arguments().mid(2));
+    }
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    RealSizePreviewTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "RealSizePreviewTest.moc"
