@@ -24,13 +24,13 @@ constexpr double descentShare = 0.12;
 
 DrawingView::DrawingView(const Extent& extent, const QRectF& area)
 {
-        double w = extent.right - extent.left, h = extent.top - extent.bottom;
-        double size = std::max({w, h, 1e-9});
-        double margin = size * 0.06;
-        double viewW = std::max(w, size * 1e-3) + 2 * margin, viewH = std::max(h, size * 1e-3) + 2 * margin;
-        scale_ = std::min(area.width() / viewW, area.height() / viewH);
-        midX_ = (extent.left + extent.right) / 2;
-        midY_ = (extent.bottom + extent.top) / 2;
+    double w = extent.right - extent.left, h = extent.top - extent.bottom;
+    double size = std::max({w, h, 1e-9});
+    double margin = size * 0.06;
+    double viewW = std::max(w, size * 1e-3) + 2 * margin, viewH = std::max(h, size * 1e-3) + 2 * margin;
+    scale_ = std::min(area.width() / viewW, area.height() / viewH);
+    midX_ = (extent.left + extent.right) / 2;
+    midY_ = (extent.bottom + extent.top) / 2;
     centre_ = area.center();
 }
 
@@ -137,7 +137,6 @@ void paintShapes(QPainter& painter, const DrawingView& view, const std::vector<S
     }
 }
 
-
 } // namespace
 
 QFont hostFont(const std::string& cp932Name, bool italic)
@@ -199,7 +198,6 @@ std::optional<DrawingView> paintLayers(QPainter& painter, const QRectF& target, 
     painter.restore();
     return view;
 }
-
 
 Drawing renderRecords(QPainter& painter, const QRectF& target, const Lines& records, const HostSheet& sheet,
                       const QString& caption)

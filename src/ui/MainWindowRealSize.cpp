@@ -42,9 +42,6 @@ void MainWindow::openRealSizeAtStart()
         realSize_->restore(*userSettings());
 }
 
-void MainWindow::rememberRealSize()
-{
-    realSize_->remember(*userSettings());
-}
+void MainWindow::rememberRealSize() { realSize_->remember(*userSettings()); }
 
 } // namespace tagler

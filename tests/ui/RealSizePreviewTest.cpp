@@ -87,13 +87,7 @@ const PixelCase kPixelCases[] = {
      "T3",
      {"frameType=3"},
      ""},
-    {"imported texts",
-     {"--mode", "T1"},
-     "cn2\nch 5 5 30 0 \"巾木 H=60\n",
-     SessionMode::importText,
-     "T1",
-     {},
-     ""},
+    {"imported texts", {"--mode", "T1"}, "cn2\nch 5 5 30 0 \"巾木 H=60\n", SessionMode::importText, "T1", {}, ""},
 };
 
 QImage previewImage(const RealSizeSource& source, QSize size, const render::RealSizeView& view)
@@ -118,7 +112,12 @@ QString difference(const QImage& a, const QImage& b)
                 ++count;
                 box |= QRect(x, y, 1, 1);
             }
-    return QStringLiteral("%1 pixels in (%2,%3) %4x%5").arg(count).arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height());
+    return QStringLiteral("%1 pixels in (%2,%3) %4x%5")
+        .arg(count)
+        .arg(box.x())
+        .arg(box.y())
+        .arg(box.width())
+        .arg(box.height());
 }
 
 int inkPixels(const QImage& image)
@@ -144,7 +143,6 @@ void writeUtf8(const QString& path, const QByteArray& bytes)
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
-
 
 // The child's part of the comparison: the preview of a case's session before
 // completion, in the folder the host prepared.
@@ -210,7 +208,10 @@ void RealSizePreviewTest::drawsTheSamePixelsAsTheStandInHost()
         QStringList batch;
         if (c.modeArgument)
             batch << c.modeArgument;
-        batch << "--text" << "text.txt" << "--now" << "2024-05-06T07:08:09";
+        batch << "--text"
+              << "text.txt"
+              << "--now"
+              << "2024-05-06T07:08:09";
         for (const QString& s : c.sets)
             batch << "--set" << s;
         QCOMPARE(runProgram("tagler-batch", batch, QString::fromStdString(after.path())), 0);
@@ -226,9 +227,8 @@ void RealSizePreviewTest::drawsTheSamePixelsAsTheStandInHost()
         const QString previewPng = QString::fromStdString(after.file("preview.png"));
         QProcess paint;
         paint.start(QCoreApplication::applicationFilePath(),
-                    {"--paint-preview", QString::fromStdString(before.path()),
-                     QString::number(&c - kPixelCases), previewPng, QString::number(host.width()),
-                     QString::number(host.height())});
+                    {"--paint-preview", QString::fromStdString(before.path()), QString::number(&c - kPixelCases),
+                     previewPng, QString::number(host.width()), QString::number(host.height())});
         QVERIFY(paint.waitForFinished(60000));
         QVERIFY2(paint.exitCode() == 0, paint.readAllStandardError().constData());
         const QImage preview = QImage(previewPng).convertToFormat(QImage::Format_RGB32);
