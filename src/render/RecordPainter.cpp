@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace tagler::render {
 namespace {
@@ -19,6 +20,12 @@ constexpr double penWidth = 1.5;
 constexpr double layoutPixels = 100;
 // Share of the em box below the baseline in the usual Japanese fonts.
 constexpr double descentShare = 0.12;
+// Past this many strokes in a picture every line is drawn with the thin
+// pen's quick path: a wide pen's outline costs more than the rest of a
+// sheet of thousands of frames.
+constexpr std::size_t thinPenStrokes = 2000;
+// Text less tall than this on the device is shown as its box.
+constexpr double greekedPixels = 3;
 
 } // namespace
 
@@ -68,29 +75,79 @@ QPen strokePen(const Stroke& s)
 {
     QPen pen(s.color, penWidth);
     pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setJoinStyle(Qt::BevelJoin); // a round join costs a small arc at every vertex of a curve
     QList<qreal> dashes = dashPattern(s.lineType);
     if (!dashes.isEmpty())
         pen.setDashPattern(dashes);
     return pen;
 }
 
-void paintText(QPainter& painter, const DrawingView& view, const TextItem& t)
+// Points closer than a fraction of a pixel to the last one kept add nothing
+// to the picture but the pen's joins between them are costly: a sheet of
+// clouds seen whole is mostly such points. The ends are always kept.
+QPolygonF withoutCrowdedPoints(const QPolygonF& points)
+{
+    constexpr double minimumStep = 0.75;
+    if (points.size() < 3)
+        return points;
+    QPolygonF kept;
+    kept.reserve(points.size());
+    kept << points.front();
+    for (qsizetype i = 1; i + 1 < points.size(); ++i) {
+        const QPointF d = points[i] - kept.back();
+        if (std::fabs(d.x()) + std::fabs(d.y()) >= minimumStep)
+            kept << points[i];
+    }
+    kept << points.back();
+    return kept;
+}
+
+// Fonts looked up once a picture: finding a font costs more than drawing
+// a short text, and a sheet of selected texts uses a handful of fonts.
+class TextFonts {
+public:
+    struct Entry {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const Entry& at(const std::string& name, bool italic)
+    {
+        auto found = fonts_.find({name, italic});
+        if (found != fonts_.end())
+            return found->second;
+        QFont font = hostFont(name, italic);
+        font.setPixelSize(static_cast<int>(layoutPixels));
+        return fonts_.emplace(std::pair(name, italic), Entry{font, QFontMetricsF(font)}).first->second;
+    }
+
+private:
+    std::map<std::pair<std::string, bool>, Entry> fonts_;
+};
+
+void paintText(QPainter& painter, const DrawingView& view, const TextItem& t, TextFonts& fonts)
 {
     double length = t.length * view.scale(), height = t.height * view.scale();
-    QString text = fromCp932(t.text);
-    if (height < 0.5 || text.isEmpty())
+    if (height < 0.5 || t.text.empty())
         return;
-    QFont font = hostFont(t.font, t.italic);
-    font.setPixelSize(static_cast<int>(layoutPixels));
-    double advance = QFontMetricsF(font).horizontalAdvance(text);
+    if (height < greekedPixels) {
+        // Too small to read: the text's box in its colour, as drawings show far-off text.
+        QColor shade = t.color;
+        shade.setAlpha(110);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(shade);
+        painter.drawPolygon(view.map(textBox(t)));
+        return;
+    }
+    const QString text = fromCp932(t.text);
+    const TextFonts::Entry& font = fonts.at(t.font, t.italic);
+    double advance = font.metrics.horizontalAdvance(text);
     if (advance <= 0)
         return;
     painter.save();
     painter.translate(view.map(t.corner));
     painter.rotate(-t.angleDeg); // y is flipped on the device
     painter.scale(length > 0 ? length / advance : height / layoutPixels, height / layoutPixels);
-    painter.setFont(font);
+    painter.setFont(font.font);
     painter.setPen(t.color);
     painter.drawText(QPointF(0, -layoutPixels * descentShare), text);
     painter.restore();
@@ -116,23 +173,28 @@ void paintCaption(QPainter& painter, const QRectF& strip, const QString& caption
     painter.drawText(strip.adjusted(4, 0, -4, 0), Qt::AlignCenter, shown);
 }
 
-void paintShapes(QPainter& painter, const DrawingView& view, const std::vector<Shape>& shapes)
+void paintShapes(QPainter& painter, const DrawingView& view, const std::vector<Shape>& shapes, TextFonts& fonts,
+                 bool thinPens)
 {
     for (const Shape& shape : shapes) {
         if (const auto* s = std::get_if<Stroke>(&shape)) {
-            painter.setPen(strokePen(*s));
+            const QPolygonF points = withoutCrowdedPoints(view.map(s->points));
+            QPen pen = strokePen(*s);
+            if (thinPens)
+                pen.setWidthF(1);
+            painter.setPen(pen);
             painter.setBrush(Qt::NoBrush);
             if (s->closed)
-                painter.drawPolygon(view.map(s->points));
+                painter.drawPolygon(points);
             else
-                painter.drawPolyline(view.map(s->points));
+                painter.drawPolyline(points);
         } else if (const auto* f = std::get_if<Fill>(&shape)) {
             // A hairline of the fill's own colour closes the seams between adjoining solids.
             painter.setPen(QPen(f->color, 0.8));
             painter.setBrush(f->color);
-            painter.drawPolygon(view.map(f->outline));
+            painter.drawPolygon(withoutCrowdedPoints(view.map(f->outline)));
         } else {
-            paintText(painter, view, std::get<TextItem>(shape));
+            paintText(painter, view, std::get<TextItem>(shape), fonts);
         }
     }
 }
@@ -193,8 +255,14 @@ std::optional<DrawingView> paintLayers(QPainter& painter, const QRectF& target, 
     }
     const DrawingView view(extent, area);
     paintOriginCross(painter, view, area);
+    TextFonts fonts;
+    std::size_t strokes = 0;
     for (const Drawing* layer : layers)
-        paintShapes(painter, view, layer->shapes);
+        strokes +=
+            static_cast<std::size_t>(std::count_if(layer->shapes.begin(), layer->shapes.end(),
+                                                   [](const Shape& s) { return std::holds_alternative<Stroke>(s); }));
+    for (const Drawing* layer : layers)
+        paintShapes(painter, view, layer->shapes, fonts, strokes > thinPenStrokes);
     painter.restore();
     return view;
 }
