@@ -83,7 +83,7 @@ void typeAndDraw(benchmark::State& state, PreviewFolder& folder)
         state.SkipWithError("the preview shows a message instead of a drawing");
     state.counters["refresh_ms"] = benchmark::Counter(refreshMs, benchmark::Counter::kAvgIterations);
     state.counters["paint_ms"] = benchmark::Counter(paintMs, benchmark::Counter::kAvgIterations);
-    state.counters["records"] = static_cast<double>(folder.source().scene().records.shapes.size());
+    state.counters["shapes"] = static_cast<double>(folder.source().scene().records.shapes.size());
 }
 
 void oneAnnotation(benchmark::State& state)

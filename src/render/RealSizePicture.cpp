@@ -40,7 +40,7 @@ void paintPointMarks(QPainter& painter, const DrawingView& view, const std::vect
         painter.drawEllipse(at, 4.5, 4.5);
         painter.drawLine(at - QPointF(7, 0), at + QPointF(7, 0));
         painter.drawLine(at - QPointF(0, 7), at + QPointF(0, 7));
-        painter.drawText(at + QPointF(6, -6), QString::number(p.number));
+        painter.drawText(at + QPointF(6, 16), QString::number(p.number)); // below: leaders and texts run upwards
     }
 }
 
