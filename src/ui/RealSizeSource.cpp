@@ -9,9 +9,12 @@
 
 namespace tagler {
 
-RealSizeSource::RealSizeSource(const Session& session) : session_(session), sheet_(render::defaultHostSheet())
+RealSizeSource::RealSizeSource(const Session& session) : session_(session), sheet_(render::defaultHostSheet()) {}
+
+void RealSizeSource::readHandOver()
 {
-    const ExchangeState& x = session.exchange();
+    handOverRead_ = true;
+    const ExchangeState& x = session_.exchange();
     if (const auto handOver = render::splitHandOver(x.exchangeLines)) {
         try {
             sheet_ = render::readHostSheet(handOver->header);
@@ -23,7 +26,7 @@ RealSizeSource::RealSizeSource(const Session& session) : session_(session), shee
             render::buildDrawing(handOver->selection, sheet_, static_cast<int>(handOver->header.size()) + 1);
     }
     try {
-        for (const IndicatedPoint& p : indicatedPoints(x.header, session.mode()))
+        for (const IndicatedPoint& p : indicatedPoints(x.header, session_.mode()))
             scene_.points.push_back({p.number, {p.at.x, p.at.y}});
     } catch (const Error&) {
         scene_.points.clear(); // unreadable points: the refresh shows why
@@ -32,6 +35,8 @@ RealSizeSource::RealSizeSource(const Session& session) : session_(session), shee
 
 void RealSizeSource::refresh()
 {
+    if (!handOverRead_)
+        readHandOver();
     const CompletionPreview preview = previewCompletion(session_);
     scene_.message = QString::fromUtf8(preview.message);
     scene_.records = render::buildDrawing(preview.records, sheet_);
