@@ -9,19 +9,24 @@
 
 namespace tagler {
 
-CompletionPreview previewCompletion(const Session& session)
+CompletionInputs completionInputs(const Session& session)
+{
+    return {&session.exchange(),         &session.clock(),   session.mode(),
+            session.completionEnabled(), session.settings(), session.inputLines()};
+}
+
+CompletionPreview previewCompletion(const CompletionInputs& in)
 {
     CompletionPreview preview;
-    if (!session.completionEnabled()) {
-        preview.message = session.exchange().refusal;
+    if (!in.enabled) {
+        preview.message = in.exchange->refusal;
         return preview;
     }
-    if (session.mode() == SessionMode::importText)
+    if (in.mode == SessionMode::importText)
         return preview;
     OutputList out;
     try {
-        const AnnotationOutcome outcome =
-            runAnnotation(session.exchange(), session.settings(), session.inputLines(), session.clock(), out);
+        const AnnotationOutcome outcome = runAnnotation(*in.exchange, in.settings, in.lines, *in.clock, out);
         if (outcome.errorMessage) {
             preview.message = *outcome.errorMessage;
             return preview;

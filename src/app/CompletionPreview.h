@@ -1,11 +1,15 @@
 #pragma once
 #include "base/LineFile.h"
+#include "settings/AnnotationSettings.h"
+#include "settings/SessionMode.h"
 
 #include <string>
 
 namespace tagler {
 
+class Clock;
 class Session;
+struct ExchangeState;
 
 // What 「入力完了」 would hand the host now.
 struct CompletionPreview {
@@ -13,8 +17,26 @@ struct CompletionPreview {
     std::string message; // the message completion would show instead, or why it cannot run
 };
 
-// Runs the writer as completion would, on the session's current settings and
-// text, without writing or changing anything. Never throws: a failure is its message.
-CompletionPreview previewCompletion(const Session& session);
+// What completion depends on, copied from the session so another thread can
+// make the preview while the window goes on. The exchange state and the clock
+// are the session's own: neither changes after start-up.
+struct CompletionInputs {
+    const ExchangeState* exchange = nullptr;
+    const Clock* clock = nullptr;
+    SessionMode mode = SessionMode::normal;
+    bool enabled = true;
+    AnnotationSettings settings;
+    Lines lines;
+};
+
+CompletionInputs completionInputs(const Session& session);
+
+// Runs the writer as completion would, without writing or changing anything.
+// Never throws: a failure is its message.
+CompletionPreview previewCompletion(const CompletionInputs& inputs);
+inline CompletionPreview previewCompletion(const Session& session)
+{
+    return previewCompletion(completionInputs(session));
+}
 
 } // namespace tagler

@@ -84,7 +84,8 @@ void paintRealSize(QPainter& painter, const QRectF& target, const RealSizeScene&
     if (view.markPoints)
         for (const PointMark& p : scene.points)
             points.add(p.at);
-    const Drawing* layers[] = {&scene.selection, &scene.records};
+    const Drawing none;
+    const Drawing* layers[] = {scene.selection ? scene.selection.get() : &none, &scene.records};
     const std::optional<DrawingView> drawn = paintLayers(painter, target, layers, view.caption, points);
     if (!drawn)
         return;

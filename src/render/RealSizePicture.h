@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -19,8 +20,8 @@ struct PointMark {
 };
 
 struct RealSizeScene {
-    Drawing selection; // the handed-over records, still in the host's drawing
-    Drawing records;   // what completion would write
+    std::shared_ptr<const Drawing> selection; // the handed-over records, still in the host's drawing; may be none
+    Drawing records;                          // what completion would write
     std::vector<PointMark> points;
     QString message; // shown in place of the drawing when not empty
 };

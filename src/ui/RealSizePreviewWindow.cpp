@@ -1,7 +1,7 @@
 #include "ui/RealSizePreviewWindow.h"
 
-#include <QElapsedTimer>
-#include <QGuiApplication>
+#include "app/Session.h"
+
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
@@ -14,25 +14,33 @@ const char* const kGeometryKey = "realSizePreview/geometry";
 
 } // namespace
 
+struct RealSizePreviewWindow::Made {
+    RealSizePicture picture;
+    QImage image;
+};
+
 RealSizePreviewWindow::RealSizePreviewWindow(const Session& session, QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      source_(session)
+      session_(session)
 {
     setWindowTitle(QStringLiteral("実寸プレビュー"));
     setMinimumSize(240, 180);
     resize(520, 400);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &RealSizePreviewWindow::refresh);
+    pictures_.setMaxThreadCount(1);
+    // The edits of one action (a slot, a pattern, a text-book copy) make one picture.
+    coalesce_.setSingleShot(true);
+    coalesce_.setInterval(0);
+    connect(&coalesce_, &QTimer::timeout, this, &RealSizePreviewWindow::makePicture);
 }
+
+RealSizePreviewWindow::~RealSizePreviewWindow() = default;
 
 void RealSizePreviewWindow::changed()
 {
     stale_ = true;
-    if (!isVisible())
-        return; // made when it is shown
-    // Several changes of one action (a slot, a pattern) make one picture.
-    timer_.start(waitsForPause() ? kPauseMs : 0);
+    if (isVisible())
+        coalesce_.start();
 }
 
 void RealSizePreviewWindow::toggle()
@@ -47,32 +55,61 @@ void RealSizePreviewWindow::toggle()
     raise();
 }
 
-void RealSizePreviewWindow::refresh()
+void RealSizePreviewWindow::makePicture()
 {
-    timer_.stop();
-    QElapsedTimer clock;
-    clock.start();
-    source_.refresh();
-    refreshMs_ = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    if (making_ || !stale_ || !isVisible())
+        return; // a picture being made is followed by one more when it is done
+    making_ = true;
     stale_ = false;
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = this->size();
+    auto made = std::make_shared<Made>();
+    pictures_.start([this, made, ratio, size, inputs = completionInputs(session_), handOver = handOver_] {
+        made->picture = makeRealSizePicture(inputs, handOver);
+        made->image = QImage(size * ratio, QImage::Format_RGB32);
+        made->image.setDevicePixelRatio(ratio);
+        QPainter painter(&made->image);
+        render::paintRealSize(painter, QRectF(QPointF(0, 0), QSizeF(size)), made->picture.scene, {});
+        painter.end();
+        QMetaObject::invokeMethod(
+            this, [this, made] { pictureMade(made); }, Qt::QueuedConnection);
+    });
+}
+
+void RealSizePreviewWindow::pictureMade(const std::shared_ptr<Made>& made)
+{
+    making_ = false;
+    handOver_ = made->picture.handOver;
+    scene_ = std::move(made->picture.scene);
+    image_ = std::move(made->image);
     ++refreshes_;
     update();
+    if (stale_)
+        makePicture();
 }
 
 void RealSizePreviewWindow::paintEvent(QPaintEvent*)
 {
-    QElapsedTimer clock;
-    clock.start();
     QPainter painter(this);
-    render::paintRealSize(painter, QRectF(rect()), source_.scene(), render::RealSizeView{});
-    costMs_ = refreshMs_ + static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    if (image_.isNull()) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    // A picture of another size stands in, scaled, until the new one is made.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(rect()), image_);
+}
+
+void RealSizePreviewWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    changed();
 }
 
 void RealSizePreviewWindow::showEvent(QShowEvent* event)
 {
-    if (stale_)
-        refresh();
     QWidget::showEvent(event);
+    changed();
 }
 
 void RealSizePreviewWindow::placeBesideOwner()

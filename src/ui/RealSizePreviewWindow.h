@@ -1,8 +1,12 @@
 #pragma once
 #include "ui/RealSizeSource.h"
 
+#include <QImage>
+#include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 class QSettings;
 
@@ -11,14 +15,16 @@ namespace tagler {
 class Session;
 
 // 「実寸プレビュー」: a tool window beside the main window showing what
-// 「入力完了」 would hand the host now, redrawn on every change.
+// 「入力完了」 would hand the host now, made again on every change. Pictures
+// are made on a thread of their own, one at a time, so a sheet of framed
+// texts never holds up typing: changes made meanwhile make one more picture.
 class RealSizePreviewWindow final : public QWidget {
     Q_OBJECT
 public:
     RealSizePreviewWindow(const Session& session, QWidget* owner);
+    ~RealSizePreviewWindow() override;
 
-    // Something the picture depends on may have changed. A picture that takes
-    // long to make waits for a pause in the changes.
+    // Something the picture depends on may have changed.
     void changed();
     void toggle();
 
@@ -26,29 +32,32 @@ public:
     void remember(QSettings& settings) const;
     void restore(QSettings& settings);
 
-    const render::RealSizeScene& scene() const { return source_.scene(); }
+    // The picture on show and how many have been made.
+    const render::RealSizeScene& scene() const { return scene_; }
     int refreshCount() const { return refreshes_; }
-    bool waitsForPause() const { return costMs_ > kLiveBudgetMs; }
-
-    // A refresh and a paint together within this many milliseconds keep up with typing.
-    static constexpr double kLiveBudgetMs = 30;
-    static constexpr int kPauseMs = 250;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    void refresh();
+    struct Made;
+    void makePicture();
+    void pictureMade(const std::shared_ptr<Made>& made);
     void placeBesideOwner();
 
-    RealSizeSource source_;
-    QTimer timer_;
+    const Session& session_;
+    std::shared_ptr<const HandOverPicture> handOver_;
+    render::RealSizeScene scene_;
+    QImage image_;
+    QTimer coalesce_;
     bool stale_ = true;
+    bool making_ = false;
     bool placed_ = false;
     int refreshes_ = 0;
-    double refreshMs_ = 0;
-    double costMs_ = 0;
+    // Last: it is destroyed first, and waits for a picture being made.
+    QThreadPool pictures_;
 };
 
 } // namespace tagler
