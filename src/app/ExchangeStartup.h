@@ -3,7 +3,6 @@
 #include "app/Prompts.h"
 
 #include <string>
-#include <vector>
 
 namespace tagler {
 

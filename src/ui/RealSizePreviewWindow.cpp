@@ -109,7 +109,7 @@ void RealSizePreviewWindow::resizeEvent(QResizeEvent* event)
 void RealSizePreviewWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    changed();
+    coalesce_.start(); // a picture only if something changed while hidden
 }
 
 void RealSizePreviewWindow::placeBesideOwner()

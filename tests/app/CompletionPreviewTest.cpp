@@ -1,7 +1,6 @@
 #include "app/CompletionPreview.h"
 
 #include "app/DeriveSession.h"
-#include "app/Messages.h"
 #include "app/Session.h"
 #include "base/Clock.h"
 #include "base/CodePage.h"
@@ -78,13 +77,8 @@ TEST(CompletionPreview, IsWhatCompletionWritesInEveryMode)
     }
 }
 
-TEST(CompletionPreview, SaysWhyThereIsNothingToDraw)
+TEST(CompletionPreview, ImportingHasTheSelectionAloneToShow)
 {
-    Folder missing(Folder::withDataFiles);
-    Started m(missing, SessionMode::normal);
-    EXPECT_EQ(previewCompletion(m.session).message, messages::kExchangeMissing);
-
-    // Importing writes nothing back: the picture is the selection alone.
     Folder import(Folder::withDataFiles);
     import.write("jwc_temp.txt", selectionFile(SessionMode::importText));
     Started i(import, SessionMode::importText);

@@ -99,27 +99,6 @@ QImage previewImage(const RealSizeSource& source, QSize size, const render::Real
     return image;
 }
 
-// How many pixels differ and where, for a failure that can be looked into.
-QString difference(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return QStringLiteral("sizes differ");
-    int count = 0;
-    QRect box;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) {
-                ++count;
-                box |= QRect(x, y, 1, 1);
-            }
-    return QStringLiteral("%1 pixels in (%2,%3) %4x%5")
-        .arg(count)
-        .arg(box.x())
-        .arg(box.y())
-        .arg(box.width())
-        .arg(box.height());
-}
-
 int inkPixels(const QImage& image)
 {
     int count = 0;
@@ -233,10 +212,10 @@ void RealSizePreviewTest::drawsTheSamePixelsAsTheStandInHost()
         QVERIFY2(paint.exitCode() == 0, paint.readAllStandardError().constData());
         const QImage preview = QImage(previewPng).convertToFormat(QImage::Format_RGB32);
         if (preview != host) {
+            // Kept for looking into: the test's folders are removed.
             preview.save(QDir::temp().filePath(QStringLiteral("tagler-preview-%1.png").arg(&c - kPixelCases)));
             host.save(QDir::temp().filePath(QStringLiteral("tagler-host-%1.png").arg(&c - kPixelCases)));
-            QFAIL(qPrintable(QStringLiteral("%1: the preview differs from the host's picture: %2")
-                                 .arg(c.name, difference(preview, host))));
+            QFAIL(qPrintable(QStringLiteral("%1: the preview differs from the host's picture").arg(c.name)));
         }
     }
 }
