@@ -6,6 +6,7 @@
 #include "app/RunAnnotation.h"
 #include "base/Error.h"
 #include "base/Number.h"
+#include "base/PortableMath.h"
 #include "settings/SettingsFields.h"
 
 #include <algorithm>
@@ -305,7 +306,7 @@ bool Session::rememberLeaderLength()
         const WriterInput in = deriveSession(exchange_.header, mode_, settings_, inputLines_, scratch);
         const double dx = double(in.point2.x) - in.point1.x;
         const double dy = double(in.point2.y) - in.point1.y;
-        const double length = std::round(std::hypot(dx, dy) * 1e10) / 1e10;
+        const double length = std::round(pmath::hypot(dx, dy) * 1e10) / 1e10;
         state_.rememberLength(settings_, formatNumber(divide(length, in.scale)));
         return true;
     } catch (const Error& e) {

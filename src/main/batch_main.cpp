@@ -14,7 +14,10 @@ int main(int argc, char** argv)
         std::cerr << "tagler-batch: " << *problem << "\n";
         return 1;
     }
-    std::vector<std::string> args(argv + 1, argv + argc);
+    // Qt's list, not argv: on Windows argv holds the ANSI code page's guess at the words.
+    std::vector<std::string> args;
+    for (const QString& a : QCoreApplication::arguments().mid(1))
+        args.push_back(a.toStdString());
     const tagler::ParsedBatchOptions parsed = tagler::parseBatchOptions(args);
     if (parsed.usageError) {
         std::cerr << "tagler-batch: " << *parsed.usageError << "\n" << tagler::kBatchUsageText;

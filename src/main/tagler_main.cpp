@@ -21,6 +21,7 @@
 
 int main(int argc, char** argv)
 {
+    tagler::useBinaryStandardStreams();
     // Help and version need no display, so they are answered before the application opens one.
     const tagler::ProgramArguments early =
         tagler::parseProgramArguments(std::vector<std::string>(argv + 1, argv + argc));

@@ -1,5 +1,6 @@
 #include "writer/CurvedLeader.h"
 
+#include "base/PortableMath.h"
 #include "writer/Records.h"
 #include "writer/TipStage.h"
 #include "writer/WriterState.h"
@@ -67,12 +68,12 @@ void writeCurvedLeader(WriterState& s)
 {
     const Point start = s.leaderStart;
     // The figure is scaled to reach the leader end; the frame stage may have moved point 2 since.
-    const double length = std::hypot(double(s.layout.leaderEnd.x) - start.x, double(s.layout.leaderEnd.y) - start.y);
+    const double length = pmath::hypot(double(s.layout.leaderEnd.x) - start.x, double(s.layout.leaderEnd.y) - start.y);
     const float theta = finite(leaderDirection(s));
     for (const CurveArc& arc : curveTable(s.frameTraits().curve, curveSide(s))) {
         const double a = (theta + arc.offsetDegrees) / kDegreesPerRadian;
         const double d = arc.distance * length;
-        const Point centre = makePoint(start.x + d * std::cos(a), start.y + d * std::sin(a));
+        const Point centre = makePoint(start.x + d * pmath::cos(a), start.y + d * pmath::sin(a));
         const float radius = finite(arc.radius * length);
         const float tilt = arc.extraTilt == 0 ? theta : finite(theta + arc.extraTilt);
         s.out.append(tiltedArcRecord(centre, radius, arc.angles, tilt));

@@ -1,5 +1,6 @@
 #include "writer/FillStage.h"
 
+#include "base/PortableMath.h"
 #include "settings/ColourItems.h"
 
 #include "writer/BalloonOutline.h"
@@ -138,7 +139,7 @@ void fillTail(WriterState& s, const BalloonOutline& box, double gap)
     const Point tip = s.layout.p1;
     const double dx = double(middle.x) - tip.x;
     const double dy = double(middle.y) - tip.y;
-    const double length = std::hypot(dx, dy);
+    const double length = pmath::hypot(dx, dy);
     Point apex = tip;
     if (length > 0) {
         const double step = std::min(5 * gap, length);

@@ -1,6 +1,7 @@
 #include "writer/LeaderGeometry.h"
 
 #include "base/Number.h"
+#include "base/PortableMath.h"
 #include "writer/TiltRotation.h"
 
 #include <cmath>
@@ -34,13 +35,13 @@ void applyFixedLength(const WriterInput& in, LeaderLayout& l)
 void normalisePoint3(const WriterInput& in, LeaderLayout& l)
 {
     double e = in.settings.extensionLengthMode == 1 ? double(in.settings.extensionLength) * in.scale
-                                                    : std::hypot(double(l.p3.x) - l.p2.x, double(l.p3.y) - l.p2.y);
+                                                    : pmath::hypot(double(l.p3.x) - l.p2.x, double(l.p3.y) - l.p2.y);
     if (l.tilted) {
         double a = tiltAngles(l, l.p2, l.p3).writingAngle;
         if (double(l.p2.x) - l.p3.x > 0)
             a += 180;
         double r = a / kDegreesPerRadian;
-        l.p3 = makePoint(l.p2.x + e * std::cos(r), l.p2.y + e * std::sin(r));
+        l.p3 = makePoint(l.p2.x + e * pmath::cos(r), l.p2.y + e * pmath::sin(r));
     } else if (!l.rotated()) {
         l.p3.x = finite(l.extendsRight ? l.p2.x + e : l.p2.x - e);
     } else {

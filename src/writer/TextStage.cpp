@@ -1,6 +1,7 @@
 #include "writer/TextStage.h"
 
 #include "base/Clock.h"
+#include "base/PortableMath.h"
 #include "writer/DateLine.h"
 #include "writer/HostCodeLine.h"
 #include "writer/LineMeasure.h"
@@ -31,7 +32,7 @@ struct TextWriter {
         if (s.tilted()) {
             double dx = double(s.layout.p3.x) - s.layout.leaderEnd.x;
             double dy = double(s.layout.p3.y) - s.layout.leaderEnd.y;
-            tiltTheta = std::atan(dy / (dx == 0 ? 1e-7 : dx)) * kDegreesPerRadian;
+            tiltTheta = pmath::atan(dy / (dx == 0 ? 1e-7 : dx)) * kDegreesPerRadian;
             if (s.layout.p3.x > s.layout.leaderEnd.x && s.layout.p3.y < s.layout.leaderEnd.y)
                 tiltTheta += 360;
             tiltPhi = !rotated ? tiltTheta : (s.layout.extendsUp ? tiltTheta - 90 : tiltTheta - 270);
@@ -53,7 +54,7 @@ struct TextWriter {
         if (s.rotated() && !s.layout.extendsRight)
             alpha -= 180;
         double a = (tiltPhi + alpha) / kDegreesPerRadian;
-        return makePoint(s.layout.leaderEnd.x + r * std::cos(a), s.layout.leaderEnd.y + r * std::sin(a));
+        return makePoint(s.layout.leaderEnd.x + r * pmath::cos(a), s.layout.leaderEnd.y + r * pmath::sin(a));
     }
 
     void record(Point origin, const std::string& text) const
@@ -63,7 +64,7 @@ struct TextWriter {
         const double length = negativeDirection ? -directionLength : directionLength;
         if (s.tilted()) {
             double t = tiltTheta / kDegreesPerRadian;
-            double c = std::cos(t), sn = std::sin(t);
+            double c = pmath::cos(t), sn = pmath::sin(t);
             if (negativeDirection) {
                 c = -c;
                 sn = -sn;

@@ -1,5 +1,6 @@
 #include "writer/TiltRotation.h"
 
+#include "base/PortableMath.h"
 #include "writer/LeaderLayout.h"
 #include "writer/WriterState.h"
 
@@ -11,7 +12,7 @@ double directionDegrees(double dx, double dy)
 {
     if (dx == 0)
         dx = 1e-30;
-    double a = std::atan(dy / dx) * kDegreesPerRadian;
+    double a = pmath::atan(dy / dx) * kDegreesPerRadian;
     if (dx < 0)
         a += 180;
     else if (dy < 0)
@@ -23,7 +24,7 @@ TiltAngles tiltAngles(const LeaderLayout& l, Point c, Point p3)
 {
     double dx = double(p3.x) - c.x;
     double dy = double(p3.y) - c.y;
-    double theta = std::atan(dy / (dx == 0 ? 0.0000001 : dx)) * kDegreesPerRadian;
+    double theta = pmath::atan(dy / (dx == 0 ? 0.0000001 : dx)) * kDegreesPerRadian;
     TiltAngles t;
     bool sameSide = l.leaderRunsLeft == l.extendsRight;
     t.writingAngle = l.rotated() && sameSide ? theta + 180 : theta;
@@ -53,7 +54,7 @@ Point rotateAbout(Point p, Point c, double angle)
     double dy = double(p.y) - c.y;
     double r = std::sqrt(dx * dx + dy * dy);
     double a = (directionDegrees(dx, dy) + angle) / kDegreesPerRadian;
-    return makePoint(c.x + r * std::cos(a), c.y + r * std::sin(a));
+    return makePoint(c.x + r * pmath::cos(a), c.y + r * pmath::sin(a));
 }
 
 Point tiltPoint(const WriterState& s, Point p)

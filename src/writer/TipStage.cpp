@@ -1,5 +1,6 @@
 #include "writer/TipStage.h"
 
+#include "base/PortableMath.h"
 #include "settings/AnnotationSettings.h"
 #include "writer/ColourSelection.h"
 #include "writer/CurvedLeader.h"
@@ -18,7 +19,7 @@ double directionFromTip(const WriterState& s, Point target)
     double dy = double(target.y) - s.layout.p1.y;
     if (dx == 0)
         dx = 1e-11;
-    double theta = std::atan(dy / dx) * 57.29578;
+    double theta = pmath::atan(dy / dx) * 57.29578;
     if (dx < 0)
         theta += 180;
     return theta;
@@ -46,7 +47,7 @@ namespace {
 Point polar(Point origin, double length, double degrees)
 {
     const double r = degrees / kDegreesPerRadian;
-    return makePoint(origin.x + length * std::cos(r), origin.y + length * std::sin(r));
+    return makePoint(origin.x + length * pmath::cos(r), origin.y + length * pmath::sin(r));
 }
 
 } // namespace
@@ -74,7 +75,7 @@ void runTipStage(WriterState& s)
     } else if (set.tipSymbol >= 4) {
         double bent = theta;
         if (curved) {
-            const double d = std::hypot(double(s.layout.leaderEnd.x) - p1.x, double(s.layout.leaderEnd.y) - p1.y);
+            const double d = pmath::hypot(double(s.layout.leaderEnd.x) - p1.x, double(s.layout.leaderEnd.y) - p1.y);
             const double k = 1.7 * std::sqrt(divide(d, s.scale)) + 7.3;
             bent += (frame.curve == 1) == curveSide(s) ? k : -k;
         }

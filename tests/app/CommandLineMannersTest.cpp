@@ -9,7 +9,8 @@ namespace {
 TEST(CommandLineManners, HelpVersionAndUnknownOptions)
 {
     for (const char* program : {"tagler", "tagler-batch", "tagler-host"}) {
-        const QString path = QStringLiteral(TAGLER_BIN_DIR "/") + QString::fromLatin1(program);
+        const QString path =
+            QStringLiteral(TAGLER_BIN_DIR "/") + QString::fromLatin1(program) + QStringLiteral(TAGLER_EXE_SUFFIX);
         if (!QFileInfo(path).isExecutable()) {
             ASSERT_STREQ(program, "tagler") << "missing " << path.toStdString(); // the window may not be built
             continue;

@@ -4,9 +4,12 @@
 #include "support/Folder.h"
 #include "support/KindRaised.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <csignal>
 #include <sys/resource.h>
+#endif
 
 namespace tagler {
 namespace {
@@ -165,6 +168,7 @@ TEST(SlotStore, AValueNoControlCanShowIsRefusedAndNothingChanges)
     }
 }
 
+#ifndef _WIN32
 // Lets the process write no more than a few bytes, as a full disk would.
 class FileSizeLimit {
 public:
@@ -202,8 +206,12 @@ TEST(SlotStore, AFailedStoreKeepsTheOldFileAndTheHeldSlot)
     EXPECT_EQ(folder.bytes("PSDATA2.tx"), before);
     EXPECT_EQ(store.marker(2), SlotMarker::loaded);
     EXPECT_EQ(store.lines(2), old);
+}
+#endif
 
-    // A folder that is a file: nothing there to keep, and the slot stays empty.
+TEST(SlotStore, AStoreIntoAFolderThatIsAFileLeavesTheSlotEmpty)
+{
+    const Folder folder;
     folder.write("plain", {"not a folder"});
     SlotStore nowhere(folder.file("plain"));
     nowhere.load();

@@ -30,6 +30,15 @@ Folder::Folder(Contents contents)
 
 void Folder::remove(const std::string& name) const { QFile::remove(QString::fromStdString(file(name))); }
 
+bool canTakeWriteAccessAway()
+{
+#ifdef _WIN32
+    return false;
+#else
+    return ::geteuid() != 0;
+#endif
+}
+
 std::vector<UnwritableTarget> unwritableTargets(const Folder& folder, const Lines& oldLines)
 {
     std::vector<UnwritableTarget> targets;
@@ -38,21 +47,21 @@ std::vector<UnwritableTarget> unwritableTargets(const Folder& folder, const Line
     folder.write("plain", {"not a folder"});
     targets.push_back({"parent is a file", folder.file("plain/data.tx"), false});
 
+#ifndef _WIN32
+    // Windows limits the whole path rather than the name, so the old file could not be made either.
     dir.mkdir("long");
     const std::string longPath = folder.file("long/" + std::string(250, 'P'));
     writeLines(longPath, oldLines);
     targets.push_back({"no room for the temporary copy", longPath, true});
+#endif
 
-#ifndef _WIN32
-    // Windows has no owner permission bits on folders to take away.
-    if (::geteuid() != 0) {
+    if (canTakeWriteAccessAway()) {
         dir.mkdir("readonly");
         const std::string roPath = folder.file("readonly/data.tx");
         writeLines(roPath, oldLines);
         QFile::setPermissions(dir.filePath("readonly"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         targets.push_back({"read-only folder", roPath, true});
     }
-#endif
     return targets;
 }
 

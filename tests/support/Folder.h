@@ -43,6 +43,10 @@ struct UnwritableTarget {
 // Root ignores folder permissions, so there a name too long for the atomic
 // writer's temporary copy stands in for the read-only folder. Call
 // makeWritableAgain before the folder is removed.
+// Whether a folder's write permission can be taken away from this process: not as
+// root, and not on Windows, which keeps no owner bits on folders.
+bool canTakeWriteAccessAway();
+
 std::vector<UnwritableTarget> unwritableTargets(const Folder& folder, const Lines& oldLines);
 void makeWritableAgain(const Folder& folder);
 
