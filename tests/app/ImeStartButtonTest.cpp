@@ -1,6 +1,8 @@
 // The IME start-mode toggle: the cycle of modes and what it asks the input method.
 #include "app/ImeStartButton.h"
 
+#include "app/ImeConversion.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -75,6 +77,24 @@ TEST(ImeStartButton, LeftClicksOpenAndCloseTheInputMethod)
     b = clickImeButton(b, ime);
     EXPECT_EQ(ime.current(), ImeMode::alphanumericFull);
     EXPECT_EQ(b.storedValue(), 4);
+}
+
+// What each mode asks of an input method with an open state and conversion flags.
+TEST(ImeStartButton, ModesAsOpenStateAndConversion)
+{
+    const struct {
+        ImeMode mode;
+        std::optional<ImeConversion> conversion; // {open, native (kana), katakana, full width}
+    } rows[] = {
+        {ImeMode::dontCare, std::nullopt},
+        {ImeMode::closed, ImeConversion{false, false, false, false}},
+        {ImeMode::hiragana, ImeConversion{true, true, false, true}},
+        {ImeMode::katakanaFull, ImeConversion{true, true, true, true}},
+        {ImeMode::katakanaHalf, ImeConversion{true, true, true, false}},
+        {ImeMode::alphanumericFull, ImeConversion{true, false, false, true}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(imeConversion(row.mode), row.conversion) << static_cast<int>(row.mode);
 }
 
 } // namespace
