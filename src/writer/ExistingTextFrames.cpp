@@ -68,7 +68,7 @@ TextBox coveredBox(const TextPlacement& p, double height, int basePoint, bool ro
 }
 
 // The layout's own box reads a text along +x (+y rotated) and misses one that runs elsewhere;
-// texts within 45° of that axis keep it, so ordinary drawings frame as they always have.
+// texts less than 45° off that axis keep it, so ordinary drawings frame as they always have.
 bool offLayoutAxis(const TextPlacement& p, bool rotated)
 {
     const double forward = rotated ? p.dy : p.dx;

@@ -90,7 +90,7 @@ void applyAttachShift(WriterState& s)
     if (!s.rotated()) {
         s.box.translateY(-d);
     } else if (stacksTowardsPlusX(s)) {
-        // The box mirrored across point 2, so the caption holds: 最上行上 still hangs the block below it.
+        // Mirrored across point 2: the offset counted the other way keeps each position's caption.
         const Point a = s.box.anchor();
         const Point b = s.box.farCorner();
         const double x = double(a.x) - d;
