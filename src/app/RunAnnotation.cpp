@@ -72,7 +72,8 @@ void runAroundAll(const ExchangeState& x, RunSettings& settings, const Lines& li
 
 void runPerText(const ExchangeState& x, RunSettings& settings, const Lines& lines, const Clock& clock, OutputList& out)
 {
-    FramingContext framing{x.header.hostGroupRecord, x.exchangeLines};
+    // No record is current before the loop, so the first derivation writes no group's scale ratio.
+    FramingContext framing{{}, x.exchangeLines};
     WriterInput in = deriveSession(x.header, x.mode, settings.current(), lines, out, &framing);
     settings.setFrameType(frameIndex(traits(frameTypeAt(settings.current().frameType)).forEachText));
     settings.setTilt(true);

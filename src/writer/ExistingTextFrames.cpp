@@ -44,6 +44,38 @@ struct TextBox {
     Span along, across;
 };
 
+// The ground a text's characters cover: its rectangle laid out from the base point along its own
+// direction, as one frame per text lays it out, then the axis-parallel box of the four corners.
+// `rotated` gives it in the rotated layout's terms: along y, across x.
+TextBox coveredBox(const TextPlacement& p, double height, int basePoint, bool rotated)
+{
+    const double length = std::sqrt(p.dx * p.dx + p.dy * p.dy);
+    const double c = p.dx / length;
+    const double s = p.dy / length;
+    const Span along = alongText(0, length, basePoint);
+    const Span across = acrossText(0, height, 0, basePoint);
+    Span xs{HUGE_VAL, -HUGE_VAL};
+    Span ys = xs;
+    for (const double u : {along.lo, along.hi}) {
+        for (const double v : {across.lo, across.hi}) {
+            const double x = p.x + u * c - v * s;
+            const double y = p.y + u * s + v * c;
+            xs = {std::min(xs.lo, x), std::max(xs.hi, x)};
+            ys = {std::min(ys.lo, y), std::max(ys.hi, y)};
+        }
+    }
+    return rotated ? TextBox{ys, xs} : TextBox{xs, ys};
+}
+
+// The layout's own box reads a text along +x (+y rotated) and misses one that runs elsewhere;
+// texts less than 45° off that axis keep it, so ordinary drawings frame as they always have.
+bool offLayoutAxis(const TextPlacement& p, bool rotated)
+{
+    const double forward = rotated ? p.dy : p.dx;
+    const double sideways = std::fabs(rotated ? p.dx : p.dy);
+    return (p.dx != 0 || p.dy != 0) && !(forward > sideways);
+}
+
 struct Gaps {
     double along, across;
 };
@@ -126,7 +158,9 @@ WriterResult writeFrameAroundAll(const WriterInput& in, std::span<const std::str
         if (count == 0)
             layout.steepExtension = p.dx < p.dy ? 1 : 0;
         TextBox box;
-        if (!layout.rotated()) {
+        if (offLayoutAxis(p, layout.rotated())) {
+            box = coveredBox(p, h, text.basePoint, layout.rotated());
+        } else if (!layout.rotated()) {
             box = {alongText(p.x, p.dx, text.basePoint), acrossText(p.y, h, p.dy, text.basePoint)};
         } else {
             // Across a rotated text the box runs from its right side leftwards.
@@ -175,6 +209,8 @@ WriterResult writeFrameAroundText(const WriterInput& in, std::string_view record
     layout.p3 = makePoint(p.x + p.dx, p.y + p.dy);
     layout.reversedText = p.dx < 0;
     layout.turnsWithText = true;
+    layout.textDx = p.dx;
+    layout.textDy = p.dy;
     const double length = std::sqrt(p.dx * p.dx + p.dy * p.dy);
     // Laid out along +x from the insertion point, then turned onto the text.
     TextBox box{alongText(p.x, length, text.basePoint), acrossText(p.y, text.charHeight * scale, 0, text.basePoint)};

@@ -69,15 +69,36 @@ bool takesAttachShift(const WriterState& s)
     return s.frameTraits().takesAttachShift;
 }
 
+namespace {
+
+// A tilted curved leader in the rotated layout with exactly one of extendsUp, extendsRight
+// stacks its lines towards +x, the mirror image of every other corner.
+bool stacksTowardsPlusX(const WriterState& s)
+{
+    const LeaderLayout& l = s.layout;
+    return s.family() == FrameFamily::curvedLeader && s.rotated() && s.tilted() && !l.verticalFont &&
+           l.extendsUp != l.extendsRight;
+}
+
+} // namespace
+
 void applyAttachShift(WriterState& s)
 {
     if (!takesAttachShift(s))
         return;
     const double d = attachOffset(s);
-    if (!s.rotated())
+    if (!s.rotated()) {
         s.box.translateY(-d);
-    else
+    } else if (stacksTowardsPlusX(s)) {
+        // Mirrored across point 2: the offset counted the other way keeps each position's caption.
+        const Point a = s.box.anchor();
+        const Point b = s.box.farCorner();
+        const double x = double(a.x) - d;
+        s.box.setAnchor(Point{finite(x), a.y});
+        s.box.setFarCorner(Point{finite(x + (double(a.x) - b.x)), b.y});
+    } else {
         s.box.translateX(d);
+    }
 }
 
 void writeExtensionLine(WriterState& s)

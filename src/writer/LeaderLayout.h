@@ -28,6 +28,7 @@ struct LeaderLayout {
     bool reversedText = false; // a handed-over text running right to left
     // Turned to a handed-over text's own direction: one running straight up turns up, not down.
     bool turnsWithText = false;
+    double textDx = 0, textDy = 0; // its direction as read, when it turns with it
 
     bool rotated() const { return steepExtension == 1; }
     const FrameTraits& frameTraits() const { return traits(frame); }

@@ -20,10 +20,10 @@ double directionDegrees(double dx, double dy)
     return a;
 }
 
-TiltAngles tiltAngles(const LeaderLayout& l, Point c, Point p3)
+namespace {
+
+TiltAngles anglesOf(const LeaderLayout& l, double dx, double dy)
 {
-    double dx = double(p3.x) - c.x;
-    double dy = double(p3.y) - c.y;
     double theta = pmath::atan(dy / (dx == 0 ? 0.0000001 : dx)) * kDegreesPerRadian;
     TiltAngles t;
     bool sameSide = l.leaderRunsLeft == l.extendsRight;
@@ -46,7 +46,21 @@ TiltAngles tiltAngles(const LeaderLayout& l, Point c, Point p3)
     return t;
 }
 
-TiltAngles tiltAngles(const WriterState& s) { return tiltAngles(s.layout, s.layout.leaderEnd, s.layout.p3); }
+} // namespace
+
+TiltAngles tiltAngles(const LeaderLayout& l, Point c, Point p3)
+{
+    return anglesOf(l, double(p3.x) - c.x, double(p3.y) - c.y);
+}
+
+TiltAngles tiltAngles(const WriterState& s)
+{
+    const LeaderLayout& l = s.layout;
+    // A handed-over text turns by its own direction: X + DX in single precision may lose DX altogether.
+    if (l.turnsWithText)
+        return anglesOf(l, l.textDx, l.textDy);
+    return tiltAngles(l, l.leaderEnd, l.p3);
+}
 
 Point rotateAbout(Point p, Point c, double angle)
 {

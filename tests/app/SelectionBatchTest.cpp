@@ -110,6 +110,21 @@ TEST(SelectionBatch, NoTextRecordWritesTheAttributesOnly)
     }
 }
 
+TEST(SelectionBatch, FramingEachTextOpensWithTheWriteGroupOnly)
+{
+    // The host's own group record is no record being framed: it brings no scale ratio of its own.
+    const struct {
+        const char* writeGroup;
+        Lines prologue;
+    } rows[] = {{"writeGroup=0", {"lt1", "ly0"}}, {"writeGroup=3", {"lg2", "by1", "lt1", "ly0"}}};
+    for (const auto& row : rows) {
+        const BatchRun r = batch("T3", {"ch 0 0 12 0 \"A"}, {"--set", "frameType=2", "--set", row.writeGroup});
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        const auto frame = std::find(r.records.begin(), r.records.end(), "lc1");
+        EXPECT_EQ(Lines(r.records.begin(), frame), row.prologue) << row.writeGroup;
+    }
+}
+
 TEST(SelectionBatch, ABrokenRecordShowsTheConversionMessageAndKeepsWhatCameBefore)
 {
     const BatchRun r = batch("T3", {"ch 0 0 12 0 \"A", "ch 1 2 \"B", "ch 0 0 12 0 \"C"}, {"--set", "frameType=2"});

@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <iomanip>
+#include <sstream>
+#include <utility>
+
 namespace tagler::test {
 namespace {
 
@@ -102,6 +108,102 @@ TEST(ExistingTextFrames, TextsRunningStraightUpOrDownAreFramedOnTheirOwnSide)
                 EXPECT_LE(v[k + 1], row.yTo) << r[i];
             }
         }
+    }
+}
+
+// The direction from an arc's centre to the middle of its sweep, flattened and turned as written:
+// "ci" cx cy r start end flatness tilt.
+std::pair<double, double> bulgeOf(const std::vector<double>& arc)
+{
+    const double sweep = std::fmod(arc[4] - arc[3] + 720, 360);
+    const double middle = (arc[3] + sweep / 2) / kDegreesPerRadian;
+    const double u = std::cos(middle), v = arc[5] * std::sin(middle);
+    const double t = arc[6] / kDegreesPerRadian;
+    return {u * std::cos(t) - v * std::sin(t), u * std::sin(t) + v * std::cos(t)};
+}
+
+TEST(ExistingTextFrames, RoundEndsAndScallopsBulgeOutwardsWhicheverWayTheTextRuns)
+{
+    // Every 15°, and the directions an insertion point of 100 loses in single precision.
+    std::vector<std::string> directions;
+    for (int degrees = 0; degrees < 360; degrees += 15) {
+        std::ostringstream d;
+        d << std::setprecision(17) << 60 * std::cos(degrees / kDegreesPerRadian) << ' '
+          << 60 * std::sin(degrees / kDegreesPerRadian);
+        directions.push_back(d.str());
+    }
+    for (const std::string tiny : {"0", "-0", "1E-14", "-1E-14"}) {
+        for (const std::string along : {"60", "-60"}) {
+            directions.push_back(tiny + " " + along);
+            directions.push_back(along + " " + tiny);
+        }
+    }
+    for (const int frame : {3, 8, 11, 12}) {
+        for (const std::string& d : directions) {
+            const Records r = eachText(frame, {"cn1", "ch 100 200 " + d + " \"ABCDEFGHIJ"});
+            std::vector<std::vector<double>> arcs;
+            double cx = 0, cy = 0;
+            for (const std::string& record : r) {
+                if (record.rfind("ci ", 0) == 0) {
+                    arcs.push_back(numbersOf(record));
+                    cx += arcs.back()[0];
+                    cy += arcs.back()[1];
+                }
+            }
+            ASSERT_GE(arcs.size(), 2u) << frame << ": " << d;
+            cx /= double(arcs.size());
+            cy /= double(arcs.size());
+            for (const std::vector<double>& arc : arcs) {
+                const auto [bx, by] = bulgeOf(arc);
+                EXPECT_GT(bx * (arc[0] - cx) + by * (arc[1] - cy), 0) << frame << ": " << d;
+            }
+        }
+    }
+}
+
+TEST(ExistingTextFrames, OneFrameAroundAllEnclosesTextsRunningEveryWay)
+{
+    // A text's characters cover its length along it and its height (2) on its left.
+    struct Text {
+        int x, dx, dy;
+    };
+    const Text texts[] = {{0, 12, 0},    {30, 9, 9},    {60, 0, 12},   {90, -9, 9},
+                          {120, -12, 0}, {150, -9, -9}, {180, 0, -12}, {210, 9, -9}};
+    auto record = [](const Text& t) {
+        return "ch " + std::to_string(t.x) + " 0 " + std::to_string(t.dx) + " " + std::to_string(t.dy) + " \"T";
+    };
+    auto expectInside = [](const Records& frame, const Text& t, const std::string& where) {
+        ASSERT_EQ(frame.size(), 5u) << where;
+        double left = HUGE_VAL, right = -HUGE_VAL, bottom = HUGE_VAL, top = -HUGE_VAL;
+        for (std::size_t i = 1; i < frame.size(); ++i) {
+            const std::vector<double> v = numbersOf(frame[i]);
+            left = std::min({left, v[0], v[2]});
+            right = std::max({right, v[0], v[2]});
+            bottom = std::min({bottom, v[1], v[3]});
+            top = std::max({top, v[1], v[3]});
+        }
+        const double length = std::hypot(t.dx, t.dy);
+        for (const double along : {0.0, 1.0}) {
+            for (const double up : {0.0, 2.0}) {
+                const double x = t.x + along * t.dx - up * t.dy / length;
+                const double y = along * t.dy + up * t.dx / length;
+                EXPECT_TRUE(left <= x && x <= right && bottom <= y && y <= top)
+                    << where << ": (" << x << ", " << y << ") outside " << left << ".." << right << " × " << bottom
+                    << ".." << top;
+            }
+        }
+    };
+    Records all = {"cn1"};
+    for (const Text& t : texts) {
+        expectInside(aroundAll(2, {"cn1", record(t)}), t, record(t));
+        all.push_back(record(t));
+    }
+    // The first text decides the layout: horizontal, then rotated.
+    for (const std::size_t first : {1, 3}) {
+        std::rotate(all.begin() + 1, all.begin() + static_cast<long>(first), all.end());
+        const Records frame = aroundAll(2, all);
+        for (const Text& t : texts)
+            expectInside(frame, t, "all from " + all[1] + ", " + record(t));
     }
 }
 

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 
 // Text type 1 of the test header: half width 1, height 2, spacing 0; scale 1;
 // 枠と文字間なし on, so the text sits on the box without insets.
@@ -88,6 +90,52 @@ TEST(TextRecords, TopAttachedBoxHangsBelowPointTwo)
     // frameHeight 8: the block's lines run from y 2 up to the top edge at 10.
     EXPECT_EQ(textRecords(test::runAnnotation({}, s, {"A", "B", "C", "D"})),
               (Records{"ch 10 2 1 0 \"D", "ch 10 4 1 0 \"C", "ch 10 6 1 0 \"B", "ch 10 8 1 0 \"A"}));
+}
+
+TEST(TextRecords, CurvedLeaderAttachPositionsMeanTheirCaptionsInEveryCorner)
+{
+    // Two lines of height 2 with no gaps: a block 4 high. Along each text's up side, measured from
+    // point 2 (0, 0): 最上行上 puts the top line's top there, 全体中央 the block's middle, 最下行下 the
+    // bottom line's base; every position lies where it lies in the first corner. Point 1 sits across
+    // point 2 from point 3, so no untilted corner hangs its box beside the leader.
+    const struct {
+        const char *p1, *p3;
+    } corners[] = {{"-50 -50", "10 100"}, {"-50 -50", "-10 100"}, {"-50 50", "-10 -100"}, {"-50 50", "10 -100"}};
+    for (const int frame : {13, 14}) {
+        for (const bool tilt : {false, true}) {
+            double first[5][2] = {};
+            for (std::size_t corner = 0; corner < std::size(corners); ++corner) {
+                for (int attach = 0; attach <= 4; ++attach) {
+                    AnnotationSettings s;
+                    s.frameType = frame;
+                    s.tiltFrame = tilt;
+                    s.attachPosition = attach;
+                    HeaderSpec h;
+                    h.p1 = corners[corner].p1;
+                    h.p2 = "0 0";
+                    h.p3 = corners[corner].p3;
+                    const Records r = textRecords(test::runAnnotation(h, s, {"TOP", "BOTTOM"}));
+                    const std::string where = std::to_string(frame) + (tilt ? " tilted, p3 " : ", p3 ") +
+                                              corners[corner].p3 + ", attach " + std::to_string(attach);
+                    ASSERT_EQ(r.size(), 2u) << where;
+                    double base[2]; // bottom line, top line
+                    for (std::size_t i = 0; i < 2; ++i) {
+                        const std::vector<double> v = test::numbersOf(r[i]);
+                        const double length = std::hypot(v[2], v[3]);
+                        base[i] = (v[0] * -v[3] + v[1] * v[2]) / length;
+                    }
+                    EXPECT_NEAR(base[1] - base[0], 2, 1e-4) << where;
+                    const double caption[5] = {base[1] + 2, NAN, (base[0] + base[1] + 2) / 2, NAN, base[0]};
+                    if (attach % 2 == 0) {
+                        EXPECT_NEAR(caption[attach], 0, 1e-4) << where;
+                    }
+                    if (corner == 0)
+                        std::copy(base, base + 2, first[attach]);
+                    EXPECT_NEAR(base[0], first[attach][0], 1e-4) << where;
+                }
+            }
+        }
+    }
 }
 
 TEST(TextRecords, TiltIsReleasedWhenPointThreeIsStraightAbove)
