@@ -42,9 +42,10 @@ and draws the records to PNG or SVG (tagler-host), the default data
 files and the host's batch files.")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The platform plugins come only as a recommendation of Qt's GUI library, and without them the
-# window cannot open; the font and the translations give the window its look and its standard
-# dialogs their Japanese buttons.
+# qt6-qpa-plugins comes only as a recommendation of Qt's GUI library. Debian 12 keeps xcb and
+# offscreen in libqt6gui6 itself, but where the platform plugins live is Qt's packaging's choice,
+# and without them the window cannot open. The font and the translations give the window its
+# look and its standard dialogs their Japanese buttons.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # CPack moves the symbols out of the installed binaries into tagler-dbgsym and strips them; it
