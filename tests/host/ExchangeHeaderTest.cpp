@@ -335,8 +335,9 @@ TEST(ExchangeFolder, RecordsAreReadAsUtf8AndAFileInAnotherCodePageIsNamed)
             const std::string what = e.what();
             EXPECT_EQ(what.substr(0, path.size()), path);
             EXPECT_EQ(what.substr(path.size(), c.message.size()), c.message);
-            if (c.message.find("not UTF-8") != std::string::npos)
+            if (c.message.find("not UTF-8") != std::string::npos) {
                 EXPECT_EQ(what.size(), path.size() + c.message.size()) << what;
+            }
         }
     }
 }
