@@ -1,9 +1,8 @@
 #include "base/CodePage.h"
 
-#include <algorithm>
+#include "base/Cp932Codec.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <algorithm>
 
 namespace tagler {
 
@@ -29,28 +28,9 @@ std::string cutToBytes(std::string_view text, std::size_t maxBytes)
     return std::string(text.substr(0, i));
 }
 
-QString fromCp932(std::string_view bytes)
-{
-    QStringDecoder decoder("Shift_JIS");
-    if (!decoder.isValid())
-        decoder = QStringDecoder("CP932");
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
+QString fromCp932(std::string_view bytes) { return cp932::decode(bytes); }
 
-static QStringEncoder makeEncoder()
-{
-    QStringEncoder encoder("windows-31j");
-    if (!encoder.isValid())
-        encoder = QStringEncoder("Shift_JIS");
-    return encoder;
-}
-
-std::string toCp932(const QString& text)
-{
-    QStringEncoder encoder = makeEncoder();
-    QByteArray bytes = encoder.encode(text);
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
+std::string toCp932(const QString& text) { return cp932::encode(text); }
 
 std::optional<std::string> toCp932Strict(const QString& text)
 {

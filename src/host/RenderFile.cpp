@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#if TAGLER_HAVE_SVG
 #include <QSvgGenerator>
+#endif
 
 #include <algorithm>
 
@@ -43,6 +45,7 @@ void renderToFile(const Drawing& drawing, const std::string& out, const QString&
         if (!image.save(path, "PNG"))
             fail(ErrorKind::InputOutput, "cannot write " + out);
     } else if (suffix == "svg") {
+#if TAGLER_HAVE_SVG
         QSvgGenerator svg;
         svg.setFileName(path);
         svg.setSize(size);
@@ -54,6 +57,9 @@ void renderToFile(const Drawing& drawing, const std::string& out, const QString&
         paintDrawing(painter, target, drawing, caption);
         if (!painter.end())
             fail(ErrorKind::InputOutput, "cannot write " + out);
+#else
+        fail(ErrorKind::InputOutput, "this build of tagler-host draws .png only (no Qt Svg): " + out);
+#endif
     } else {
         fail(ErrorKind::InputOutput, "the picture must be .png or .svg: " + out);
     }

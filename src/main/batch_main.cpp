@@ -1,4 +1,5 @@
 #include "app/BatchRun.h"
+#include "app/ProgramStart.h"
 #include "app/StderrPrompts.h"
 
 #include <QCoreApplication>
@@ -7,7 +8,12 @@
 
 int main(int argc, char** argv)
 {
+    tagler::useBinaryStandardStreams();
     QCoreApplication app(argc, argv);
+    if (const auto problem = tagler::codePageProblem()) {
+        std::cerr << "tagler-batch: " << *problem << "\n";
+        return 1;
+    }
     std::vector<std::string> args(argv + 1, argv + argc);
     const tagler::ParsedBatchOptions parsed = tagler::parseBatchOptions(args);
     if (parsed.usageError) {

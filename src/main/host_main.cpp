@@ -1,13 +1,16 @@
+#include "app/ProgramStart.h"
 #include "host/HostCommands.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <iostream>
 #include <memory>
 #include <vector>
 
 int main(int argc, char** argv)
 {
+    tagler::useBinaryStandardStreams();
     bool gui = argc > 1 && tagler::host::commandNeedsGui(QString::fromLocal8Bit(argv[1]));
     std::unique_ptr<QCoreApplication> app;
     // Rendering needs fonts but never a display. The platform is chosen on the command line, not
@@ -24,5 +27,9 @@ int main(int argc, char** argv)
         app = std::make_unique<QGuiApplication>(argc, args.data());
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
+    if (const auto problem = tagler::codePageProblem()) {
+        std::cerr << "tagler-host: " << *problem << "\n";
+        return 1;
+    }
     return tagler::host::runHostCommand(app->arguments().mid(1), QCoreApplication::applicationDirPath().toStdString());
 }

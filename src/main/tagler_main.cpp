@@ -1,5 +1,6 @@
 #include "app/Messages.h"
 #include "app/ProgramArguments.h"
+#include "app/ProgramStart.h"
 #include "app/Session.h"
 #include "base/Clock.h"
 #include "settings/SessionMode.h"
@@ -41,6 +42,10 @@ int main(int argc, char** argv)
     tagler::TaglerApplication app(argc, argv);
     app.setApplicationName(QString::fromUtf8(tagler::messages::kTitle));
     app.setFont(tagler::windowFont());
+    if (const auto problem = tagler::codePageProblem()) {
+        QMessageBox::critical(nullptr, QString::fromUtf8(tagler::messages::kTitle), QString::fromUtf8(*problem));
+        return 1;
+    }
 
     // Qt has taken its own options from the list by now.
     std::vector<std::string> args;
@@ -65,10 +70,11 @@ int main(int argc, char** argv)
         window = std::make_unique<tagler::MainWindow>(session, ime, choosers);
     } catch (const std::exception& e) {
         // Start-up reports the errors it knows; anything else ends here, visibly.
-        QMessageBox::critical(nullptr, QString::fromUtf8(tagler::messages::kTitle), QString::fromLocal8Bit(e.what()));
+        QMessageBox::critical(nullptr, QString::fromUtf8(tagler::messages::kTitle), QString::fromUtf8(e.what()));
         return 1;
     }
     prompts.setParent(window.get());
+    ime.attach(window.get());
     choosers.setParent(window.get());
     // Without its state file the program has nothing to show; it ends where
     // the window would appear, and writes nothing.

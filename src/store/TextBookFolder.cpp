@@ -7,6 +7,18 @@
 
 namespace tagler {
 
+// The next separator: a backslash that is a character of its own, never the
+// trail byte of 表, ソ, 能 or the many others whose second byte is 0x5C.
+static std::size_t nextSeparator(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == '\\')
+            return i;
+        i += (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+    }
+    return std::string_view::npos;
+}
+
 std::optional<std::string> resolveTextBookFolder(const std::string& startFolder, std::string_view stored)
 {
     if (stored.empty())
@@ -16,7 +28,7 @@ std::optional<std::string> resolveTextBookFolder(const std::string& startFolder,
     std::string path = startFolder;
     std::string_view rest = stored.substr(1);
     while (true) {
-        const auto end = rest.find('\\');
+        const auto end = nextSeparator(rest);
         const std::string_view part = rest.substr(0, end);
         if (part.empty() || part == "." || part == ".." || part.find_first_of(":/") != std::string_view::npos)
             return std::nullopt;

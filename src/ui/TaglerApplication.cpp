@@ -28,7 +28,7 @@ bool TaglerApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, QString::fromUtf8(messages::kTitle), QString::fromLocal8Bit(e.what()));
+        QMessageBox::critical(nullptr, QString::fromUtf8(messages::kTitle), QString::fromUtf8(e.what()));
     } catch (...) {
         QMessageBox::critical(nullptr, QString::fromUtf8(messages::kTitle), QStringLiteral("不明なエラー"));
     }

@@ -381,5 +381,32 @@ TEST(TextBookStore, ChoosingAFolderStaysInsideTheStartFolderAndMarksMissingPages
     }
 }
 
+TEST(TextBookStore, FolderNamesWhoseSecondByteIsABackslashAreOneName)
+{
+    // 表 95 5C, ソ 83 5C, 能 94 5C, 十 8F 5C, 申 90 5C, 予 97 5C: a split at the byte would name another folder.
+    for (const char* name : {"表示", "ソース", "能力", "十字", "申請", "予定", "sub/表"}) {
+        SCOPED_TRACE(name);
+        Book b;
+        QDir root(QString::fromStdString(b.folder.path()));
+        root.mkpath(QString::fromUtf8(name));
+        root.mkdir(QStringLiteral("示")); // where the split at 表's trail byte would lead
+        b.folder.write(std::string(name) + "/PMDATA2.tx", samplePage());
+        QString stored = QStringLiteral("\\") + QString::fromUtf8(name);
+        stored.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        const std::string bytes = *toCp932Strict(stored);
+
+        b.store.startUp(bytes, 2);
+        EXPECT_EQ(b.store.textBookFolder(), bytes);
+        EXPECT_FALSE(b.prompts.saw(textbook::kFolderMissing));
+        EXPECT_EQ(b.store.summary(0), "   block 0");
+
+        Book chooser;
+        QDir(QString::fromStdString(chooser.folder.path())).mkpath(QString::fromUtf8(name));
+        chooser.prompts.folder = chooser.folder.file(name);
+        chooser.store.chooseFolder();
+        EXPECT_EQ(chooser.store.textBookFolder(), bytes);
+    }
+}
+
 } // namespace
 } // namespace tagler

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace tagler::test {
 
@@ -41,6 +43,8 @@ std::vector<UnwritableTarget> unwritableTargets(const Folder& folder, const Line
     writeLines(longPath, oldLines);
     targets.push_back({"no room for the temporary copy", longPath, true});
 
+#ifndef _WIN32
+    // Windows has no owner permission bits on folders to take away.
     if (::geteuid() != 0) {
         dir.mkdir("readonly");
         const std::string roPath = folder.file("readonly/data.tx");
@@ -48,6 +52,7 @@ std::vector<UnwritableTarget> unwritableTargets(const Folder& folder, const Line
         QFile::setPermissions(dir.filePath("readonly"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         targets.push_back({"read-only folder", roPath, true});
     }
+#endif
     return targets;
 }
 
