@@ -18,8 +18,8 @@ inline constexpr const char* kPatternsInvalid = "PKDATA.tx が不正です\r\n�
 inline constexpr const char* kMemosInvalid = "簡単選択メモデーター が不正です";
 inline constexpr const char* kMemosCreated = "簡単選択メモデーター:SENTAKUMEMO.TX を新規作成します";
 inline constexpr const char* kMemosMissing = "簡単選択メモデーター:SENTAKUMEMO.TX が見つかりません";
-inline constexpr const char* kNoCodePage =
-    "このシステムには CP932 (シフトJIS) の文字コード変換がありません\r\nデーターファイルを読み書きできないため終了します";
+inline constexpr const char* kNoCodePage = "このシステムには CP932 (シフトJIS) の文字コード変換がありません\r\n"
+                                           "データーファイルを読み書きできないため終了します";
 inline constexpr const char* kIoError =
     "[入出力エラー]書込みまたは読込みできません\r\nディスクを確認する必要があります";
 
