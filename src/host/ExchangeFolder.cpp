@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -39,14 +40,38 @@ std::vector<std::string> prepareExchangeFolder(const std::string& folder, const 
     return copied;
 }
 
+namespace {
+
+std::optional<QString> fromUtf8(const std::string& line)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())));
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
+// A records file saved in the host's own code page is the likely mistake, and the message says so
+// rather than blame a character.
+bool looksLikeCp932(const Lines& lines)
+{
+    return std::all_of(lines.begin(), lines.end(),
+                       [](const std::string& line) { return toCp932Strict(fromCp932(line)) == line; });
+}
+
+} // namespace
+
 Lines readUtf8Records(const std::string& path)
 {
     Lines lines = readLines(path);
     if (!lines.empty() && lines[0].rfind("\xEF\xBB\xBF", 0) == 0)
         lines[0].erase(0, 3);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        QString text = QString::fromUtf8(lines[i].data(), static_cast<qsizetype>(lines[i].size()));
-        std::optional<std::string> cp932 = toCp932Strict(text);
+        const std::optional<QString> text = fromUtf8(lines[i]);
+        if (!text)
+            fail(ErrorKind::Conversion, path + ": not UTF-8 (line " + std::to_string(i + 1) + ")" +
+                                            (looksLikeCp932(lines) ? "; the file looks like CP932" : ""));
+        std::optional<std::string> cp932 = toCp932Strict(*text);
         if (!cp932)
             fail(ErrorKind::Conversion,
                  path + " line " + std::to_string(i + 1) + ": a character has no CP932 form: " + lines[i]);

@@ -300,20 +300,46 @@ TEST(HandOver, SplitsTheHeaderFromTheSelection)
     }
 }
 
-TEST(ExchangeFolder, RecordsTypedInUtf8BecomeCp932)
+TEST(ExchangeFolder, RecordsAreReadAsUtf8AndAFileInAnotherCodePageIsNamed)
 {
     const test::Folder temp;
-    QFile f(QString::fromStdString(temp.file("records.txt")));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("\xEF\xBB\xBF"
-            "lg1\nch 0 0 10 0 \"\xE6\xB3\xA8\xE9\x87\x88\n");
-    f.close();
-    EXPECT_EQ(readUtf8Records(temp.file("records.txt")), (Lines{"lg1", "ch 0 0 10 0 \"" + sjis("注釈")}));
-
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("ch 0 0 10 0 \"\xF0\x9F\x98\x80\n"); // an emoji has no CP932 form
-    f.close();
-    EXPECT_THROW(readUtf8Records(temp.file("records.txt")), Error);
+    const std::string path = temp.file("records.txt");
+    struct Case {
+        const char* name;
+        std::string file;
+        std::optional<Lines> records; // nullopt: refused
+        std::string message;          // the refusal's text after the path
+    };
+    const std::vector<Case> cases{
+        {"UTF-8 with a byte-order mark",
+         "\xEF\xBB\xBF"
+         "lg1\nch 0 0 10 0 \"\xE6\xB3\xA8\xE9\x87\x88\n",
+         Lines{"lg1", "ch 0 0 10 0 \"" + sjis("注釈")}, ""},
+        {"an emoji has no CP932 form", "ch 0 0 10 0 \"\xF0\x9F\x98\x80\n", std::nullopt,
+         " line 1: a character has no CP932 form"},
+        {"CP932, as the host writes its files", "lg1\r\nch 0 0 10 0 \"" + sjis("注釈") + "\r\n", std::nullopt,
+         ": not UTF-8 (line 2); the file looks like CP932"},
+        {"neither", "lg1\nch 0 0 10 0 \"\xFF\xFE\x80\n", std::nullopt, ": not UTF-8 (line 2)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile f(QString::fromStdString(path));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.file.data(), static_cast<qint64>(c.file.size()));
+        f.close();
+        try {
+            const Lines records = readUtf8Records(path);
+            EXPECT_EQ(std::optional<Lines>(records), c.records);
+        } catch (const Error& e) {
+            EXPECT_FALSE(c.records);
+            const std::string what = e.what();
+            EXPECT_EQ(what.substr(0, path.size()), path);
+            EXPECT_EQ(what.substr(path.size(), c.message.size()), c.message);
+            if (c.message.find("not UTF-8") != std::string::npos) {
+                EXPECT_EQ(what.size(), path.size() + c.message.size()) << what;
+            }
+        }
+    }
 }
 
 } // namespace
