@@ -1,5 +1,6 @@
 #include "app/BatchRun.h"
 #include "app/StderrPrompts.h"
+#include "settings/SettingsFieldListing.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,8 +9,7 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    std::vector<std::string> args(argv + 1, argv + argc);
-    const tagler::ParsedBatchOptions parsed = tagler::parseBatchOptions(args);
+    const tagler::ParsedBatchOptions parsed = tagler::parseBatchOptions(app.arguments().mid(1));
     if (parsed.usageError) {
         std::cerr << "tagler-batch: " << *parsed.usageError << "\n" << tagler::kBatchUsageText;
         return tagler::kBatchUsage;
@@ -22,6 +22,12 @@ int main(int argc, char** argv)
         std::cout << "tagler-batch " TAGLER_VERSION "\n";
         return 0;
     }
+    if (parsed.listFields) {
+        std::cout << tagler::settingsFieldListing();
+        return 0;
+    }
+    if (parsed.notice)
+        std::cerr << "notice: " << *parsed.notice << "\n";
     tagler::StderrPrompts prompts;
     std::string usageError;
     const int code = tagler::runBatch(QDir::currentPath().toStdString(), parsed.options, prompts,
