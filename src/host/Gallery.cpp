@@ -121,7 +121,7 @@ Tile annotate(FrameType frame, const Layout& layout)
         tile.caption += QString::fromUtf8(" — ") + QString::fromUtf8(*outcome.errorMessage);
         tile.failed = true;
     } else if (outcome.changes.tiltFrame == false) {
-        tile.caption += " (tilt released)";
+        tile.caption += QStringLiteral(" (tilt released)");
     }
     tile.records = out.records();
     tile.settings = settings;

@@ -80,7 +80,7 @@ double number(const QString& value, const std::string& option)
 
 Point point(const QString& value, const std::string& option)
 {
-    QStringList xy = value.split(',');
+    QStringList xy = value.split(u',');
     if (xy.size() != 2)
         fail(ErrorKind::Conversion, option + " takes X,Y");
     return {number(xy[0], option), number(xy[1], option)};
@@ -111,7 +111,7 @@ void readSheetOptions(const Arguments& a, HostSheet& sheet)
     if (scales && scale)
         wrong("give --group-scales or --scale, not both");
     if (scales) {
-        QStringList values = scales->split(',');
+        QStringList values = scales->split(u',');
         if (values.size() != 16)
             wrong("--group-scales takes 16 values, one per group 0..F");
         for (int i = 0; i < 16; ++i)

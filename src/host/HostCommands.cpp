@@ -34,7 +34,7 @@ int newFolder(const NewCommand& c, const std::string& binFolder)
     Lines header = buildHeader(c.request);
     std::vector<std::string> copied = prepareExchangeFolder(c.folder, header, records, defaultDataFolder(binFolder));
     std::cout << "tagler-host: wrote "
-              << QDir(QString::fromStdString(c.folder)).filePath(exchangeFileName).toStdString() << " ("
+              << QDir(QString::fromStdString(c.folder)).filePath(QLatin1String(exchangeFileName)).toStdString() << " ("
               << hostModeName(c.request.mode) << ", " << header.size() << " header lines";
     if (c.recordsFile)
         std::cout << ", " << records.size() << " records";
@@ -49,7 +49,7 @@ int runFolder(const RunCommand& c, const std::string& binFolder)
     std::string program =
         c.program ? *c.program
                   : QDir(QString::fromStdString(binFolder)).filePath(QStringLiteral("tagler")).toStdString();
-    if (!fileExists(QDir(QString::fromStdString(c.folder)).filePath(exchangeFileName).toStdString()))
+    if (!fileExists(QDir(QString::fromStdString(c.folder)).filePath(QLatin1String(exchangeFileName)).toStdString()))
         std::cerr << "tagler-host: note: " << c.folder << " holds no " << exchangeFileName << "\n";
     RunOutcome outcome = runProgram(program, c.folder, c.argument);
     switch (outcome.status) {
