@@ -7,49 +7,57 @@
 #include "base/Error.h"
 #include "settings/AnnotationSettings.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 #include <QStringDecoder>
 
 namespace tagler {
 
-ParsedBatchOptions parseBatchOptions(const std::vector<std::string>& args)
+ParsedBatchOptions parseBatchOptions(const QStringList& args)
 {
+    QCommandLineParser parser;
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption text(QStringLiteral("text"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption set(QStringLiteral("set"), QString(), QStringLiteral("FIELD=VALUE"));
+    const QCommandLineOption now(QStringLiteral("now"), QString(), QStringLiteral("YYYY-MM-DDTHH:MM:SS"));
+    const QCommandLineOption listFields(QStringLiteral("list-fields"));
+    parser.addOptions({text, set, now, listFields});
+
     ParsedBatchOptions p;
-    auto value = [&](std::size_t& i, const std::string& flag) -> std::optional<std::string> {
-        if (i + 1 >= args.size()) {
-            p.usageError = flag + " needs a value";
-            return std::nullopt;
+    if (!parser.parse(QStringList{QStringLiteral("tagler-batch")} + args)) {
+        p.usageError = parser.errorText().toStdString();
+        return p;
+    }
+    p.help = parser.isSet(help);
+    p.version = parser.isSet(version);
+    p.listFields = parser.isSet(listFields);
+    for (const QCommandLineOption* single : {&text, &now})
+        if (parser.values(*single).size() > 1) {
+            p.usageError = "--" + single->names().constFirst().toStdString() + " given twice";
+            return p;
         }
-        return args[++i];
-    };
-    bool modeSeen = false;
-    for (std::size_t i = 0; i < args.size() && !p.usageError; ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            p.help = true;
-        } else if (a == "--version") {
-            p.version = true;
-        } else if (a == "--text") {
-            p.options.textFile = value(i, a);
-        } else if (a == "--now") {
-            p.options.now = value(i, a);
-        } else if (a == "--set") {
-            auto v = value(i, a);
-            if (!v)
-                break;
-            const auto eq = v->find('=');
-            if (eq == std::string::npos || eq == 0)
-                p.usageError = "--set wants FIELD=VALUE, got '" + *v + "'";
-            else
-                p.options.sets.emplace_back(v->substr(0, eq), v->substr(eq + 1));
-        } else if (a.rfind("--", 0) == 0) {
-            p.usageError = "unknown option " + a;
-        } else if (!modeSeen) {
-            p.options.modeArgument = a;
-            modeSeen = true;
-        } else {
-            p.usageError = "unexpected argument " + a;
+    if (parser.isSet(text))
+        p.options.textFile = parser.value(text).toStdString();
+    if (parser.isSet(now))
+        p.options.now = parser.value(now).toStdString();
+    for (const QString& v : parser.values(set)) {
+        const qsizetype eq = v.indexOf(u'=');
+        if (eq <= 0) {
+            p.usageError = "--set wants FIELD=VALUE, got '" + v.toStdString() + "'";
+            return p;
         }
+        p.options.sets.emplace_back(v.left(eq).toStdString(), v.mid(eq + 1).toStdString());
+    }
+    const QStringList words = parser.positionalArguments();
+    if (words.size() > 1) {
+        p.usageError = "unexpected argument " + words[1].toStdString();
+        return p;
+    }
+    if (!words.isEmpty()) {
+        p.options.modeArgument = words[0].toStdString();
+        if (sessionModeFromArgument(p.options.modeArgument) == SessionMode::normal)
+            p.notice = "'" + p.options.modeArgument + "' is no mode; the normal mode is used";
     }
     return p;
 }

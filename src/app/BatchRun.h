@@ -1,5 +1,7 @@
 #pragma once
-#include "app/Prompts.h"
+#include "base/Prompts.h"
+
+#include <QStringList>
 
 #include <optional>
 #include <ostream>
@@ -21,14 +23,17 @@ struct BatchOptions {
 struct ParsedBatchOptions {
     BatchOptions options;
     std::optional<std::string> usageError;
+    std::optional<std::string> notice; // a word that is no mode: said, then the normal mode
     bool help = false;
     bool version = false;
+    bool listFields = false;
 };
 
 inline constexpr const char* kBatchUsageText =
     "usage: tagler-batch [T1|T2|T3|T4|T5|t1..t5] [--text FILE] [--set FIELD=VALUE]... "
-    "[--now YYYY-MM-DDTHH:MM:SS] [--help] [--version]\n";
-ParsedBatchOptions parseBatchOptions(const std::vector<std::string>& args);
+    "[--now YYYY-MM-DDTHH:MM:SS] [--list-fields] [--help] [--version]\n";
+// `args` omits the program's name.
+ParsedBatchOptions parseBatchOptions(const QStringList& args);
 
 inline constexpr int kBatchWritten = 0;
 inline constexpr int kBatchMessageShown = 1;

@@ -7,7 +7,7 @@ namespace tagler {
 // and the exchange file was read without complaint.
 inline bool shortcutCompletes(const Session& session)
 {
-    return session.completionEnabled() && session.exchange().header.state == 0;
+    return session.completionEnabled() && session.exchange().header.state == HeaderState::accepted;
 }
 
 } // namespace tagler

@@ -158,7 +158,7 @@ WriterInput deriveSession(const HostHeader& header, SessionMode mode, const Anno
     in.settings = set;
     in.lines = lines;
 
-    const bool framingMode = mode == SessionMode::frameWrite1 || mode == SessionMode::frameWrite2;
+    const bool framingMode = traits(mode).framesExistingText;
     const int hostGroup = groupOfRecord(header.hostGroupRecord);
     const int targetGroup = set.writeGroup == 0 ? hostGroup : set.writeGroup - 1;
 
@@ -225,7 +225,7 @@ WriterInput deriveSession(const HostHeader& header, SessionMode mode, const Anno
 
 std::vector<IndicatedPoint> indicatedPoints(const HostHeader& header, SessionMode mode)
 {
-    if (mode == SessionMode::importText || mode == SessionMode::frameWrite1 || mode == SessionMode::frameWrite2)
+    if (traits(mode).handsOverSelection)
         return {};
     std::vector<IndicatedPoint> points{{1, pointOf(header.point1Line)}};
     if (mode != SessionMode::textMode)

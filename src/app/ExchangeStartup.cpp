@@ -24,40 +24,26 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
         return x;
     }
 
-    switch (mode) {
-    case SessionMode::importText: {
-        x.exchangeLines = readLines(path);
-        if (x.exchangeLines.size() <= 14) {
+    x.exchangeLines = readLines(path);
+    const SessionModeTraits& traits = tagler::traits(mode);
+    if (traits.handsOverSelection) {
+        if (x.exchangeLines.size() < header_line::kShortestSelection) {
             refuse(messages::kExchangeInvalid, true);
-            break;
+            return x;
         }
         x.importedText = importTextRecords(x.exchangeLines);
         x.importedIntoBox = true;
-        // The host is handed back nothing: the text goes to the input box instead.
-        writeLines(path, {});
-        break;
+        if (traits.framesExistingText)
+            x.header = parseHostHeader(x.exchangeLines, mode);
+        else
+            writeLines(path, {}); // importing hands the host back nothing: the texts go to the input box
+        return x;
     }
-    case SessionMode::frameWrite1:
-    case SessionMode::frameWrite2: {
-        x.exchangeLines = readLines(path);
-        if (x.exchangeLines.size() <= 14) {
-            refuse(messages::kExchangeInvalid, true);
-            break;
-        }
-        x.importedText = importTextRecords(x.exchangeLines);
-        x.importedIntoBox = true;
-        x.header = parseHostHeader(x.exchangeLines, mode);
-        break;
-    }
-    default:
-        x.exchangeLines = readLines(path);
-        x.header = parseHostHeader(x.exchangeLines, mode);
-        if (x.header.state == 1)
-            refuse(messages::kExchangeTransformed, false);
-        else if (x.header.state == 2)
-            refuse(messages::kExchangeDataError, false);
-        break;
-    }
+    x.header = parseHostHeader(x.exchangeLines, mode);
+    if (x.header.state == HeaderState::transformed)
+        refuse(messages::kExchangeTransformed, false);
+    else if (x.header.state == HeaderState::tooShort)
+        refuse(messages::kExchangeDataError, false);
     return x;
 }
 

@@ -12,18 +12,18 @@ struct Rows {
     int point1, point4, point2, point3, group, layer, color, textType, font;
 };
 
-Rows rowsFor(SessionMode mode)
+Rows rowsFor(HeaderLayout layout)
 {
-    switch (mode) {
-    case SessionMode::frameWrite1:
-    case SessionMode::frameWrite2: return {-1, -1, -1, -1, 8, 9, 10, 12, 13};
-    case SessionMode::textMode: return {8, -1, 8, 9, 10, 11, 12, 14, 15};
-    case SessionMode::fourPoint:
+    switch (layout) {
+    case HeaderLayout::selection: return {-1, -1, -1, -1, 8, 9, 10, 12, 13};
+    case HeaderLayout::textMode: return {8, -1, 8, 9, 10, 11, 12, 14, 15};
+    case HeaderLayout::fourPoint:
         // The colour record follows the layer record here as in every other
         // mode; line 15 is the host's line-type record.
         return {8, 9, 10, 11, 12, 13, 14, 16, 17};
-    default: return {8, -1, 9, 10, 11, 12, 13, 15, 16};
+    case HeaderLayout::points: break;
     }
+    return {8, -1, 9, 10, 11, 12, 13, 15, 16};
 }
 
 const std::string& lineAt(const Lines& lines, int row)
@@ -62,25 +62,25 @@ HostHeader parseHostHeader(const Lines& lines, SessionMode mode)
 {
     HostHeader h;
     if (lines.empty() || lines[0] != "hq") {
-        h.state = 1;
+        h.state = HeaderState::transformed;
         return h;
     }
-    const Rows r = rowsFor(mode);
+    const Rows r = rowsFor(traits(mode).header);
     const bool framing = r.point1 < 0;
     // A selection of one or two records makes a file shorter than any header with points.
-    if (lines.size() < (framing ? std::size_t(15) : std::size_t(17))) {
-        h.state = 2;
+    if (lines.size() < (framing ? header_line::kShortestSelection : header_line::kShortestWithPoints)) {
+        h.state = HeaderState::tooShort;
         return h;
     }
     if (r.font >= static_cast<int>(lines.size())) {
         // Four-point mode needs its font record on line 17.
-        h.state = 2;
+        h.state = HeaderState::tooShort;
         return h;
     }
-    h.groupScales = lines[2];
-    h.textTypeWidths = lines[3];
-    h.textTypeHeights = lines[4];
-    h.textTypeSpacings = lines[5];
+    h.groupScales = lines[header_line::kGroupScales];
+    h.textTypeWidths = lines[header_line::kTextTypeWidths];
+    h.textTypeHeights = lines[header_line::kTextTypeHeights];
+    h.textTypeSpacings = lines[header_line::kTextTypeSpacings];
     h.point1Line = framing ? "0" : lineAt(lines, r.point1);
     h.point2Line = framing ? "0" : lineAt(lines, r.point2);
     h.point3Line = framing ? "0" : lineAt(lines, r.point3);
@@ -107,13 +107,12 @@ HostHeader parseHostHeader(const Lines& lines, SessionMode mode)
     return h;
 }
 
-HostHeader readHostHeader(const std::string& path, SessionMode mode) { return parseHostHeader(readLines(path), mode); }
-
 Lines importTextRecords(const Lines& exchangeLines)
 {
     Lines texts;
     // The input box takes five lines; a selection of a whole sheet need not be copied for them.
-    for (std::size_t i = 11; i < exchangeLines.size() && texts.size() < std::size_t(kInputMaxLines); ++i) {
+    for (std::size_t i = header_line::kFirstSelectedRecord;
+         i < exchangeLines.size() && texts.size() < std::size_t(kInputMaxLines); ++i) {
         const std::string& line = exchangeLines[i];
         const auto quote = line.find('"');
         if (line.rfind("ch", 0) == 0 && quote != std::string::npos)

@@ -3,6 +3,7 @@
 #include "settings/SessionMode.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace tagler {
@@ -14,8 +15,27 @@ struct HostTextType {
     std::string label; // "h2   w2 " as the 文字種 list shows it
 };
 
+// Where the hand-over keeps what every mode reads, counted from 0.
+namespace header_line {
+inline constexpr std::size_t kGroupScales = 2;
+inline constexpr std::size_t kTextTypeWidths = 3;
+inline constexpr std::size_t kTextTypeHeights = 4;
+inline constexpr std::size_t kTextTypeSpacings = 5;
+// A selection's records follow the 11 lines before them.
+inline constexpr std::size_t kFirstSelectedRecord = 11;
+// A selection of one record; any header with points is longer.
+inline constexpr std::size_t kShortestSelection = 15;
+inline constexpr std::size_t kShortestWithPoints = 17;
+} // namespace header_line
+
+enum class HeaderState {
+    accepted,
+    transformed, // the first line is not "hq": the file was processed already
+    tooShort,    // too few lines for the mode's header
+};
+
 struct HostHeader {
-    int state = 0; // 0 accepted, 1 first line is not "hq", 2 fewer than 17 lines
+    HeaderState state = HeaderState::accepted;
     std::string groupScales;
     std::string textTypeWidths;
     std::string textTypeHeights;
@@ -33,7 +53,6 @@ struct HostHeader {
     std::array<HostTextType, 10> textTypes;
 };
 
-HostHeader readHostHeader(const std::string& path, SessionMode mode);
 HostHeader parseHostHeader(const Lines& lines, SessionMode mode);
 
 // Texts of the handed-over "ch" records, for the input box: as many as it takes.

@@ -9,14 +9,13 @@ namespace {
 struct ModeEntry {
     ImeMode ime;
     const char* caption;
-    const char* glyph;
 };
 
 constexpr std::array<ModeEntry, kImeModeCount> kModes{{
-    {ImeMode::hiragana, "日本語ひら", "JPHIRAZ"},
-    {ImeMode::katakanaFull, "日本語全カナ", "JPKANAZ"},
-    {ImeMode::katakanaHalf, "日本語半カナ", "JPKANAH"},
-    {ImeMode::alphanumericFull, "日本語全英数", "JPROMAZ"},
+    {ImeMode::hiragana, "日本語ひら"},
+    {ImeMode::katakanaFull, "日本語全カナ"},
+    {ImeMode::katakanaHalf, "日本語半カナ"},
+    {ImeMode::alphanumericFull, "日本語全英数"},
 }};
 
 // A value outside the cycle shows the first mode rather than failing: the
@@ -32,7 +31,6 @@ const ModeEntry& entry(int mode)
 
 ImeMode imeModeFor(int mode) { return entry(mode).ime; }
 std::string imeCaption(int mode) { return entry(mode).caption; }
-const char* imeGlyphName(int mode) { return entry(mode).glyph; }
 
 ImeStartButton imeButtonAtStart(int storedValue, ImeControl& ime)
 {

@@ -19,8 +19,7 @@ struct ImeStartButton {
 };
 
 ImeMode imeModeFor(int mode);
-std::string imeCaption(int mode);   // UTF-8: "日本語ひら" …
-const char* imeGlyphName(int mode); // "JPHIRAZ" …
+std::string imeCaption(int mode); // UTF-8: "日本語ひら" …
 
 // At start: a stored mode 1..4 presses the button and asks for that mode.
 ImeStartButton imeButtonAtStart(int storedValue, ImeControl& ime);

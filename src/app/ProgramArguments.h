@@ -1,9 +1,10 @@
 #pragma once
 #include "settings/SessionMode.h"
 
+#include <QStringList>
+
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace tagler {
 
@@ -16,7 +17,9 @@ struct ProgramArguments {
     std::optional<std::string> notice; // an argument that is no mode: said, then the normal mode
 };
 
-ProgramArguments parseProgramArguments(const std::vector<std::string>& args);
+// Read before the application opens a display, so Qt's own window options are taken too
+// (and left for the application to act on). `args` omits the program's name.
+ProgramArguments parseProgramArguments(const QStringList& args);
 
 inline constexpr const char* kProgramUsage =
     "usage: tagler [T1|T2|T3|T4|T5] [--help] [--version]\n"

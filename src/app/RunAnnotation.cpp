@@ -49,7 +49,7 @@ private:
 };
 
 // The first line of the handed-over records in the exchange file.
-constexpr std::size_t kFirstRecordLine = 11;
+constexpr std::size_t kFirstRecordLine = header_line::kFirstSelectedRecord;
 
 void runOnce(const ExchangeState& x, RunSettings& settings, const Lines& lines, const Clock& clock, OutputList& out)
 {

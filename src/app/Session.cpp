@@ -7,6 +7,7 @@
 #include "base/Error.h"
 #include "base/Number.h"
 #include "base/PortableMath.h"
+#include "base/ShownFailure.h"
 #include "settings/SettingsFields.h"
 
 #include <algorithm>
@@ -48,15 +49,7 @@ Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, co
     exchange_.mode = mode;
 }
 
-std::string Session::completionCaption() const
-{
-    switch (mode_) {
-    case SessionMode::importText: return "取込完了";
-    case SessionMode::frameWrite1: return "枠書込１";
-    case SessionMode::frameWrite2: return "枠書込２";
-    default: return "入力完了";
-    }
-}
+std::string Session::completionCaption() const { return traits(mode_).caption; }
 
 void Session::setInputLines(Lines lines) { inputLines_ = applyInputBoxRules(std::move(lines)); }
 
@@ -121,30 +114,17 @@ void Session::loadBasicSettings(Prompts& prompts)
 // with their fixed message and the old file is whole; any other kind is a fault.
 bool Session::tryWrite(const std::function<void()>& write, std::initializer_list<ErrorKind> shown)
 {
-    try {
-        write();
-        return true;
-    } catch (const Error& e) {
-        const auto text = messages::dataErrorMessage(e.kind());
-        if (!text || std::find(shown.begin(), shown.end(), e.kind()) == shown.end())
-            throw;
-        prompts_.warning(*text);
-        return false;
-    }
+    const auto messageFor = [shown](ErrorKind kind) -> std::optional<std::string> {
+        if (std::find(shown.begin(), shown.end(), kind) == shown.end())
+            return std::nullopt;
+        return messages::dataErrorMessage(kind);
+    };
+    return showingFailure(prompts_, messageFor, write);
 }
 
 bool Session::tryData(const std::function<void()>& action)
 {
-    try {
-        action();
-        return true;
-    } catch (const Error& e) {
-        const auto text = messages::dataErrorMessage(e.kind());
-        if (!text)
-            throw;
-        prompts_.warning(*text);
-        return false;
-    }
+    return showingFailure(prompts_, messages::dataErrorMessage, action);
 }
 
 void Session::saveState()

@@ -1,8 +1,8 @@
 #pragma once
 #include "app/ExchangeStartup.h"
-#include "app/Prompts.h"
 #include "app/QuickSelectButtons.h"
 #include "base/Error.h"
+#include "base/Prompts.h"
 #include "settings/AnnotationSettings.h"
 #include "store/MemoStore.h"
 #include "store/PatternStore.h"

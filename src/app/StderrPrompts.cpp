@@ -20,17 +20,9 @@ void print(const char* prefix, const std::string& text)
 }
 } // namespace
 
-void StderrPrompts::information(const std::string& text)
-{
-    ++informations_;
-    print("info: ", text);
-}
+void StderrPrompts::information(const std::string& text) { print("info: ", text); }
 
-void StderrPrompts::warning(const std::string& text)
-{
-    ++warnings_;
-    print("warning: ", text);
-}
+void StderrPrompts::warning(const std::string& text) { print("warning: ", text); }
 
 bool StderrPrompts::question(const std::string& text)
 {

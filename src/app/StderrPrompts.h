@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Prompts.h"
+#include "base/Prompts.h"
 
 namespace tagler {
 
@@ -11,13 +11,6 @@ public:
     void warning(const std::string& text) override;
     bool question(const std::string& text) override;
     std::optional<std::string> chooseFolder(const std::string& root) override;
-
-    int warnings() const { return warnings_; }
-    int informations() const { return informations_; }
-
-private:
-    int warnings_ = 0;
-    int informations_ = 0;
 };
 
 } // namespace tagler

@@ -29,30 +29,14 @@ LocalDateTime SystemClock::now() const
 
 LocalDateTime parseLocalDateTime(std::string_view text)
 {
-    const auto malformed = [&]() -> LocalDateTime {
+    // Read as UTC so a time the local zone skips is still a time of day; the round trip
+    // refuses every other form ISO 8601 allows (no seconds, fractions, offsets, 24:00).
+    const QString given = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) + u'Z';
+    const QDateTime value = QDateTime::fromString(given, Qt::ISODate);
+    if (!value.isValid() || value.toString(Qt::ISODate) != given)
         fail(ErrorKind::Conversion,
              "not a local date and time of the form YYYY-MM-DDTHH:MM:SS: \"" + std::string(text) + "\"");
-    };
-    constexpr std::string_view shape = "dddd-dd-ddTdd:dd:dd";
-    if (text.size() != shape.size())
-        return malformed();
-    for (std::size_t i = 0; i < shape.size(); ++i) {
-        const bool digit = text[i] >= '0' && text[i] <= '9';
-        if (shape[i] == 'd' ? !digit : text[i] != shape[i])
-            return malformed();
-    }
-    const auto field = [&](std::size_t at, std::size_t length) {
-        int value = 0;
-        for (std::size_t i = at; i < at + length; ++i)
-            value = value * 10 + (text[i] - '0');
-        return value;
-    };
-    // Qt refuses year 0, 31 April, 29 February of a common year, hour 24 and second 60.
-    const QDate date(field(0, 4), field(5, 2), field(8, 2));
-    const QTime time(field(11, 2), field(14, 2), field(17, 2));
-    if (!date.isValid() || !time.isValid())
-        return malformed();
-    return fromQt(date, time);
+    return fromQt(value.date(), value.time());
 }
 
 } // namespace tagler

@@ -41,8 +41,6 @@ std::string formatNumber(double value)
     return formatNumber(static_cast<float>(value));
 }
 
-std::string formatInteger(long long value) { return std::to_string(value); }
-
 static std::string_view trimBlanks(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))

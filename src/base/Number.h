@@ -9,7 +9,6 @@ namespace tagler {
 // invalid floating-point operation error instead of reaching a file.
 std::string formatNumber(float value);
 std::string formatNumber(double value); // rounds to single precision first
-std::string formatInteger(long long value);
 
 // Text to number: surrounding blanks allowed, anything else is a conversion error.
 double parseDecimal(std::string_view text);

@@ -16,19 +16,19 @@ std::vector<std::string> prepareExchangeFolder(const std::string& folder, const 
                                                const std::string& dataSource)
 {
     QDir dir(QString::fromStdString(folder));
-    if (!dir.mkpath("."))
+    if (!dir.mkpath(QStringLiteral(".")))
         fail(ErrorKind::InputOutput, "cannot create folder " + folder);
 
     Lines exchange = header;
     exchange.insert(exchange.end(), records.begin(), records.end());
-    writeLines(dir.filePath(exchangeFileName).toStdString(), exchange);
-    writeLines(dir.filePath(handOverCopyName).toStdString(), exchange);
+    writeLines(dir.filePath(QLatin1String(exchangeFileName)).toStdString(), exchange);
+    writeLines(dir.filePath(QLatin1String(handOverCopyName)).toStdString(), exchange);
 
     std::vector<std::string> copied;
     QDir source(QString::fromStdString(dataSource));
     for (const char* name : defaultDataFiles) {
-        QString from = source.filePath(name);
-        QString to = dir.filePath(name);
+        QString from = source.filePath(QLatin1String(name));
+        QString to = dir.filePath(QLatin1String(name));
         if (QFileInfo(to).exists() || !QFileInfo(from).isFile())
             continue;
         if (!QFile::copy(from, to))
@@ -82,7 +82,7 @@ Lines readUtf8Records(const std::string& path)
 
 std::string handOverCopyBeside(const std::string& file)
 {
-    return QFileInfo(QString::fromStdString(file)).dir().filePath(handOverCopyName).toStdString();
+    return QFileInfo(QString::fromStdString(file)).dir().filePath(QLatin1String(handOverCopyName)).toStdString();
 }
 
 } // namespace tagler::host

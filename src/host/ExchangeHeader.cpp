@@ -88,30 +88,15 @@ std::optional<HostMode> hostModeFromName(std::string_view name)
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
     if (lower == "normal")
         return HostMode::normal;
-    const HostMode numbered[] = {HostMode::importText, HostMode::frameWrite1, HostMode::frameWrite2, HostMode::textMode,
-                                 HostMode::fourPoint};
-    if (lower.size() == 2 && lower[0] == 't' && lower[1] >= '1' && lower[1] <= '5')
-        return numbered[lower[1] - '1'];
-    return std::nullopt;
+    const HostMode mode = sessionModeFromArgument(name);
+    if (mode == HostMode::normal)
+        return std::nullopt;
+    return mode;
 }
 
-const char* hostModeName(HostMode mode)
-{
-    switch (mode) {
-    case HostMode::importText: return "T1";
-    case HostMode::frameWrite1: return "T2";
-    case HostMode::frameWrite2: return "T3";
-    case HostMode::textMode: return "T4";
-    case HostMode::fourPoint: return "T5";
-    case HostMode::normal: break;
-    }
-    return "normal";
-}
+const char* hostModeName(HostMode mode) { return mode == HostMode::normal ? "normal" : traits(mode).argument; }
 
-bool handsOverSelection(HostMode mode)
-{
-    return mode == HostMode::importText || mode == HostMode::frameWrite1 || mode == HostMode::frameWrite2;
-}
+bool handsOverSelection(HostMode mode) { return traits(mode).handsOverSelection; }
 
 std::string hostDecimal(double value)
 {
@@ -145,19 +130,19 @@ Lines buildHeader(const HeaderRequest& r)
                    "hch " + joined(heights, 10),
                    "hcd " + joined(spacings, 10),
                    colors};
-    switch (r.mode) {
-    case HostMode::normal:
+    switch (traits(r.mode).header) {
+    case HeaderLayout::points:
         lines.push_back(rangeLine({r.p1, r.p2, r.p3}));
         lines.push_back(pointLine(1, r.p1));
         lines.push_back(pointLine(2, r.p2));
         lines.push_back(pointLine(3, r.p3, true));
         break;
-    case HostMode::textMode:
+    case HeaderLayout::textMode:
         lines.push_back(rangeLine({r.p1, r.p3}));
         lines.push_back(pointLine(1, r.p1));
         lines.push_back(pointLine(2, r.p3));
         break;
-    case HostMode::fourPoint:
+    case HeaderLayout::fourPoint:
         // Tags follow the order the user indicated: tip, bend, leader end, direction.
         lines.push_back(rangeLine({r.p1, r.p2, r.p3, r.p4}));
         lines.push_back(pointLine(1, r.p1));
@@ -165,7 +150,7 @@ Lines buildHeader(const HeaderRequest& r)
         lines.push_back(pointLine(3, r.p2));
         lines.push_back(pointLine(4, r.p3));
         break;
-    default: lines.push_back(rangeLine({})); break;
+    case HeaderLayout::selection: lines.push_back(rangeLine({})); break;
     }
     // The host writes its colour before its line type in every mode.
     lines.push_back(std::string("lg") + hexDigit(s.group));

@@ -8,6 +8,7 @@
 #include "render/PreviewPainter.h"
 #include "render/RecordPainter.h"
 #include "settings/FrameType.h"
+#include "settings/TipSymbol.h"
 
 #include <QImage>
 #include <QPainter>
@@ -24,9 +25,6 @@ constexpr int tileWidth = 380;
 constexpr int tileHeight = 300;
 constexpr int headerHeight = 36;
 
-const std::array<const char*, 8> tipNames = {"引出なし", "記号なし", "実点",   "空点",
-                                             "矢印１",   "矢印２",   "矢印３", "矢印４"};
-
 struct Layout {
     const char* name;
     bool rotated;
@@ -41,7 +39,12 @@ const std::array<Layout, 4> layouts = {{
 }};
 
 // Cycles through the symbols so the sheet shows each of them somewhere.
-int tipFor(FrameType frame) { return 2 + frameIndex(frame) % 6; }
+// The tips with a symbol, in turn.
+int tipFor(FrameType frame)
+{
+    constexpr int first = static_cast<int>(TipSymbol::solidDot);
+    return first + frameIndex(frame) % (kTipSymbolCount - first);
+}
 
 HeaderRequest requestFor(const Layout& layout)
 {
@@ -101,13 +104,12 @@ Tile annotate(FrameType frame, const Layout& layout)
     const AnnotationSettings settings = settingsFor(frame, layout);
     const FrameTraits& t = traits(frame);
     Tile tile;
-    tile.caption =
-        QString("%1 %2 · %3 · %4")
-            .arg(frameIndex(frame))
-            .arg(QString::fromUtf8(t.name))
-            .arg(QString::fromUtf8(layout.name))
-            .arg(t.drawsOwnLeader ? QString::fromUtf8("tail, no tip symbol")
-                                  : QString::fromUtf8(tipNames[static_cast<std::size_t>(settings.tipSymbol)]));
+    tile.caption = QString::fromUtf8("%1 %2 · %3 · %4")
+                       .arg(frameIndex(frame))
+                       .arg(QString::fromUtf8(t.name))
+                       .arg(QString::fromUtf8(layout.name))
+                       .arg(t.drawsOwnLeader ? QString::fromUtf8("tail, no tip symbol")
+                                             : QString::fromUtf8(traits(tipSymbolAt(settings.tipSymbol)).name));
     ExchangeState exchange;
     exchange.header = parseHostHeader(buildHeader(request), SessionMode::normal);
     const Lines text = {sjis("注釈文字の例"), sjis("Tagler 2")};
@@ -116,10 +118,10 @@ Tile annotate(FrameType frame, const Layout& layout)
     const AnnotationOutcome outcome = runAnnotation(exchange, settings, text, clock, out);
     if (outcome.errorMessage) {
         // What was written so far is still drawn, as the host would.
-        tile.caption += QString(" — ") + QString::fromUtf8(*outcome.errorMessage);
+        tile.caption += QString::fromUtf8(" — ") + QString::fromUtf8(*outcome.errorMessage);
         tile.failed = true;
     } else if (outcome.changes.tiltFrame == false) {
-        tile.caption += " (tilt released)";
+        tile.caption += QStringLiteral(" (tilt released)");
     }
     tile.records = out.records();
     tile.settings = settings;
@@ -166,12 +168,12 @@ Tile annotateSelection(const SelectionTile& t)
     OutputList out;
     const AnnotationOutcome outcome = runAnnotation(exchange, settings, {}, clock, out);
     Tile tile;
-    tile.caption = QString("%1 · %2 · %3")
+    tile.caption = QString::fromUtf8("%1 · %2 · %3")
                        .arg(QString::fromUtf8(t.mode == SessionMode::frameWrite1 ? "枠書込１" : "枠書込２"))
                        .arg(QString::fromUtf8(traits(t.frame).name))
                        .arg(QString::fromUtf8(t.what));
     if (outcome.errorMessage) {
-        tile.caption += QString(" — ") + QString::fromUtf8(*outcome.errorMessage);
+        tile.caption += QString::fromUtf8(" — ") + QString::fromUtf8(*outcome.errorMessage);
         tile.failed = true;
     }
     tile.records = out.records();

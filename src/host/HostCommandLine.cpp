@@ -4,6 +4,8 @@
 #include "base/Error.h"
 #include "base/Number.h"
 
+#include <QCommandLineParser>
+
 #include <map>
 #include <set>
 
@@ -35,24 +37,26 @@ std::string text(const QString& s) { return s.toStdString(); }
 // Every option takes one value; positionals are whatever is left.
 class Arguments {
 public:
-    Arguments(const QStringList& args, std::set<QString> known)
+    // Options are named as typed, "--p1".
+    Arguments(const QStringList& args, const std::set<std::string>& known)
     {
-        for (qsizetype i = 0; i < args.size(); ++i) {
-            const QString& a = args[i];
-            if (!a.startsWith("--")) {
-                positionals.push_back(a);
-                continue;
-            }
-            if (!known.count(a))
-                wrong("unknown option " + text(a));
-            if (i + 1 >= args.size())
-                wrong(text(a) + " needs a value");
-            if (!values_.emplace(a, args[i + 1]).second)
-                wrong(text(a) + " given twice");
-            ++i;
+        QCommandLineParser parser;
+        for (const std::string& name : known)
+            parser.addOption(
+                QCommandLineOption(QString::fromStdString(name.substr(2)), QString(), QStringLiteral("value")));
+        if (!parser.parse(QStringList{QStringLiteral("tagler-host")} + args))
+            wrong(text(parser.errorText()));
+        for (const std::string& name : known) {
+            const QStringList values = parser.values(QString::fromStdString(name.substr(2)));
+            if (values.size() > 1)
+                wrong(name + " given twice");
+            if (!values.isEmpty())
+                values_.emplace(name, values.constFirst());
         }
+        const QStringList words = parser.positionalArguments();
+        positionals.assign(words.begin(), words.end());
     }
-    std::optional<QString> take(const QString& name) const
+    std::optional<QString> take(const std::string& name) const
     {
         auto it = values_.find(name);
         if (it == values_.end())
@@ -62,7 +66,7 @@ public:
     std::vector<QString> positionals;
 
 private:
-    std::map<QString, QString> values_;
+    std::map<std::string, QString> values_;
 };
 
 double number(const QString& value, const std::string& option)
@@ -76,7 +80,7 @@ double number(const QString& value, const std::string& option)
 
 Point point(const QString& value, const std::string& option)
 {
-    QStringList xy = value.split(',');
+    QStringList xy = value.split(u',');
     if (xy.size() != 2)
         fail(ErrorKind::Conversion, option + " takes X,Y");
     return {number(xy[0], option), number(xy[1], option)};
@@ -107,7 +111,7 @@ void readSheetOptions(const Arguments& a, HostSheet& sheet)
     if (scales && scale)
         wrong("give --group-scales or --scale, not both");
     if (scales) {
-        QStringList values = scales->split(',');
+        QStringList values = scales->split(u',');
         if (values.size() != 16)
             wrong("--group-scales takes 16 values, one per group 0..F");
         for (int i = 0; i < 16; ++i)
@@ -136,11 +140,11 @@ void readSheetOptions(const Arguments& a, HostSheet& sheet)
 
 void readPoints(const Arguments& a, HeaderRequest& r)
 {
-    const QString names[4] = {"--p1", "--p2", "--p3", "--p4"};
+    const std::string names[4] = {"--p1", "--p2", "--p3", "--p4"};
     std::optional<Point> given[4];
     for (int i = 0; i < 4; ++i)
         if (auto v = a.take(names[i]))
-            given[i] = point(*v, text(names[i]));
+            given[i] = point(*v, names[i]);
 
     bool needed[4] = {true, true, true, false};
     if (r.mode == HostMode::fourPoint)
@@ -155,9 +159,9 @@ void readPoints(const Arguments& a, HeaderRequest& r)
         needed[0] = needed[1] = needed[2] = false;
     for (int i = 0; i < 4; ++i) {
         if (needed[i] && !given[i])
-            wrong(std::string("mode ") + hostModeName(r.mode) + " needs " + text(names[i]));
+            wrong(std::string("mode ") + hostModeName(r.mode) + " needs " + names[i]);
         if (!needed[i] && given[i])
-            wrong(std::string("mode ") + hostModeName(r.mode) + " hands over no " + text(names[i]));
+            wrong(std::string("mode ") + hostModeName(r.mode) + " hands over no " + names[i]);
     }
     Point* slots[4] = {&r.p1, &r.p2, &r.p3, &r.p4};
     for (int i = 0; i < 4; ++i)
@@ -177,9 +181,10 @@ std::optional<HostMode> readMode(const Arguments& a)
 }
 
 // The options readSheetOptions takes, and the command's own.
-std::set<QString> withSheetOptions(std::initializer_list<QString> own)
+std::set<std::string> withSheetOptions(std::initializer_list<std::string> own)
 {
-    std::set<QString> options = {"--group-scales", "--scale", "--group", "--layer", "--color", "--text-type", "--font"};
+    std::set<std::string> options = {"--group-scales", "--scale",     "--group", "--layer",
+                                     "--color",        "--text-type", "--font"};
     options.insert(own);
     return options;
 }

@@ -11,6 +11,7 @@
 #include "host/RenderFile.h"
 #include "render/HandOver.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 
@@ -33,7 +34,7 @@ int newFolder(const NewCommand& c, const std::string& binFolder)
     Lines header = buildHeader(c.request);
     std::vector<std::string> copied = prepareExchangeFolder(c.folder, header, records, defaultDataFolder(binFolder));
     std::cout << "tagler-host: wrote "
-              << QDir(QString::fromStdString(c.folder)).filePath(exchangeFileName).toStdString() << " ("
+              << QDir(QString::fromStdString(c.folder)).filePath(QLatin1String(exchangeFileName)).toStdString() << " ("
               << hostModeName(c.request.mode) << ", " << header.size() << " header lines";
     if (c.recordsFile)
         std::cout << ", " << records.size() << " records";
@@ -46,8 +47,9 @@ int newFolder(const NewCommand& c, const std::string& binFolder)
 int runFolder(const RunCommand& c, const std::string& binFolder)
 {
     std::string program =
-        c.program ? *c.program : QDir(QString::fromStdString(binFolder)).filePath("tagler").toStdString();
-    if (!fileExists(QDir(QString::fromStdString(c.folder)).filePath(exchangeFileName).toStdString()))
+        c.program ? *c.program
+                  : QDir(QString::fromStdString(binFolder)).filePath(QStringLiteral("tagler")).toStdString();
+    if (!fileExists(QDir(QString::fromStdString(c.folder)).filePath(QLatin1String(exchangeFileName)).toStdString()))
         std::cerr << "tagler-host: note: " << c.folder << " holds no " << exchangeFileName << "\n";
     RunOutcome outcome = runProgram(program, c.folder, c.argument);
     switch (outcome.status) {
@@ -143,7 +145,7 @@ int renderFile(const RenderCommand& c)
 
 int galleryCommand(const QStringList& args)
 {
-    if (args.size() != 1 || !args[0].endsWith(".png", Qt::CaseInsensitive)) {
+    if (args.size() != 1 || !args[0].endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
         std::cerr << "usage: tagler-host gallery OUT.png\n";
         return usageExit;
     }
@@ -159,34 +161,47 @@ int galleryCommand(const QStringList& args)
 
 } // namespace
 
-bool commandNeedsGui(const QString& command) { return command == "render" || command == "gallery"; }
+bool commandNeedsGui(const QString& command)
+{
+    return command == QLatin1String("render") || command == QLatin1String("gallery");
+}
 
 int runHostCommand(const QStringList& args, const std::string& binFolder)
 {
-    if (args.isEmpty()) {
-        std::cerr << hostUsage;
+    // The command's own options are read by its parser.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(QStringList{QStringLiteral("tagler-host")} + args)) {
+        std::cerr << "tagler-host: " << parser.errorText().toStdString() << "\n" << hostUsage;
         return usageExit;
     }
-    if (args[0] == "--help" || args[0] == "-h") {
+    if (parser.isSet(help)) {
         std::cout << hostUsage;
         return 0;
     }
-    if (args[0] == "--version") {
+    if (parser.isSet(version)) {
         std::cout << "tagler-host " TAGLER_VERSION "\n";
         return 0;
     }
-    const QString& command = args[0];
-    QStringList rest = args.mid(1);
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty()) {
+        std::cerr << hostUsage;
+        return usageExit;
+    }
+    const QString& command = words[0];
+    const QStringList rest = words.mid(1);
     try {
-        if (command == "new")
+        if (command == QLatin1String("new"))
             return newFolder(parseNewCommand(rest), binFolder);
-        if (command == "select")
+        if (command == QLatin1String("select"))
             return newFolder(parseSelectCommand(rest), binFolder);
-        if (command == "run")
+        if (command == QLatin1String("run"))
             return runFolder(parseRunCommand(rest), binFolder);
-        if (command == "render")
+        if (command == QLatin1String("render"))
             return renderFile(parseRenderCommand(rest));
-        if (command == "gallery")
+        if (command == QLatin1String("gallery"))
             return galleryCommand(rest);
         std::cerr << "tagler-host: unknown command " << command.toStdString() << "\n" << hostUsage;
         return usageExit;

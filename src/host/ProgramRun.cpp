@@ -11,7 +11,7 @@ namespace tagler::host {
 
 bool exchangeFileUnprocessed(const std::string& folder)
 {
-    std::string path = QDir(QString::fromStdString(folder)).filePath(exchangeFileName).toStdString();
+    std::string path = QDir(QString::fromStdString(folder)).filePath(QLatin1String(exchangeFileName)).toStdString();
     if (!fileExists(path))
         return false;
     Lines lines = readLines(path);
@@ -24,7 +24,7 @@ RunOutcome runProgram(const std::string& program, const std::string& folder, con
     QProcess process;
     // A path names a file from our folder; the program starts in another one.
     QString path = QString::fromStdString(program);
-    if (path.contains('/'))
+    if (path.contains(u'/'))
         path = QFileInfo(path).absoluteFilePath();
     process.setProgram(path);
     if (argument)

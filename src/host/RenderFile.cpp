@@ -35,7 +35,7 @@ void renderToFile(const Drawing& drawing, const std::string& out, const QString&
         size.rheight() += static_cast<int>(captionStripHeight);
     QRectF target(QPointF(0, 0), QSizeF(size));
 
-    if (suffix == "png") {
+    if (suffix == QLatin1String("png")) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::white);
         {
@@ -44,7 +44,7 @@ void renderToFile(const Drawing& drawing, const std::string& out, const QString&
         }
         if (!image.save(path, "PNG"))
             fail(ErrorKind::InputOutput, "cannot write " + out);
-    } else if (suffix == "svg") {
+    } else if (suffix == QLatin1String("svg")) {
 #if TAGLER_HAVE_SVG
         QSvgGenerator svg;
         svg.setFileName(path);

@@ -1,6 +1,7 @@
 #include "app/BatchRun.h"
 #include "app/ProgramStart.h"
 #include "app/StderrPrompts.h"
+#include "settings/SettingsFieldListing.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,10 +16,7 @@ int main(int argc, char** argv)
         return 1;
     }
     // Qt's list, not argv: on Windows argv holds the ANSI code page's guess at the words.
-    std::vector<std::string> args;
-    for (const QString& a : QCoreApplication::arguments().mid(1))
-        args.push_back(a.toStdString());
-    const tagler::ParsedBatchOptions parsed = tagler::parseBatchOptions(args);
+    const tagler::ParsedBatchOptions parsed = tagler::parseBatchOptions(app.arguments().mid(1));
     if (parsed.usageError) {
         std::cerr << "tagler-batch: " << *parsed.usageError << "\n" << tagler::kBatchUsageText;
         return tagler::kBatchUsage;
@@ -31,6 +29,12 @@ int main(int argc, char** argv)
         std::cout << "tagler-batch " TAGLER_VERSION "\n";
         return 0;
     }
+    if (parsed.listFields) {
+        std::cout << tagler::settingsFieldListing();
+        return 0;
+    }
+    if (parsed.notice)
+        std::cerr << "notice: " << *parsed.notice << "\n";
     tagler::StderrPrompts prompts;
     std::string usageError;
     const int code = tagler::runBatch(QDir::currentPath().toStdString(), parsed.options, prompts,

@@ -16,29 +16,29 @@
 #include <exception>
 #include <iostream>
 #include <memory>
-#include <string_view>
-#include <vector>
 
 int main(int argc, char** argv)
 {
     tagler::useBinaryStandardStreams();
-    // Help and version need no display, so they are answered before the application opens one.
-    const tagler::ProgramArguments early =
-        tagler::parseProgramArguments(std::vector<std::string>(argv + 1, argv + argc));
-    if (early.help) {
+    // Read before the application opens a display: help, version and a wrong option need none.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.push_back(QString::fromLocal8Bit(argv[i]));
+    const tagler::ProgramArguments parsed = tagler::parseProgramArguments(arguments);
+    if (parsed.usageError) {
+        std::cerr << "tagler: " << *parsed.usageError << "\n" << tagler::kProgramUsage;
+        return 2;
+    }
+    if (parsed.help) {
         std::cout << tagler::kProgramUsage;
         return 0;
     }
-    if (early.version) {
+    if (parsed.version) {
         std::cout << "tagler " TAGLER_VERSION "\n";
         return 0;
     }
-    // Single-dash options may be Qt's own (-platform, -style); double-dash ones are ours alone.
-    for (int i = 1; i < argc; ++i)
-        if (std::string_view(argv[i]).rfind("--", 0) == 0) {
-            std::cerr << "tagler: unknown option " << argv[i] << "\n" << tagler::kProgramUsage;
-            return 2;
-        }
+    if (parsed.notice)
+        std::cerr << "tagler: " << *parsed.notice << "\n";
 
     tagler::TaglerApplication app(argc, argv);
     app.setApplicationName(QString::fromUtf8(tagler::messages::kTitle));
@@ -48,17 +48,6 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // Qt has taken its own options from the list by now.
-    std::vector<std::string> args;
-    for (const QString& a : app.arguments().mid(1))
-        args.push_back(a.toStdString());
-    const tagler::ProgramArguments parsed = tagler::parseProgramArguments(args);
-    if (parsed.usageError) {
-        std::cerr << "tagler: " << *parsed.usageError << "\n" << tagler::kProgramUsage;
-        return 2;
-    }
-    if (parsed.notice)
-        std::cerr << "tagler: " << *parsed.notice << "\n";
     const tagler::SessionMode mode = parsed.mode;
     tagler::QtPrompts prompts;
     tagler::SystemClock clock;

@@ -1,6 +1,7 @@
 #include "render/PreviewPainter.h"
 
 #include "settings/FrameType.h"
+#include "settings/TipSymbol.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -12,9 +13,6 @@
 namespace tagler {
 
 namespace {
-
-// The 先端記号 list's items the picture tells apart.
-enum Tip { noLeader = 0, noSymbol = 1, solidDot = 2, hollowDot = 3, arrow1 = 4, arrow2 = 5, arrow3 = 6, arrow4 = 7 };
 
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
@@ -208,23 +206,24 @@ int attachHeight(const FrameTraits& t, int attachPosition)
     return attachPosition >= 0 && attachPosition < 5 ? heights[attachPosition] : 1;
 }
 
-void paintTip(Grid& g, int tip, Pt p, bool fourPoint)
+void paintTip(Grid& g, const TipTraits& tip, Pt p, bool fourPoint)
 {
     const Pt a = fourPoint ? Pt{p.x, p.y - 11} : Pt{p.x + 4, p.y - 12};
     const Pt b2 = fourPoint ? Pt{p.x + 8, p.y - 10} : Pt{p.x + 11, p.y - 8};
     const Pt b3 = fourPoint ? Pt{p.x + 8, p.y - 9} : Pt{p.x + 10, p.y - 7};
     g.pen(Qt::black);
-    switch (tip) {
-    case solidDot:
-    case hollowDot: g.ellipse({p.x - 3, p.y - 3}, {p.x + 3, p.y + 3}, tip == solidDot ? kBlue : kCream); return;
-    case arrow1: g.line(p, a); return;
-    case arrow2: g.polyline({a, p, b2}); return;
-    case arrow3: g.polyline({a, p, b3, a}); return;
-    case arrow4:
-        g.polyline({a, p, b3, a});
-        g.fillPolygon({a, p, b3}, kBlue);
-        return;
-    default: return;
+    if (tip.family == TipFamily::dot) {
+        g.ellipse({p.x - 3, p.y - 3}, {p.x + 3, p.y + 3}, tip.filled ? kBlue : kCream);
+    } else if (tip.family == TipFamily::arrow) {
+        if (tip.barbs == 1) {
+            g.line(p, a);
+        } else if (!tip.closed) {
+            g.polyline({a, p, b2});
+        } else {
+            g.polyline({a, p, b3, a});
+            if (tip.filled)
+                g.fillPolygon({a, p, b3}, kBlue);
+        }
     }
 }
 
@@ -246,7 +245,10 @@ void paintLeader(Grid& g, const PreviewInputs& in, const FrameTraits& t)
         p = {4, y + 24};
         e = {22, y};
     }
-    if (in.tipSymbol == noLeader)
+    // A value no list item has draws the leader alone.
+    const TipTraits* tip =
+        in.tipSymbol >= 0 && in.tipSymbol < kTipSymbolCount ? &traits(tipSymbolAt(in.tipSymbol)) : nullptr;
+    if (tip && !tip->drawsLeader)
         return;
     g.pen(in.fixedLeaderLength ? kRed : QColor(Qt::black));
     if (t.curve == 1)
@@ -266,7 +268,8 @@ void paintLeader(Grid& g, const PreviewInputs& in, const FrameTraits& t)
         g.polyline({p, {p.x + 6, p.y - 18}, e});
     else
         g.line(p, e);
-    paintTip(g, in.tipSymbol, p, fourPoint);
+    if (tip)
+        paintTip(g, *tip, p, fourPoint);
 }
 
 } // namespace

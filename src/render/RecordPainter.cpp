@@ -206,8 +206,7 @@ QFont hostFont(const std::string& cp932Name, bool italic)
     QStringList wanted;
     if (!cp932Name.empty())
         wanted << fromCp932(cp932Name);
-    wanted << QString::fromUtf8("ＭＳ ゴシック") << "IPAGothic"
-           << "Noto Sans CJK JP";
+    wanted << QString::fromUtf8("ＭＳ ゴシック") << QStringLiteral("IPAGothic") << QStringLiteral("Noto Sans CJK JP");
     // Only installed names: an SVG names just the first family, and its viewer
     // has no fall-back list.
     QStringList families;

@@ -56,12 +56,4 @@ std::optional<std::string> setSettingsField(AnnotationSettings& s, std::string_v
     return std::nullopt;
 }
 
-std::vector<std::string> settingsFieldNames()
-{
-    std::vector<std::string> names;
-    for (const SettingsField& f : settingsFields())
-        names.emplace_back(f.name);
-    return names;
-}
-
 } // namespace tagler

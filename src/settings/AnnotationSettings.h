@@ -67,6 +67,5 @@ int arrowHalfAngleDegrees(int arrowAngleIndex);
 // Returns an error text when the name is unknown or the value is outside the field's range.
 std::optional<std::string> setSettingsField(AnnotationSettings& settings, std::string_view name,
                                             std::string_view value);
-std::vector<std::string> settingsFieldNames();
 
 } // namespace tagler

@@ -1,6 +1,7 @@
 #include "settings/PopupMenus.h"
 
 #include "base/Error.h"
+#include "settings/SettingsFields.h"
 
 #include <string>
 
@@ -18,7 +19,8 @@ void checkItem(int item, int last, const char* menu)
 
 void chooseLeaderColor(AnnotationSettings& settings, int item)
 {
-    checkItem(item, 8, "leader colour menu");
+    // The menu lists the host's colour and the eight line colours, as the field holds them.
+    checkItem(item, fieldRange(&AnnotationSettings::leaderColor).max, "leader colour menu");
     settings.leaderColor = item;
     settings.arrowColor = 0;
     settings.dotColor = 0;

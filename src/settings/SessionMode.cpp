@@ -2,32 +2,36 @@
 
 namespace tagler {
 
+namespace {
+
+constexpr bool tableIsSound()
+{
+    for (const SessionModeTraits& t : session_modes::kTraits) {
+        if (t.framesExistingText && !t.handsOverSelection)
+            return false;
+        if ((t.header == HeaderLayout::selection) != t.handsOverSelection)
+            return false;
+    }
+    return session_modes::kTraits[0].argument[0] == '\0';
+}
+static_assert(tableIsSound(), "a mode that frames existing text hands over a selection, and reads no points");
+
+} // namespace
+
 SessionMode sessionModeFromArgument(std::string_view a)
 {
-    if (a == "T1" || a == "t1")
-        return SessionMode::importText;
-    if (a == "T2" || a == "t2")
-        return SessionMode::frameWrite1;
-    if (a == "T3" || a == "t3")
-        return SessionMode::frameWrite2;
-    if (a == "T4" || a == "t4")
-        return SessionMode::textMode;
-    if (a == "T5" || a == "t5")
-        return SessionMode::fourPoint;
-    return SessionMode::normal;
-}
-
-const char* sessionModeArgument(SessionMode mode)
-{
-    switch (mode) {
-    case SessionMode::importText: return "T1";
-    case SessionMode::frameWrite1: return "T2";
-    case SessionMode::frameWrite2: return "T3";
-    case SessionMode::textMode: return "T4";
-    case SessionMode::fourPoint: return "T5";
-    case SessionMode::normal: break;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (int i = 0; i < kSessionModeCount; ++i) {
+        const std::string_view name = session_modes::kTraits[static_cast<std::size_t>(i)].argument;
+        if (name.empty() || a.size() != name.size())
+            continue;
+        bool same = true;
+        for (std::size_t k = 0; k < a.size(); ++k)
+            same = same && lower(a[k]) == lower(name[k]);
+        if (same)
+            return static_cast<SessionMode>(i);
     }
-    return "";
+    return SessionMode::normal;
 }
 
 } // namespace tagler

@@ -4,9 +4,11 @@
 #include "base/Number.h"
 #include "settings/BasicSettingsPattern.h"
 #include "settings/ColourItems.h"
+#include "settings/FrameType.h"
 #include "settings/PersistentState.h"
 #include "settings/QuickSelectSlot.h"
 #include "settings/StoredValues.h"
+#include "settings/TipSymbol.h"
 
 #include <algorithm>
 #include <array>
@@ -27,12 +29,16 @@ constexpr FieldRange kGroupOrLayer{0, 16}; // 0 the host's, then 0..F
 constexpr FieldRange kColourItem{0, kColourItemCount - 1};
 constexpr FieldRange kGap{-9, 99}; // -0.9..9.9 mm
 constexpr FieldRange kAnyColour{INT_MIN, INT_MAX};
+constexpr FieldRange kFrameItem{0, kFrameTypeCount - 1};
+constexpr FieldRange kTipItem{0, kTipSymbolCount - 1};
+// 0 off, a slot that is down, or on without a slot (the last value).
+constexpr FieldRange kContinuous{0, kSlotCount + 1};
 
 // name, member, range, PLDATA line, PKDATA offset, PSDATA line, stored form, label in the files' errors
 constexpr std::array kFields{
-    SettingsField{"tipSymbol", &S::tipSymbol, FieldRange{0, 7}, 0, none, 0, F::index},
+    SettingsField{"tipSymbol", &S::tipSymbol, kTipItem, 0, none, 0, F::index},
     SettingsField{"lineType", &S::lineType, FieldRange{0, 7}, 1, none, 1, F::index},
-    SettingsField{"frameType", &S::frameType, FieldRange{0, 14}, 2, none, 2, F::index},
+    SettingsField{"frameType", &S::frameType, kFrameItem, 2, none, 2, F::index},
     SettingsField{"attachPosition", &S::attachPosition, FieldRange{0, 4}, 3, none, 3, F::index},
     SettingsField{"copyMode", &S::copyMode, FieldRange{0, 3}, 5, none, 5, F::index},
     SettingsField{"textType", &S::textType, FieldRange{0, 10}, 6, none, 6, F::index},
@@ -51,7 +57,7 @@ constexpr std::array kFields{
     SettingsField{"chosenFontName", &S::chosenFontName, none, 20, none, 15, F::fontName, "font name"},
     SettingsField{"tiltFrame", &S::tiltFrame, none, 21, none, 16, F::flag},
     SettingsField{"textCenterBase", &S::textCenterBase, none, 22, none, 18, F::flag},
-    SettingsField{"continuous", &S::continuous, FieldRange{0, 11}, 23, none, none, F::continuousSlot},
+    SettingsField{"continuous", &S::continuous, kContinuous, 23, none, none, F::continuousSlot},
     SettingsField{"fixedLeaderLength", &S::fixedLeaderLength, none, 24, none, none, F::nonZeroFlag},
     SettingsField{"rememberedLeaderLength", &S::rememberedLeaderLength, none, 25, none, none, F::decimalText,
                   "remembered length"},
@@ -100,8 +106,19 @@ constexpr bool sharesLineRightly(const SettingsField& a, const SettingsField& b,
     return (a.form == F::fillIndex && b.form == F::fillSign) || (a.form == F::fillSign && b.form == F::fillIndex);
 }
 
+// A kind's field spans exactly the rows of its table.
+constexpr bool spans(int S::*member, FieldRange range)
+{
+    for (const SettingsField& f : kFields)
+        if (f.member == FieldMember(member))
+            return f.range && f.range->min == range.min && f.range->max == range.max;
+    return false;
+}
+
 constexpr bool tableIsSound()
 {
+    if (!spans(&S::frameType, {0, kFrameTypeCount - 1}) || !spans(&S::tipSymbol, {0, kTipSymbolCount - 1}))
+        return false;
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const SettingsField& a = kFields[i];
         if (!formFitsMember(a, a.form) || (a.slotForm && !formFitsMember(a, *a.slotForm)))

@@ -21,4 +21,11 @@ void DataFile::save()
     found_ = true;
 }
 
+void DataFile::replaceLines(Lines lines)
+{
+    writeLines(path_, lines);
+    lines_ = std::move(lines);
+    found_ = true;
+}
+
 } // namespace tagler

@@ -33,6 +33,9 @@ public:
     // Replaces the file with the held lines, whole or not at all: a failure
     // is an I/O error and the old file stays as it was.
     void save();
+    // Replaces the file with these lines and holds them; on a failure (an I/O
+    // error) the file and the held lines stay as they were.
+    void replaceLines(Lines lines);
 
 private:
     std::string path_;

@@ -72,13 +72,7 @@ void MemoStore::save(const SlotMemos& memos)
         lines.push_back(singleLine(text, "memo"));
     lines.push_back(flagLine(memos.showMemos));
     lines.push_back(flagLine(memos.hoverPreview));
-    Lines old = std::exchange(file_.lines(), std::move(lines));
-    try {
-        file_.save();
-    } catch (...) {
-        file_.lines() = std::move(old);
-        throw;
-    }
+    file_.replaceLines(std::move(lines));
     memos_ = memos;
 }
 

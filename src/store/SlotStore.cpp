@@ -35,15 +35,7 @@ void SlotStore::load()
 
 void SlotStore::store(int slot, const AnnotationSettings& settings, int currentPage)
 {
-    DataFile& file = files_.at(index(slot));
-    Lines stored = slotLines(settings, currentPage);
-    Lines old = std::exchange(file.lines(), std::move(stored));
-    try {
-        file.save();
-    } catch (...) {
-        file.lines() = std::move(old);
-        throw;
-    }
+    files_.at(index(slot)).replaceLines(slotLines(settings, currentPage));
     markers_.at(index(slot)) = SlotMarker::storedThisRun;
 }
 

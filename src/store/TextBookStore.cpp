@@ -2,6 +2,7 @@
 
 #include "base/CodePage.h"
 #include "base/Error.h"
+#include "base/ShownFailure.h"
 #include "store/TextBookFolder.h"
 #include "store/TextBookMessages.h"
 
@@ -12,6 +13,16 @@ namespace {
 constexpr const char* kTableOfContentsFileName = "PJDATA.tx";
 
 bool inputIsEmpty(const Lines& input) { return input.empty() || (input.size() == 1 && input.front().empty()); }
+
+// The text book's files show their own message for a failed read or write.
+FailureMessage ioMessage(const char* text)
+{
+    return [text](ErrorKind kind) -> std::optional<std::string> {
+        if (kind != ErrorKind::InputOutput)
+            return std::nullopt;
+        return std::string(text);
+    };
+}
 
 } // namespace
 
@@ -57,7 +68,7 @@ void TextBookStore::readTableOfContents()
         titles_[0] = sjis(textbook::kNoTableOfContents);
         return;
     }
-    try {
+    showingFailure(prompts_, ioMessage(textbook::kTocIoError), [&] {
         Lines lines = readLines(path);
         // A short table is padded with empty titles; lines past the 20th stay as read.
         if (lines.size() < static_cast<std::size_t>(kPageCount))
@@ -65,11 +76,7 @@ void TextBookStore::readTableOfContents()
         tableLines_ = std::move(lines);
         for (std::size_t i = 0; i < titles_.size(); ++i)
             titles_[i] = tableLines_[i];
-    } catch (const Error& e) {
-        if (e.kind() != ErrorKind::InputOutput)
-            throw;
-        prompts_.warning(textbook::kTocIoError);
-    }
+    });
 }
 
 bool TextBookStore::writeTableOfContents()
@@ -79,14 +86,9 @@ bool TextBookStore::writeTableOfContents()
         lines.resize(kPageCount);
     for (std::size_t i = 0; i < titles_.size(); ++i)
         lines[i] = titles_[i];
-    try {
-        writeLines(folderPath() + "/" + kTableOfContentsFileName, lines);
-    } catch (const Error& e) {
-        if (e.kind() != ErrorKind::InputOutput)
-            throw;
-        prompts_.warning(textbook::kTocIoError);
+    if (!showingFailure(prompts_, ioMessage(textbook::kTocIoError),
+                        [&] { writeLines(folderPath() + "/" + kTableOfContentsFileName, lines); }))
         return false;
-    }
     tableLines_ = std::move(lines);
     return true;
 }
@@ -127,12 +129,7 @@ void TextBookStore::loadPage(bool bareNameInQuestion)
         return;
     }
     Lines lines;
-    try {
-        lines = readLines(path);
-    } catch (const Error& e) {
-        if (e.kind() != ErrorKind::InputOutput)
-            throw;
-        prompts_.warning(textbook::kPageIoError);
+    if (!showingFailure(prompts_, ioMessage(textbook::kPageIoError), [&] { lines = readLines(path); })) {
         invalid_ = true;
         return;
     }
@@ -148,14 +145,9 @@ void TextBookStore::loadPage(bool bareNameInQuestion)
 
 bool TextBookStore::writePage()
 {
-    try {
-        writeLines(pagePath(currentPage_), page_);
-    } catch (const Error& e) {
-        if (e.kind() != ErrorKind::InputOutput)
-            throw;
-        prompts_.warning(textbook::kPageIoError);
+    if (!showingFailure(prompts_, ioMessage(textbook::kPageIoError),
+                        [&] { writeLines(pagePath(currentPage_), page_); }))
         return false;
-    }
     modified_ = false;
     return true;
 }

@@ -54,7 +54,6 @@ public:
     bool saveCurrentPage();
 
 private:
-    void openFolder(bool bareNameInQuestion);
     void loadPage(bool bareNameInQuestion);
     void createPage();
     void clearPage();

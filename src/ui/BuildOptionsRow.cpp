@@ -1,5 +1,6 @@
 #include "settings/FrameType.h"
 #include "settings/SettingsFields.h"
+#include "settings/TipSymbol.h"
 #include "ui/Builders.h"
 #include "ui/ItemIcons.h"
 #include "ui/Placement.h"
@@ -34,11 +35,10 @@ QLabel* labelAbove(QWidget* parent, const QString& text, int x, int width)
 void buildOptionsRow(QWidget* w, MainControls& c)
 {
     c.tipSymbolLabel = labelAbove(w, QStringLiteral("先端記号"), 2, 95);
-    c.tipSymbol = comboWithIcons(w,
-                                 {QStringLiteral("引出なし"), QStringLiteral("記号なし"), QStringLiteral("実点"),
-                                  QStringLiteral("空点"), QStringLiteral("矢印１"), QStringLiteral("矢印２"),
-                                  QStringLiteral("矢印３"), QStringLiteral("矢印４")},
-                                 icons::tipSymbol, 2, 97);
+    QStringList tipNames;
+    for (const TipTraits& t : tip_symbols::kTraits)
+        tipNames << QString::fromUtf8(t.name);
+    c.tipSymbol = comboWithIcons(w, tipNames, icons::tipSymbol, 2, 97);
 
     c.extensionLengthLabel = labelAbove(w, QStringLiteral("延長線長さ"), 100, 100);
     c.extensionLengthMode = place::combo(w, {QStringLiteral("任意"), QStringLiteral("指定")}, 100, kControlTop, 56);

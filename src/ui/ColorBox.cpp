@@ -33,8 +33,6 @@ void ColorBox::setChoice(std::int32_t customColour, int index)
     setCurrentIndex(index >= 0 && index < kColourItemCount ? index : kCustomColourItem);
 }
 
-std::int32_t ColorBox::chosenColour() const { return colourItemValue(currentIndex(), custom_); }
-
 void ColorBox::paintCustomSwatch() { setItemIcon(kCustomColourItem, swatch(custom_)); }
 
 void ColorBox::showPopup()

@@ -15,7 +15,6 @@ public:
 
     void setChoice(std::int32_t customColour, int index);
     std::int32_t customColour() const { return custom_; }
-    std::int32_t chosenColour() const;
 
     // A narrow box may open wider; it returns to its own place when it closes.
     void setOpenGeometry(const QRect& open) { openGeometry_ = open; }

@@ -21,7 +21,6 @@ public:
     void applyEnabling(const ControlEnabling& enabling);
 
     QAction* completeAction() const { return complete_; }
-    QAction* clearAction() const { return clear_; }
     QMenu* leaderColourMenu() const { return leaderColour_; }
     QMenu* dotRadiusOnesMenu() const { return ones_; }
     QMenu* dotRadiusTenthsMenu() const { return tenths_; }

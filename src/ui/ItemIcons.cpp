@@ -1,6 +1,7 @@
 #include "ui/ItemIcons.h"
 
 #include "settings/FrameType.h"
+#include "settings/TipSymbol.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -36,34 +37,29 @@ void textRows(QPainter& p, int x, int y, int rows, int width = 8)
 
 QIcon tipSymbol(int index)
 {
-    return drawn([index](QPainter& p) {
+    const TipTraits& t = traits(tipSymbolAt(index));
+    return drawn([&t](QPainter& p) {
         const QPointF tip(3, 11);
         const QPointF end(20, 3);
-        if (index > 0)
-            p.drawLine(tip, end);
+        if (!t.drawsLeader) {
+            p.drawLine(QPointF(3, 11), QPointF(6, 11)); // only a mark where the leader would start
+            return;
+        }
+        p.drawLine(tip, end);
         const QPointF w1(9, 5.5);
         const QPointF w2(10.5, 10);
-        switch (index) {
-        case 0: p.drawLine(QPointF(3, 11), QPointF(6, 11)); break; // only a mark where the leader would start
-        case 2:
-            p.setBrush(Qt::black);
+        p.setBrush(t.filled ? Qt::black : Qt::white);
+        if (t.family == TipFamily::dot) {
             p.drawEllipse(tip, 2.2, 2.2);
-            break;
-        case 3:
-            p.setBrush(Qt::white);
-            p.drawEllipse(tip, 2.2, 2.2);
-            break;
-        case 4: p.drawLine(tip, w1); break;
-        case 5:
-            p.drawLine(tip, w1);
-            p.drawLine(tip, w2);
-            break;
-        case 6: p.drawPolygon(QPolygonF{tip, w1, w2}); break;
-        case 7:
-            p.setBrush(Qt::black);
-            p.drawPolygon(QPolygonF{tip, w1, w2});
-            break;
-        default: break;
+        } else if (t.family == TipFamily::arrow) {
+            if (t.closed) {
+                p.setBrush(t.filled ? QBrush(Qt::black) : QBrush());
+                p.drawPolygon(QPolygonF{tip, w1, w2});
+            } else {
+                p.drawLine(tip, w1);
+                if (t.barbs == 2)
+                    p.drawLine(tip, w2);
+            }
         }
     });
 }

@@ -5,8 +5,8 @@
 // and text slide, drawn rather than shipped so they follow the item list.
 namespace tagler::icons {
 
-QIcon tipSymbol(int index);      // 0..7
-QIcon frame(int index);          // 0..14
+QIcon tipSymbol(int index);      // a stored TipSymbol
+QIcon frame(int index);          // a stored FrameType
 QIcon attachPosition(int index); // 0..4
 QIcon textSlide(int index);      // 0..6
 

@@ -7,6 +7,7 @@
 #include "settings/ColourItems.h"
 #include "settings/ControlEnabling.h"
 #include "settings/PopupMenus.h"
+#include "settings/SettingsFields.h"
 #include "ui/Builders.h"
 #include "ui/Choosers.h"
 #include "ui/ColorBox.h"
@@ -129,10 +130,11 @@ void MainWindow::bindSettings()
         showDerived();
     });
     // 連続 is stored with the slot that is down; which one is the quick select's business.
-    constexpr int kContinuousWithoutSlot = 11;
+    const int continuousWithoutSlot = fieldRange(&S::continuous).max;
     b.shown(c_.continuous, [this, &s] { c_.continuous->setChecked(s.continuous != 0); });
-    connect(c_.continuous, &QCheckBox::toggled, this,
-            [&s](bool on) { s.continuous = on ? (s.continuous != 0 ? s.continuous : kContinuousWithoutSlot) : 0; });
+    connect(c_.continuous, &QCheckBox::toggled, this, [&s, continuousWithoutSlot](bool on) {
+        s.continuous = on ? (s.continuous != 0 ? s.continuous : continuousWithoutSlot) : 0;
+    });
     b.shown(c_.fillColor, [this, &s] { c_.fillColor->setChoice(s.fillColor, s.fillColorIndex); });
     b.shown(c_.windowColor, [this, &s] { c_.windowColor->setChoice(s.windowColor, s.windowColorIndex); });
     b.shown(c_.patternList, [this, &s] { c_.patternList->setCurrentRow(s.selectedPattern); });
@@ -304,20 +306,26 @@ void MainWindow::showDerived()
 {
     const AnnotationSettings& s = session_.settings();
     const ControlEnabling e = updateControlEnabling(s, session_.mode());
-    c_.tipSymbol->setEnabled(e.tipSymbol);
-    c_.attachPosition->setEnabled(e.attachPosition);
-    c_.textSlide->setEnabled(e.textSlide);
-    c_.extensionLengthMode->setEnabled(e.extensionLengthMode);
-    c_.extensionLength->setEnabled(e.extensionLength);
-    c_.useEmbeddedText->setEnabled(e.useEmbeddedText);
-    c_.registerSettings->setEnabled(e.registerSettings);
-    c_.tiltFrame->setEnabled(e.tiltFrame);
-    c_.slotSave->setEnabled(e.quickSelectSave);
-    c_.clear->setEnabled(e.clear);
-    c_.fontSwitch->setEnabled(e.fontSwitch);
-    c_.fixedLeaderLength->setEnabled(e.fixedLeaderLength);
-    c_.rememberLength->setEnabled(e.rememberLength);
-    c_.basicSettings->setEnabled(e.basicSettings);
+    // Each rule's control; the pop-up menu's rules are the menu's business.
+    using E = ControlEnabling;
+    const std::pair<bool E::*, QWidget*> controls[] = {
+        {&E::tipSymbol, c_.tipSymbol},
+        {&E::attachPosition, c_.attachPosition},
+        {&E::textSlide, c_.textSlide},
+        {&E::extensionLengthMode, c_.extensionLengthMode},
+        {&E::extensionLength, c_.extensionLength},
+        {&E::useEmbeddedText, c_.useEmbeddedText},
+        {&E::registerSettings, c_.registerSettings},
+        {&E::tiltFrame, c_.tiltFrame},
+        {&E::quickSelectSave, c_.slotSave},
+        {&E::clear, c_.clear},
+        {&E::fontSwitch, c_.fontSwitch},
+        {&E::fixedLeaderLength, c_.fixedLeaderLength},
+        {&E::rememberLength, c_.rememberLength},
+        {&E::basicSettings, c_.basicSettings},
+    };
+    for (const auto& [flag, control] : controls)
+        control->setEnabled(e.*flag);
     c_.complete->setEnabled(session_.completionEnabled());
     gridMenu_->completeAction()->setEnabled(session_.completionEnabled());
     gridMenu_->applyEnabling(e);

@@ -31,7 +31,6 @@ public:
     GridPopupMenu& gridMenu() const { return *gridMenu_; }
     const RegisterFeedback& feedback() const { return *feedback_; }
     TextBookPanel& textBook() const { return *textBook_; }
-    const ImeStartButton& imeButton() const { return imeButton_; }
     bool hintsShown() const { return hintsShown_; }
     int hoveredSlot() const { return hoveredSlot_; }
     RealSizePreviewWindow& realSizePreview() const { return *realSize_; }

@@ -13,8 +13,7 @@ namespace {
 std::string scallopRecord(const WriterState& s, const Scallop& scallop)
 {
     const bool alongX = scallop.edge == ScallopEdge::upper || scallop.edge == ScallopEdge::lower;
-    const char* tail = alongX ? (scallop.longSide ? " 0 180 0.5 " : " 0 180 0.65 ")
-                              : (scallop.longSide ? " 180 0 0.5 " : " 180 0 0.65 ");
+    const std::string tail = std::string(alongX ? " 0 180 " : " 180 0 ") + scallopFlatness(scallop) + " ";
     const float tilt = finite(frameTurnDegrees(s) + scallopEdgeTilt(scallop.edge));
     return tiltedArcRecord(turnedForTilt(s, scallop.centre), scallop.radius, tail, tilt);
 }

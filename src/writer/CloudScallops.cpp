@@ -27,7 +27,7 @@ double scallopEdgeTilt(ScallopEdge edge)
     return 0;
 }
 
-double scallopFlatness(const Scallop& scallop) { return scallop.longSide ? 0.5 : 0.65; }
+const char* scallopFlatness(const Scallop& scallop) { return scallop.longSide ? "0.5" : "0.65"; }
 
 namespace {
 

@@ -28,6 +28,7 @@ std::vector<Scallop> cloudScallops(const WriterState& s, const BalloonOutline& b
 
 // Degrees the edge's half-ellipse is turned by before the frame's own tilt.
 double scallopEdgeTilt(ScallopEdge edge);
-double scallopFlatness(const Scallop& scallop);
+// The scallop's second axis over its radius, as the arc and its fill write it.
+const char* scallopFlatness(const Scallop& scallop);
 
 } // namespace tagler

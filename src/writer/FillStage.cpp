@@ -99,7 +99,7 @@ void fillScallops(WriterState& s, const BalloonOutline& box, double gap)
         }
         const Point centre = turnedForTilt(s, makePoint(scallop.centre.x + dx, scallop.centre.y + dy));
         const bool alongX = scallop.edge == ScallopEdge::upper || scallop.edge == ScallopEdge::lower;
-        const std::string flatness = scallop.longSide ? "0.5" : "0.65";
+        const std::string flatness = scallopFlatness(scallop);
         std::string turn;
         if (!s.tilted()) {
             switch (scallop.edge) {

@@ -1,5 +1,6 @@
 #include "writer/LeaderStage.h"
 
+#include "settings/TipSymbol.h"
 #include "writer/ColourSelection.h"
 #include "writer/CurvedLeader.h"
 #include "writer/Records.h"
@@ -11,7 +12,7 @@ void runLeaderStage(WriterState& s)
 {
     const FrameTraits& frame = s.frameTraits();
     // Text mode has no leader at all; balloons and clouds draw theirs as a tail.
-    if (!s.frame.leaderVisible || s.settings.tipSymbol == 0 || s.framingExistingText() ||
+    if (!s.frame.leaderVisible || !traits(tipSymbolAt(s.settings.tipSymbol)).drawsLeader || s.framingExistingText() ||
         s.mode == SessionMode::textMode || frame.drawsOwnLeader)
         return;
     appendLeaderColour(s);

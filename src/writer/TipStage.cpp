@@ -2,6 +2,7 @@
 
 #include "base/PortableMath.h"
 #include "settings/AnnotationSettings.h"
+#include "settings/TipSymbol.h"
 #include "writer/ColourSelection.h"
 #include "writer/CurvedLeader.h"
 #include "writer/Records.h"
@@ -57,22 +58,23 @@ void runTipStage(WriterState& s)
     s.leaderStart = s.layout.p1;
     const AnnotationSettings& set = s.settings;
     const FrameTraits& frame = s.frameTraits();
-    if (s.framingExistingText() || s.mode == SessionMode::textMode || !s.frame.leaderVisible || set.tipSymbol == 0 ||
+    const TipTraits& tip = traits(tipSymbolAt(set.tipSymbol));
+    if (s.framingExistingText() || s.mode == SessionMode::textMode || !s.frame.leaderVisible || !tip.drawsLeader ||
         frame.drawsOwnLeader)
         return;
 
     const bool curved = frame.curve != 0;
     const double theta = curved ? leaderDirection(s) : directionFromTip(s, firstLeaderTarget(s));
-    const bool dot = set.tipSymbol == 2 || set.tipSymbol == 3;
+    const bool dot = tip.family == TipFamily::dot;
     appendColour(s, dot ? set.dotColor : set.arrowColor);
 
     const Point p1 = s.layout.p1;
     const double radius = set.dotRadius / 10.0 * s.scale;
     if (dot) {
         const float r = finite(radius);
-        s.out.append(set.tipSymbol == 2 ? solidCircleRecord(p1, r, " 1 0 0 3.1416 100") : circleRecord(p1, r));
+        s.out.append(tip.filled ? solidCircleRecord(p1, r, " 1 0 0 3.1416 100") : circleRecord(p1, r));
         s.leaderStart = polar(p1, radius, theta);
-    } else if (set.tipSymbol >= 4) {
+    } else if (tip.family == TipFamily::arrow) {
         double bent = theta;
         if (curved) {
             const double d = pmath::hypot(double(s.layout.leaderEnd.x) - p1.x, double(s.layout.leaderEnd.y) - p1.y);
@@ -83,16 +85,15 @@ void runTipStage(WriterState& s)
         const double length = set.arrowLength * double(s.scale) / 10;
         const Point w1 = polar(p1, length, bent + a);
         const Point w2 = polar(p1, length, bent - a);
-        switch (set.tipSymbol) {
-        case 4: s.out.append(lineRecord(p1, s.layout.leaderRunsLeft ? w2 : w1)); break;
-        default:
+        if (tip.barbs == 1) {
+            s.out.append(lineRecord(p1, s.layout.leaderRunsLeft ? w2 : w1));
+        } else {
             s.out.append(lineRecord(p1, w1));
             s.out.append(lineRecord(p1, w2));
-            if (set.tipSymbol >= 6)
+            if (tip.closed)
                 s.out.append(lineRecord(w1, w2));
-            if (set.tipSymbol == 7)
+            if (tip.filled)
                 s.out.append(solidPolygonRecord(p1, w1, w2));
-            break;
         }
     }
 }

@@ -49,7 +49,7 @@ struct WriterState {
     FrameType frameType() const { return layout.frame; }
     const FrameTraits& frameTraits() const { return layout.frameTraits(); }
     FrameFamily family() const { return layout.frameTraits().family; }
-    bool framingExistingText() const { return mode == SessionMode::frameWrite1 || mode == SessionMode::frameWrite2; }
+    bool framingExistingText() const { return traits(mode).framesExistingText; }
 };
 
 } // namespace tagler

@@ -34,15 +34,26 @@ void writeUtf8(const Folder& f, const std::string& name, const QByteArray& text)
 
 TEST(BatchProcess, WritesTheAnnotationFromATextFile)
 {
-    Folder f(Folder::withDataFiles);
-    f.write("jwc_temp.txt", test::headerLines({}));
-    writeUtf8(f, "abc.txt", "abc\n");
-    const Result r = batch(f, {"--text", "abc.txt", "--set", "attachPosition=4", "--set", "frameType=0"});
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-    const Lines out = f.read("jwc_temp.txt");
-    EXPECT_NE(std::find(out.begin(), out.end(), "ch 10 10 3 0 \"abc"), out.end());
-    EXPECT_EQ(out.back(), "ly0");
+    // Either form of an option's value, and the mode in either case.
+    const QStringList forms[] = {
+        {"--text", "abc.txt", "--set", "attachPosition=4", "--set", "frameType=0"},
+        {"--text=abc.txt", "--set=attachPosition=4", "--set=frameType=0"},
+        {"t4", "--text=abc.txt", "--set=attachPosition=4", "--set=frameType=0"},
+    };
+    for (const QStringList& args : forms) {
+        Folder f(Folder::withDataFiles);
+        f.write("jwc_temp.txt", test::headerLines({}, args[0] == "t4" ? SessionMode::textMode : SessionMode::normal));
+        writeUtf8(f, "abc.txt", "abc\n");
+        const Result r = batch(f, args);
+        const std::string what = args.join(u' ').toStdString();
+        EXPECT_EQ(r.exitCode, 0) << what << ": " << r.err;
+        EXPECT_EQ(r.err, "") << what;
+        const Lines out = f.read("jwc_temp.txt");
+        EXPECT_NE(std::find_if(out.begin(), out.end(), [](const std::string& l) { return l.ends_with("\"abc"); }),
+                  out.end())
+            << what;
+        EXPECT_EQ(out.back(), "ly0") << what;
+    }
 }
 
 TEST(BatchProcess, DateLinesFollowTheGivenClock)
@@ -70,18 +81,24 @@ TEST(BatchProcess, ExitCodesTellUsageFromMessages)
         {"unknown field", {"--set", "noSuchField=1"}, true, 2, "unknown field"},
         {"value out of range", {"--set", "frameType=15"}, true, 2, "frameType"},
         {"bad clock", {"--now", "2024-13-01T00:00:00"}, true, 2, "--now"},
-        {"unknown option", {"--bogus"}, true, 2, "unknown option"},
+        {"unknown option", {"--bogus"}, true, 2, "Unknown option"},
+        {"a single dash is no mode", {"-x"}, true, 2, "usage:"},
+        {"two modes", {"T1", "T2"}, true, 2, "unexpected argument"},
+        {"a value missing", {"--text"}, true, 2, "--text"},
+        {"a clock given twice", {"--now", "2024-01-01T00:00:00", "--now", "2024-01-01T00:00:00"}, true, 2, "twice"},
+        {"a word that is no mode", {"T9"}, true, 0, "notice: 'T9' is no mode"},
         {"missing exchange file", {}, false, 1, "info: jwc_temp.txt が見つかりません"},
     };
     for (const Case& c : cases) {
         Folder f(Folder::withDataFiles);
         if (c.exchange)
             f.write("jwc_temp.txt", test::headerLines({}));
+        const std::string before = c.exchange ? f.bytes("jwc_temp.txt") : std::string();
         const Result r = batch(f, c.args);
         EXPECT_EQ(r.exitCode, c.code) << c.name << ": " << r.err;
         EXPECT_NE(r.err.find(c.stderrPart), std::string::npos) << c.name << ": " << r.err;
         if (c.exchange && c.code == 2) {
-            EXPECT_EQ(f.read("jwc_temp.txt"), test::headerLines({})) << c.name;
+            EXPECT_EQ(f.bytes("jwc_temp.txt"), before) << c.name;
         }
     }
 }

@@ -1,5 +1,6 @@
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 // Every program answers --help and --version on stdout and refuses what it does not know.
@@ -23,9 +24,15 @@ TEST(CommandLineManners, HelpVersionAndUnknownOptions)
             {"--help", 0, "usage:", ""},
             {"--version", 0, std::string(program) + " " TAGLER_VERSION "\n", ""},
             {"--no-such-option", 2, "", "usage:"},
+            {"-x", 2, "", "usage:"}, // a single dash is no mode either
         };
         for (const auto& row : rows) {
             QProcess p;
+            // Without a display: the window program answers its command line before it needs one.
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                env.remove(QString::fromLatin1(name));
+            p.setProcessEnvironment(env);
             p.start(path, {QString::fromLatin1(row.arg)});
             ASSERT_TRUE(p.waitForFinished(30000)) << program << " " << row.arg;
             const std::string out = p.readAllStandardOutput().toStdString();

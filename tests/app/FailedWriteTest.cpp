@@ -37,21 +37,7 @@ TEST(FailedWrite, TheExchangeFileStaysWholeAndTheBatchSaysSo)
         Folder f(Folder::withDataFiles);
         Lines exchange = test::headerLines({});
         if (row.selection) {
-            exchange = {"hq",
-                        "hk 0",
-                        "hs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
-                        "hcw 2 2.5 3 4 5 6 7 8 9 10",
-                        "hch 2 2.5 3 4 5 6 7 8 9 10",
-                        "hcd 0 0 0.5 0.5 0.5 0.5 1 1 1 1",
-                        "hcc      1      1      2      2      3      3      4      4      5      5",
-                        "hn 0 0 1 1",
-                        "lg0",
-                        "ly0",
-                        "lc1",
-                        "lt1",
-                        "cn1",
-                        sjis("cn\"$<ＭＳ ゴシック>"),
-                        "#"};
+            exchange = test::headerLines({}, SessionMode::frameWrite2);
             exchange.insert(exchange.end(), texts.begin(), texts.end());
         }
         f.write("jwc_temp.txt", exchange);
@@ -60,8 +46,9 @@ TEST(FailedWrite, TheExchangeFileStaysWholeAndTheBatchSaysSo)
 
         QProcess p;
         p.setWorkingDirectory(QString::fromStdString(f.path()));
-        QStringList args = {"-c", QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(row.limitBlocks),
-                            QStringLiteral(TAGLER_BIN_DIR "/tagler-batch")};
+        QStringList args = {
+            "-c", QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(QLatin1String(row.limitBlocks)),
+            QStringLiteral(TAGLER_BIN_DIR "/tagler-batch")};
         p.start("sh", args + row.args);
         ASSERT_TRUE(p.waitForFinished(60000)) << row.name;
         const std::string err = QString::fromUtf8(p.readAllStandardError()).toStdString();

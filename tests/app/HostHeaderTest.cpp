@@ -15,17 +15,17 @@ using test::HeaderSpec;
 TEST(HostHeader, RefusesAFileAlreadyTransformedOrTooShort)
 {
     Lines lines = headerLines({});
-    EXPECT_EQ(parseHostHeader(lines, SessionMode::normal).state, 0);
+    EXPECT_EQ(parseHostHeader(lines, SessionMode::normal).state, HeaderState::accepted);
 
     Lines trailingBlank = lines;
     trailingBlank[0] = "hq ";
-    EXPECT_EQ(parseHostHeader(trailingBlank, SessionMode::normal).state, 1);
-    EXPECT_EQ(parseHostHeader({}, SessionMode::normal).state, 1);
+    EXPECT_EQ(parseHostHeader(trailingBlank, SessionMode::normal).state, HeaderState::transformed);
+    EXPECT_EQ(parseHostHeader({}, SessionMode::normal).state, HeaderState::transformed);
 
     Lines seventeen(lines.begin(), lines.begin() + 17);
-    EXPECT_EQ(parseHostHeader(seventeen, SessionMode::normal).state, 0);
+    EXPECT_EQ(parseHostHeader(seventeen, SessionMode::normal).state, HeaderState::accepted);
     Lines sixteen(lines.begin(), lines.begin() + 16);
-    EXPECT_EQ(parseHostHeader(sixteen, SessionMode::normal).state, 2);
+    EXPECT_EQ(parseHostHeader(sixteen, SessionMode::normal).state, HeaderState::tooShort);
 }
 
 TEST(HostHeader, ReadsEachModesLinesByPosition)
@@ -50,7 +50,7 @@ TEST(HostHeader, ReadsEachModesLinesByPosition)
     };
     for (const Case& c : cases) {
         const HostHeader h = parseHostHeader(headerLines(spec, c.mode), c.mode);
-        ASSERT_EQ(h.state, 0);
+        ASSERT_EQ(h.state, HeaderState::accepted);
         EXPECT_EQ(h.point1Line, c.p1);
         EXPECT_EQ(h.point2Line, c.p2);
         EXPECT_EQ(h.point3Line, c.p3);
@@ -69,7 +69,7 @@ TEST(HostHeader, FourPointWithoutItsFontLineIsADataError)
 {
     Lines lines = headerLines({}, SessionMode::fourPoint);
     lines.resize(17); // line 17, the font record, is missing
-    EXPECT_EQ(parseHostHeader(lines, SessionMode::fourPoint).state, 2);
+    EXPECT_EQ(parseHostHeader(lines, SessionMode::fourPoint).state, HeaderState::tooShort);
 }
 
 TEST(HostHeader, BuildsTheTextTypeLabels)

@@ -8,7 +8,7 @@ namespace {
 TEST(ProgramArguments, TheHostsModeArgumentAndNothingSilentlyDropped)
 {
     const struct {
-        std::vector<std::string> args;
+        QStringList args;
         SessionMode mode;
         bool help, version, error, notice;
     } rows[] = {
@@ -21,10 +21,16 @@ TEST(ProgramArguments, TheHostsModeArgumentAndNothingSilentlyDropped)
         {{"--help"}, SessionMode::normal, true, false, false, false},
         {{"--version"}, SessionMode::normal, false, true, false, false},
         {{"--bogus"}, SessionMode::normal, false, false, true, false},
+        {{"-x"}, SessionMode::normal, false, false, true, false},
+        {{"-h"}, SessionMode::normal, true, false, false, false},
+        // Qt's own window options are the application's, whether before or after the mode.
+        {{"-platform", "offscreen", "T2"}, SessionMode::frameWrite1, false, false, false, false},
+        {{"T4", "-style", "fusion", "-reverse"}, SessionMode::textMode, false, false, false, false},
+        {{"--platform=xcb"}, SessionMode::normal, false, false, false, false},
     };
     for (const auto& row : rows) {
         const ProgramArguments p = parseProgramArguments(row.args);
-        const std::string what = row.args.empty() ? "(none)" : row.args[0];
+        const std::string what = row.args.join(u' ').toStdString();
         EXPECT_EQ(p.mode, row.mode) << what;
         EXPECT_EQ(p.help, row.help) << what;
         EXPECT_EQ(p.version, row.version) << what;

@@ -17,21 +17,7 @@ using test::Folder;
 // The host's hand-over for a selection: attribute lines straight after the range, then the records.
 Lines selection(const Lines& records)
 {
-    Lines l = {"hq",
-               "hk 0",
-               "hs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
-               "hcw 2 2.5 3 4 5 6 7 8 9 10",
-               "hch 2 2.5 3 4 5 6 7 8 9 10",
-               "hcd 0 0 0.5 0.5 0.5 0.5 1 1 1 1",
-               "hcc      1      1      2      2      3      3      4      4      5      5",
-               "hn 0 0 1 1",
-               "lg0",
-               "ly0",
-               "lc1",
-               "lt1",
-               "cn1",
-               sjis("cn\"$<ＭＳ ゴシック>"),
-               "#"};
+    Lines l = test::headerLines({}, SessionMode::frameWrite2);
     l.insert(l.end(), records.begin(), records.end());
     return l;
 }

@@ -47,6 +47,11 @@ TEST(Clock, RefusesAMalformedOrImpossibleNow)
         "2024-05-06T24:00:00",
         "2024-05-06T14:60:00",
         "2024-05-06T14:07:60",
+        // Forms ISO 8601 allows that the option does not.
+        "2024-05-06T14:07",
+        "2024-05-06T14:07:09.5",
+        "2024-05-06T14:07:09+09:00",
+        "20240506T140709",
     };
     for (const char* text : malformed) {
         try {

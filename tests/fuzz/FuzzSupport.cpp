@@ -324,4 +324,25 @@ std::string fieldValueText(const SettingsField& field, const AnnotationSettings&
         field.member);
 }
 
+void runWithLoadedSettings(unsigned choice, const AnnotationSettings& settings, const Lines& inputLines)
+{
+    const SessionMode modes[] = {SessionMode::normal, SessionMode::textMode, SessionMode::fourPoint};
+    const SessionMode mode = modes[choice % 3];
+    const Lines header = standardHeader(mode);
+    ExchangeState x;
+    x.mode = mode;
+    x.header = parseHostHeader(header, mode);
+    static const FixedClock clock({2024, 2, 29, 23, 59, 58, 5});
+    runAndCheck(x, settings, inputLines, clock, header);
+}
+
+void checkFieldsSurvive(FileColumn column, const AnnotationSettings& before, const AnnotationSettings& after,
+                        const char* step)
+{
+    for (const SettingsField& f : settingsFields())
+        if (f.*column && !sameFieldValue(f, before, after))
+            violation(std::string(f.name) + " does not survive " + step,
+                      fieldValueText(f, before) + " before, " + fieldValueText(f, after) + " loaded");
+}
+
 } // namespace tagler::fuzz

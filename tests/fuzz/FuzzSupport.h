@@ -2,9 +2,9 @@
 // What the fuzz targets share: reading a case from the fuzzer's bytes, the
 // files a case goes through, and the checks every target makes.
 #include "app/ExchangeStartup.h"
-#include "app/Prompts.h"
 #include "base/Clock.h"
 #include "base/LineFile.h"
+#include "base/Prompts.h"
 #include "settings/AnnotationSettings.h"
 #include "settings/SessionMode.h"
 #include "settings/SettingsFields.h"
@@ -84,6 +84,15 @@ void checkWrittenLines(const std::string& path, const Lines& expected);
 // records, and that the settings it changed can still be saved on exit.
 void runAndCheck(const ExchangeState& exchange, const AnnotationSettings& settings, const Lines& inputLines,
                  const Clock& clock, const Lines& handedOver);
+
+// What a loaded data file drives: the writer on the standard header of a mode with points
+// (picked by `choice`), at a fixed instant, with these settings and lines.
+void runWithLoadedSettings(unsigned choice, const AnnotationSettings& settings, const Lines& inputLines);
+
+// Every field the column's file keeps has the value it had before the file was written
+// (`step` names the writing: "saving", "registering").
+void checkFieldsSurvive(FileColumn column, const AnnotationSettings& before, const AnnotationSettings& after,
+                        const char* step);
 
 // Text as the input box or --set would take it from these bytes read as CP932:
 // UTF-8, without the control characters and the characters lost in decoding

@@ -3,7 +3,6 @@
 // written), loaded again, and the loaded settings run through the writer.
 #include "fuzz/FuzzSupport.h"
 
-#include "app/HostHeader.h"
 #include "base/CodePage.h"
 #include "store/PatternStore.h"
 
@@ -63,24 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mustSucceed("loading the written PKDATA.tx", [&] { stateAgain = reread.load(again); });
     if (stateAgain != FileState::accepted)
         fuzz::violation("the written PKDATA.tx is refused");
-    for (const SettingsField& f : settingsFields())
-        if (f.patternOffset && !fuzz::sameFieldValue(f, settings, again))
-            fuzz::violation(std::string(f.name) + " does not survive registering",
-                            fuzz::fieldValueText(f, settings) + " registered, " + fuzz::fieldValueText(f, again) +
-                                " loaded");
+    fuzz::checkFieldsSurvive(&SettingsField::patternOffset, settings, again, "registering");
     PatternNames names = store.names();
     if (reread.names() != names)
         fuzz::violation("the pattern names do not survive registering");
     if (!newName.empty() && names[static_cast<std::size_t>(settings.selectedPattern)] != newName)
         fuzz::violation("the pattern was not renamed");
 
-    const SessionMode modes[] = {SessionMode::normal, SessionMode::textMode, SessionMode::fourPoint};
-    const SessionMode mode = modes[size % 3];
-    const Lines header = fuzz::standardHeader(mode);
-    ExchangeState x;
-    x.mode = mode;
-    x.header = parseHostHeader(header, mode);
-    static const FixedClock clock({2024, 2, 29, 23, 59, 58, 5});
-    fuzz::runAndCheck(x, asLoaded, {sjis("注記"), "A-1"}, clock, header);
+    fuzz::runWithLoadedSettings(static_cast<unsigned>(size), asLoaded, {sjis("注記"), "A-1"});
     return 0;
 }

@@ -3,7 +3,6 @@
 // loaded settings run through the writer.
 #include "fuzz/FuzzSupport.h"
 
-#include "app/HostHeader.h"
 #include "base/CodePage.h"
 #include "store/PersistentStateStore.h"
 
@@ -69,22 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mustSucceed("loading the written PLDATA.tx", [&] { loadedAgain = reread.load(again, extrasAgain); });
     if (loadedAgain.state != FileState::accepted || loadedAgain.padded)
         fuzz::violation("the written PLDATA.tx is refused or short");
-    for (const SettingsField& f : settingsFields())
-        if (f.stateLine && !fuzz::sameFieldValue(f, settings, again))
-            fuzz::violation(std::string(f.name) + " does not survive saving",
-                            fuzz::fieldValueText(f, settings) + " saved, " + fuzz::fieldValueText(f, again) +
-                                " loaded");
+    fuzz::checkFieldsSurvive(&SettingsField::stateLine, settings, again, "saving");
     if (!(extras == extrasAgain))
         fuzz::violation("the text book or window place does not survive saving");
 
     // What was loaded drives the writer; the mode follows the input so every mode sees stored settings.
-    const SessionMode modes[] = {SessionMode::normal, SessionMode::textMode, SessionMode::fourPoint};
-    const SessionMode mode = modes[std::accumulate(data, data + size, 0u) % 3];
-    const Lines header = fuzz::standardHeader(mode);
-    ExchangeState x;
-    x.mode = mode;
-    x.header = parseHostHeader(header, mode);
-    static const FixedClock clock({2024, 2, 29, 23, 59, 58, 5});
-    fuzz::runAndCheck(x, asLoaded, {sjis("注記"), "$2%Y"}, clock, header);
+    fuzz::runWithLoadedSettings(std::accumulate(data, data + size, 0u), asLoaded, {sjis("注記"), "$2%Y"});
     return 0;
 }

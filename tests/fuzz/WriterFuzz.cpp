@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const std::exception& e) {
         fuzz::violation("a header as the host writes it cannot be read", e.what());
     }
-    if (x.header.state != 0)
+    if (x.header.state != HeaderState::accepted)
         fuzz::violation("a header as the host writes it is refused");
 
     // Text the input box would refuse never reaches the writer.

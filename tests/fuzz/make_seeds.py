@@ -4,7 +4,7 @@ stand-in host writes, the default data files, the test fixtures, and a few
 broken variants of each. Run it again when a target reads its bytes
 differently; the fuzzers grow their own corpora from these in scripts/fuzz.
 
-usage: tests/fuzz/make_seeds.py BIN_DIR   (the folder holding tagler-host)
+usage: tests/fuzz/make_seeds.py BIN_DIR   (the folder holding tagler-host and tagler-batch)
 """
 import pathlib
 import shutil
@@ -199,24 +199,26 @@ def pattern_seeds():
         })
 
 
-# The writer target's layout: fields in the table's order, each as an offset
-# from its minimum in one byte (four when the range is wider than a byte), a
-# flag byte, or a length byte and text.
-FIELDS = [
-    ("tipSymbol", 0, 7), ("lineType", 0, 7), ("frameType", 0, 14), ("attachPosition", 0, 4), ("copyMode", 0, 3),
-    ("textType", 0, 10), ("extensionLength", 0, 99), ("extensionLengthMode", 0, 1), ("textSlide", 0, 6),
-    ("selectedPattern", 0, 5), ("useEmbeddedText", None, None), ("imeStartMode", 0, 4), ("fontSwitch", -128, 127),
-    ("fillColor", -2**31, 2**31 - 1), ("fillColorIndex", 0, 20), ("fillInside", None, None),
-    ("chosenFontName", "", ""), ("tiltFrame", None, None), ("textCenterBase", None, None), ("continuous", 0, 11),
-    ("fixedLeaderLength", None, None), ("rememberedLeaderLength", "", ""), ("arrowLength", 1, 60),
-    ("leaderColor", 0, 8), ("lineSpacing", -9, 99), ("arrowColor", 0, 8), ("extensionColor", 0, 8),
-    ("fillGap", 0, 10), ("frameGapVertical", -9, 99), ("frameGapHorizontal", -9, 99), ("dotColor", 0, 8),
-    ("frameColor", 0, 8), ("writeGroup", 0, 16), ("lineLayer", 0, 16), ("textLayer", 0, 16), ("arrowAngle", 0, 9),
-    ("windowColor", -2**31, 2**31 - 1), ("windowColorIndex", 0, 20), ("dotRadius", 0, 99),
-    ("detectionRange", 0, 3), ("noFrameGap", None, None),
-]
-DEFAULTS = {"tipSymbol": 1, "arrowLength": 20, "arrowAngle": 3, "windowColor": 12639424, "windowColorIndex": 17,
-            "dotRadius": 5, "detectionRange": 2, "noFrameGap": 1}
+def settings_fields(bin_dir):
+    """The writer target's layout: fields in the table's order, each as an offset
+    from its minimum in one byte (four when the range is wider than a byte), a
+    flag byte, or a length byte and text. The table and its defaults come from
+    the program, so a new field moves no seed by hand."""
+    listing = subprocess.run([str(bin_dir / "tagler-batch"), "--list-fields"], check=True, capture_output=True,
+                             text=True, encoding="utf-8").stdout
+    fields, defaults = [], {}
+    for line in listing.splitlines():
+        name, kind, low, high, default = line.split("\t")
+        if kind == "number":
+            fields.append((name, int(low), int(high)))
+            defaults[name] = int(default)
+        elif kind == "flag":
+            fields.append((name, None, None))
+            defaults[name] = int(default)
+        else:
+            fields.append((name, "", ""))
+            defaults[name] = default
+    return fields, defaults
 
 
 def number(value):
@@ -228,11 +230,13 @@ def number(value):
     raise ValueError(value)
 
 
-def writer_seed(mode=0, text="注記\r\nA-1", points=((0, 0), (30, 20), (60, 20), (15, 30)), scale=1, **fields):
-    values = dict(DEFAULTS, **fields)
+def make_writer_seed(table, mode=0, text="注記\r\nA-1", points=((0, 0), (30, 20), (60, 20), (15, 30)), scale=1,
+                **fields):
+    layout, defaults = table
+    values = dict(defaults, **fields)
     out = bytearray([mode])
-    for name, low, high in FIELDS:
-        v = values.get(name, 0)
+    for name, low, high in layout:
+        v = values[name]
         if low is None:
             out.append(1 if v else 0)
         elif isinstance(low, str):
@@ -256,7 +260,12 @@ def writer_seed(mode=0, text="注記\r\nA-1", points=((0, 0), (30, 20), (60, 20)
     return bytes(out) + sjis(text)
 
 
-def writer_seeds():
+def writer_seeds(bin_dir):
+    table = settings_fields(bin_dir)
+
+    def writer_seed(**kwargs):
+        return make_writer_seed(table, **kwargs)
+
     seeds = {"default": writer_seed()}
     for frame in range(15):
         seeds[f"frame{frame}"] = writer_seed(frameType=frame, tipSymbol=frame % 8, attachPosition=frame % 5)
@@ -294,7 +303,7 @@ def main():
     write_corpus("selection", selection_seeds(bin_dir))
     write_corpus("persistent_state", persistent_state_seeds())
     write_corpus("patterns", pattern_seeds())
-    write_corpus("writer", writer_seeds())
+    write_corpus("writer", writer_seeds(bin_dir))
 
 
 if __name__ == "__main__":

@@ -89,7 +89,7 @@ TEST(ControlEnabling, SpecialModesDisableTheSameControlsWhateverTheFrame)
         {SessionMode::textMode, textMode},
     };
     for (const auto& row : rows)
-        for (int frame = 0; frame <= 14; ++frame)
+        for (int frame = 0; frame < kFrameTypeCount; ++frame)
             for (int extensionMode : {0, 1})
                 EXPECT_EQ(updateControlEnabling(frameTypeAt(frame), extensionMode, row.mode), row.expected)
                     << "mode " << static_cast<int>(row.mode) << " frame " << frame << " 延長線長さ " << extensionMode;

@@ -4,8 +4,10 @@
 #include "settings/BasicSettingsPattern.h"
 #include "settings/PersistentState.h"
 #include "settings/QuickSelectSlot.h"
+#include "settings/SettingsFieldListing.h"
 
 #include <climits>
+#include <sstream>
 #include <type_traits>
 
 namespace tagler {
@@ -203,6 +205,46 @@ TEST(SettingsFields, EveryFieldSurvivesTheFilesAndRefusesWhatNoControlShows)
         SCOPED_TRACE("every field at its high end");
         expectSurvivesTheFiles(allHigh);
     }
+}
+
+// Scripts read the table from tagler-batch --list-fields: every field in order, and its
+// default, given back through --set, is the record's own.
+TEST(SettingsFields, TheListingGivesEveryFieldInOrderWithItsDefault)
+{
+    const AnnotationSettings defaults;
+    std::istringstream listing(settingsFieldListing());
+    std::string line;
+    for (const SettingsField& f : settingsFields()) {
+        SCOPED_TRACE(f.name);
+        ASSERT_TRUE(std::getline(listing, line));
+        std::vector<std::string> columns(1);
+        for (char c : line) {
+            if (c == '\t')
+                columns.emplace_back();
+            else
+                columns.back().push_back(c);
+        }
+        ASSERT_EQ(columns.size(), 5u) << line;
+        EXPECT_EQ(columns[0], f.name);
+        if (f.range) {
+            EXPECT_EQ(columns[1], "number");
+            EXPECT_EQ(columns[2], std::to_string(f.range->min));
+            EXPECT_EQ(columns[3], std::to_string(f.range->max));
+        } else {
+            EXPECT_EQ(columns[1], std::holds_alternative<bool AnnotationSettings::*>(f.member) ? "flag" : "text");
+        }
+        // From whichever end of the field is not its default, back to the default.
+        const std::vector<std::string> ends = endsOf(f);
+        AnnotationSettings s;
+        ASSERT_EQ(setSettingsField(s, f.name, ends.back()), std::nullopt);
+        if (valueText(f, s) == valueText(f, defaults)) {
+            ASSERT_EQ(setSettingsField(s, f.name, ends.front()), std::nullopt);
+        }
+        ASSERT_NE(valueText(f, s), valueText(f, defaults));
+        ASSERT_EQ(setSettingsField(s, f.name, columns[4]), std::nullopt) << line;
+        EXPECT_EQ(valueText(f, s), valueText(f, defaults)) << line;
+    }
+    EXPECT_FALSE(std::getline(listing, line)) << "a line the table does not have: " << line;
 }
 
 } // namespace

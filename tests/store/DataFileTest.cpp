@@ -59,6 +59,15 @@ TEST(DataFile, LoadsWhatIsThereAndSavesWholeOrNotAtAll)
             EXPECT_EQ(test::fileBytes(c.path), before);
             EXPECT_EQ(file.found(), c.loaded != FileState::missing);
         }
+
+        // Replacing: the file and the held lines change together, or neither does.
+        const Lines held = file.lines();
+        const std::string written = test::fileBytes(c.path);
+        const Lines replaced{"a", "b", "c"};
+        EXPECT_EQ(test::kindRaisedBy([&] { file.replaceLines(replaced); }),
+                  c.saves ? std::nullopt : std::optional<ErrorKind>(ErrorKind::InputOutput));
+        EXPECT_EQ(file.lines(), c.saves ? replaced : held);
+        EXPECT_EQ(test::fileBytes(c.path), c.saves ? std::string("a\r\nb\r\nc\r\n") : written);
     }
     test::makeWritableAgain(folder);
 }

@@ -281,7 +281,7 @@ TEST(ExistingTextFrames, FrameTypesReduceToThoseThatFitExistingText)
 {
     // 枠無延長 and the curved leaders → 枠無, the extended frames → their base, 吹出四角 → 四角.
     const int expected[15] = {0, 1, 2, 3, 4, 0, 1, 2, 3, 4, 2, 11, 12, 0, 0};
-    for (int f = 0; f < 15; ++f) {
+    for (int f = 0; f < kFrameTypeCount; ++f) {
         OutputList out;
         const WriterResult r =
             writeFrameAroundAll(framingInput(SessionMode::frameWrite1, f), kTwoTexts, testClock(), out);

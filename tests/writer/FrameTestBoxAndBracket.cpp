@@ -7,19 +7,11 @@
 namespace tagler::test {
 namespace {
 
-// A one-line block 40 × 10 at scale 1 hung on point 2; the frame in colour 3,
-// the extension in colour 4, attached at its bottom line (最下行下, D = 0).
+// The shared frame case attached at its bottom line (最下行下, D = 0).
 WriterCase frameCase(int frameType, Point p1, Point p2, Point p3)
 {
-    WriterCase c;
-    c.p1 = p1;
-    c.p2 = p2;
-    c.p3 = p3;
-    c.metrics = boxMetrics(40, 10);
-    c.settings.frameType = frameType;
+    WriterCase c = test::frameCase(frameType, p1, p2, p3);
     c.settings.attachPosition = 4;
-    c.settings.frameColor = 3;
-    c.settings.extensionColor = 4;
     return c;
 }
 

@@ -9,15 +9,8 @@ namespace {
 // straight edges end 3 short of the box when there is a frame gap).
 WriterCase roundCase(int frameType, Point p1, Point p2, Point p3)
 {
-    WriterCase c;
-    c.p1 = p1;
-    c.p2 = p2;
-    c.p3 = p3;
-    c.metrics = boxMetrics(40, 10);
-    c.settings.frameType = frameType;
+    WriterCase c = frameCase(frameType, p1, p2, p3);
     c.settings.noFrameGap = false;
-    c.settings.frameColor = 3;
-    c.settings.extensionColor = 4;
     return c;
 }
 

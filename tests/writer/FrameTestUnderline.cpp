@@ -10,14 +10,8 @@ namespace {
 // each write the host's colour record "lc9".
 WriterCase underlineCase(int frameType, Point p1, Point p2, Point p3, double charHeight = 3, int lines = 1)
 {
-    WriterCase c;
-    c.p1 = p1;
-    c.p2 = p2;
-    c.p3 = p3;
+    WriterCase c = frameCase(frameType, p1, p2, p3);
     c.metrics = boxMetrics(40, float(charHeight * lines), charHeight, lines);
-    c.settings.frameType = frameType;
-    c.settings.frameColor = 3;
-    c.settings.extensionColor = 4;
     return c;
 }
 

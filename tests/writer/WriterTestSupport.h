@@ -78,6 +78,21 @@ struct WriterCase {
     }
 };
 
+// A one-line block 40 × 10 at scale 1 hung on point 2; the frame in colour 3,
+// the extension in colour 4.
+inline WriterCase frameCase(int frameType, Point p1, Point p2, Point p3)
+{
+    WriterCase c;
+    c.p1 = p1;
+    c.p2 = p2;
+    c.p3 = p3;
+    c.metrics = boxMetrics(40, 10);
+    c.settings.frameType = frameType;
+    c.settings.frameColor = 3;
+    c.settings.extensionColor = 4;
+    return c;
+}
+
 // Every record of a whole writer run.
 inline Records runRecords(const WriterCase& c)
 {

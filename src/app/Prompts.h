@@ -1,3 +1,0 @@
-#pragma once
-// The seam lives below the stores, which ask their own questions.
-#include "base/Prompts.h"
