@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "base/Cp932Codec.h"
 
+#include <csignal>
 #include <cstdio>
 
 #ifdef _WIN32
@@ -17,6 +18,13 @@ void useBinaryStandardStreams()
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
+
+void ignoreFileSizeSignal()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
 }
 

@@ -9,6 +9,10 @@ namespace tagler {
 // every system: Windows would otherwise add a CR to every line.
 void useBinaryStandardStreams();
 
+// A file-size limit (ulimit -f) fails the write that meets it, which reports it and keeps
+// the old file, instead of ending the program with SIGXFSZ before anything is said.
+void ignoreFileSizeSignal();
+
 // The message for a system without a CP932 converter, where every data file
 // would otherwise read as empty text; nullopt when it has one.
 std::optional<std::string> codePageProblem();

@@ -10,6 +10,7 @@
 int main(int argc, char** argv)
 {
     tagler::useBinaryStandardStreams();
+    tagler::ignoreFileSizeSignal();
     QCoreApplication app(argc, argv);
     if (const auto problem = tagler::codePageProblem()) {
         std::cerr << "tagler-batch: " << *problem << "\n";

@@ -11,6 +11,7 @@
 int main(int argc, char** argv)
 {
     tagler::useBinaryStandardStreams();
+    tagler::ignoreFileSizeSignal();
     bool gui = argc > 1 && tagler::host::commandNeedsGui(QString::fromLocal8Bit(argv[1]));
     std::unique_ptr<QCoreApplication> app;
     // Rendering needs fonts but never a display. The platform is chosen on the command line, not

@@ -20,6 +20,7 @@
 int main(int argc, char** argv)
 {
     tagler::useBinaryStandardStreams();
+    tagler::ignoreFileSizeSignal();
     // Read before the application opens a display: help, version and a wrong option need none.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
