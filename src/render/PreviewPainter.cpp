@@ -246,8 +246,7 @@ void paintLeader(Grid& g, const PreviewInputs& in, const FrameTraits& t)
         e = {22, y};
     }
     // A value no list item has draws the leader alone.
-    const TipTraits* tip =
-        in.tipSymbol >= 0 && in.tipSymbol < kTipSymbolCount ? &traits(tipSymbolAt(in.tipSymbol)) : nullptr;
+    const TipTraits* tip = tipTraitsAt(in.tipSymbol);
     if (tip && !tip->drawsLeader)
         return;
     g.pen(in.fixedLeaderLength ? kRed : QColor(Qt::black));

@@ -57,5 +57,10 @@ constexpr const TipTraits& traits(TipSymbol t) { return tip_symbols::kTraits[sta
 
 // The stored 先端記号 index as a tip; the settings record holds the index, range-checked on load.
 TipSymbol tipSymbolAt(int index);
+// The row of an index that may lie outside the table (a picture of unchecked input); null then.
+constexpr const TipTraits* tipTraitsAt(int index)
+{
+    return index >= 0 && index < kTipSymbolCount ? &tip_symbols::kTraits[static_cast<std::size_t>(index)] : nullptr;
+}
 
 } // namespace tagler
