@@ -164,9 +164,10 @@ WriterInput deriveSession(const HostHeader& header, SessionMode mode, const Anno
 
     std::string currentRecord = framing ? framing->currentRecord : std::string();
     if (mode == SessionMode::frameWrite1) {
+        constexpr std::size_t at = header_line::kFrameWrite1Group;
         const bool groupLine =
-            framing && framing->exchangeLines.size() > 15 && framing->exchangeLines[15].rfind("lg", 0) == 0;
-        currentRecord = groupLine ? framing->exchangeLines[15] : header.hostGroupRecord;
+            framing && framing->exchangeLines.size() > at && framing->exchangeLines[at].rfind("lg", 0) == 0;
+        currentRecord = groupLine ? framing->exchangeLines[at] : header.hostGroupRecord;
     }
     const bool recordGroup = framingMode && currentRecord.rfind("lg", 0) == 0;
     const int group = recordGroup ? groupOfRecord(currentRecord) : hostGroup;

@@ -26,6 +26,8 @@ inline constexpr std::size_t kFirstSelectedRecord = 11;
 // A selection of one record; any header with points is longer.
 inline constexpr std::size_t kShortestSelection = 15;
 inline constexpr std::size_t kShortestWithPoints = 17;
+// 枠書込１ takes its record group from here when the line is a group record.
+inline constexpr std::size_t kFrameWrite1Group = 15;
 } // namespace header_line
 
 enum class HeaderState {

@@ -1,5 +1,6 @@
 #include "app/Session.h"
 
+#include "app/DataFailure.h"
 #include "app/DeriveSession.h"
 #include "app/InputText.h"
 #include "app/Messages.h"
@@ -7,10 +8,8 @@
 #include "base/Error.h"
 #include "base/Number.h"
 #include "base/PortableMath.h"
-#include "base/ShownFailure.h"
 #include "settings/SettingsFields.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace tagler {
@@ -43,8 +42,8 @@ private:
 
 Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles)
     : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles),
-      state_(startFolder_), patterns_(startFolder_), slots_(startFolder_), memos_(startFolder_),
-      textBook_(startFolder_, prompts)
+      state_(startFolder_), patterns_(startFolder_), textBook_(startFolder_, prompts),
+      quickSelect_(startFolder_, prompts, settings_, extras_, [this] { revertToPersistentState(); })
 {
     exchange_.mode = mode;
 }
@@ -110,29 +109,9 @@ void Session::loadBasicSettings(Prompts& prompts)
     }
 }
 
-// Every file the session writes fails the same way: the kinds listed are shown
-// with their fixed message and the old file is whole; any other kind is a fault.
-bool Session::tryWrite(const std::function<void()>& write, std::initializer_list<ErrorKind> shown)
-{
-    const auto messageFor = [shown](ErrorKind kind) -> std::optional<std::string> {
-        if (std::find(shown.begin(), shown.end(), kind) == shown.end())
-            return std::nullopt;
-        return messages::dataErrorMessage(kind);
-    };
-    return showingFailure(prompts_, messageFor, write);
-}
-
-bool Session::tryData(const std::function<void()>& action)
-{
-    return showingFailure(prompts_, messages::dataErrorMessage, action);
-}
-
 void Session::saveState()
 {
-    // 連続 keeps the slot whose button is down, or says that none was.
-    if (settings_.continuous != 0)
-        settings_.continuous =
-            quickSelect_.down != 0 ? quickSelect_.down : fieldRange(&AnnotationSettings::continuous).max;
+    settings_.continuous = quickSelect_.continuousToSave(settings_.continuous);
     if (dataFiles_ != DataFiles::readWrite)
         return;
     // The text book may have fallen back or moved on since start-up.
@@ -140,7 +119,7 @@ void Session::saveState()
         extras_.currentPage = textBook_.currentPage();
         extras_.textBookFolder = textBook_.textBookFolder();
     }
-    tryWrite([this] { state_.saveOnExit(settings_, extras_); });
+    tryWrite(prompts_, [this] { state_.saveOnExit(settings_, extras_); });
 }
 
 // The store shows its own messages; the page and table stay whole on failure.
@@ -154,14 +133,15 @@ void Session::saveTextBook()
 
 bool Session::registerSessionSettings()
 {
-    return tryWrite([this] { state_.registerSettings(settings_, extras_); });
+    return tryWrite(prompts_, [this] { state_.registerSettings(settings_, extras_); });
 }
 
 bool Session::registerBasicSettings(std::string_view newName)
 {
     // A name holding a line break is refused like a failed write.
-    const bool registered = tryWrite([&] { patterns_.registerPattern(settings_.selectedPattern, settings_, newName); },
-                                     {ErrorKind::Conversion, ErrorKind::InputOutput});
+    const bool registered =
+        tryWrite(prompts_, [&] { patterns_.registerPattern(settings_.selectedPattern, settings_, newName); },
+                 {ErrorKind::Conversion, ErrorKind::InputOutput});
     if (registered)
         saveState();
     return registered;
@@ -189,7 +169,7 @@ CompletionReport Session::complete()
         prompts_.warning(*outcome.errorMessage);
         report.messageShown = true;
     }
-    report.written = tryWrite([this] { writeText(exchangeFilePath(startFolder_), output_.blocks()); });
+    report.written = tryWrite(prompts_, [this] { writeText(exchangeFilePath(startFolder_), output_.blocks()); });
     report.messageShown = report.messageShown || !report.written;
     return report;
 }
@@ -200,82 +180,18 @@ void Session::close()
     saveTextBook();
 }
 
-int Session::loadQuickSelect()
-{
-    const FileState memos = memos_.loadAtStart();
-    if (memos == FileState::refused) {
-        prompts_.warning(messages::kMemosInvalid);
-    } else if (memos == FileState::missing) {
-        prompts_.information(messages::kMemosCreated);
-        tryWrite([this] { memos_.writeDefault(); });
-    }
-    slots_.load();
-    const int start = settings_.continuous;
-    if (start < 1 || start > kSlotCount)
-        return 0;
-    pressSlot(start);
-    return start;
-}
-
-SlotFeedback Session::pressSlot(int slot)
-{
-    switch (quickSelect_.pressSlot(slot)) {
-    case SlotAction::store: return storeSlot(slot) ? SlotFeedback::saved : SlotFeedback::none;
-    case SlotAction::apply: return applySlot(slot);
-    case SlotAction::revert: revertToPersistentState(); return SlotFeedback::none;
-    case SlotAction::none: break;
-    }
-    return SlotFeedback::none;
-}
-
-void Session::toggleSave()
-{
-    if (quickSelect_.toggleSave() == SlotAction::revert)
-        revertToPersistentState();
-}
-
-bool Session::storeSlot(int slot)
-{
-    // A value that would not load again is refused like a failed write.
-    return tryWrite([&] { slots_.store(slot, settings_, extras_.currentPage); },
-                    {ErrorKind::Range, ErrorKind::Conversion, ErrorKind::InputOutput});
-}
-
-SlotFeedback Session::applySlot(int slot)
-{
-    if (slots_.isEmpty(slot))
-        return SlotFeedback::nothingSaved;
-    tryData([&] { slots_.apply(slot, settings_); });
-    return SlotFeedback::none;
-}
-
 void Session::revertToPersistentState()
 {
     // Both files or neither: a refused line leaves the slot's settings on show.
     AnnotationSettings s = settings_;
     SessionExtras x = extras_;
-    if (!tryData([&] {
+    if (!tryData(prompts_, [&] {
             state_.revert(s, x);
             patterns_.reapply(s);
         }))
         return;
     settings_ = std::move(s);
     extras_ = std::move(x);
-}
-
-bool Session::reloadMemos()
-{
-    bool found = false;
-    if (!tryData([&] { found = memos_.reload(); }))
-        return false;
-    if (!found)
-        prompts_.information(messages::kMemosMissing);
-    return found;
-}
-
-bool Session::saveMemos(const SlotMemos& memos)
-{
-    return tryWrite([&] { memos_.save(memos); }, {ErrorKind::Conversion, ErrorKind::InputOutput});
 }
 
 bool Session::rememberLeaderLength()

@@ -1,26 +1,19 @@
 #pragma once
 #include "app/ExchangeStartup.h"
-#include "app/QuickSelectButtons.h"
+#include "app/QuickSelect.h"
 #include "base/Error.h"
 #include "base/Prompts.h"
 #include "settings/AnnotationSettings.h"
-#include "store/MemoStore.h"
 #include "store/PatternStore.h"
 #include "store/PersistentStateStore.h"
-#include "store/SlotStore.h"
 #include "store/TextBookStore.h"
 #include "writer/OutputList.h"
 
-#include <functional>
-#include <initializer_list>
 #include <string>
 
 namespace tagler {
 
 class Clock;
-
-// What a quick-select press shows for a moment.
-enum class SlotFeedback { none, saved, nothingSaved };
 
 struct CompletionReport {
     bool written = false;      // the exchange file was replaced
@@ -60,20 +53,9 @@ public:
     // A click in the pattern list.
     void selectPattern(int index);
 
-    // First show: the memos, then the slots; then the slot 連続 kept is
-    // pressed. Returns that slot, or 0.
-    int loadQuickSelect();
-    const QuickSelectButtons& quickSelect() const { return quickSelect_; }
-    const SlotStore& slots() const { return slots_; }
-    const SlotMemos& memos() const { return memos_.memos(); }
-    // A slot button or 「保存」 pressed; messages for a failed store or a slot
-    // that cannot be applied have been shown.
-    SlotFeedback pressSlot(int slot);
-    void toggleSave();
-    // The memo panel: reloading as it opens (false: the file is missing, and
-    // said so), and 「保存 & 閉じる」 (false: not written, and said so).
-    bool reloadMemos();
-    bool saveMemos(const SlotMemos& memos);
+    // 簡単選択, on these settings.
+    QuickSelect& quickSelect() { return quickSelect_; }
+    const QuickSelect& quickSelect() const { return quickSelect_; }
     // 「長さ記憶」: the length from point 1 to point 2 in mm at 1/1, into the
     // state saved on exit. False when the points cannot be read (the message
     // has been shown and nothing changed).
@@ -96,13 +78,8 @@ private:
     void loadPersistentState(Prompts& prompts);
     void loadBasicSettings(Prompts& prompts);
     void saveState();
-    bool storeSlot(int slot);
-    SlotFeedback applySlot(int slot);
     void revertToPersistentState();
-    bool tryData(const std::function<void()>& action);
     void saveTextBook();
-    bool tryWrite(const std::function<void()>& write,
-                  std::initializer_list<ErrorKind> shown = {ErrorKind::InputOutput});
 
     std::string startFolder_;
     SessionMode mode_;
@@ -115,11 +92,9 @@ private:
     DataFiles dataFiles_;
     PersistentStateStore state_;
     PatternStore patterns_;
-    SlotStore slots_;
-    MemoStore memos_;
-    QuickSelectButtons quickSelect_;
-    TextBookStore textBook_;
     SessionExtras extras_;
+    TextBookStore textBook_;
+    QuickSelect quickSelect_;
     bool completionEnabled_ = true;
     bool terminateRequested_ = false;
     bool startupMessageShown_ = false;

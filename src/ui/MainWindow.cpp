@@ -17,6 +17,7 @@
 #include "ui/InputBox.h"
 #include "ui/ItemIcons.h"
 #include "ui/PreviewBox.h"
+#include "ui/QuickSelectPanel.h"
 #include "ui/RealSizePreviewWindow.h"
 #include "ui/RegisterFeedback.h"
 #include "ui/SettingsBinding.h"
@@ -40,6 +41,7 @@
 #include <QSpinBox>
 #include <QStatusTipEvent>
 #include <QTableView>
+#include <QTimer>
 
 namespace tagler {
 
@@ -56,12 +58,12 @@ MainWindow::MainWindow(Session& session, ImeControl& ime, Choosers& choosers, QW
     bindSettings();
     connectActions();
     connectColourBoxes();
-    connectQuickSelect();
     startUp();
     buildRealSizePreview();
 }
 
-MainWindow::~MainWindow() = default;
+// The panel's event filter must not outlive the buttons it watches.
+MainWindow::~MainWindow() { delete quickSelect_; }
 
 void MainWindow::build()
 {
@@ -78,6 +80,11 @@ void MainWindow::build()
     textBook_ = new TextBookPanel(c_, session_, this);
     feedback_ =
         new RegisterFeedback({c_.registerSettings, c_.registerPattern}, {c_.savedLabel, c_.nothingSavedLabel}, this);
+    quickSelect_ = new QuickSelectPanel(
+        c_, session_, *feedback_, [this] { showAfterSlot(); }, this);
+    setMouseTracking(true);
+    c_.settingsPreview->setSource(
+        [this]() -> std::optional<PreviewInputs> { return previewInputs(session_.settings(), session_.mode()); });
 }
 
 void MainWindow::bindSettings()
@@ -454,17 +461,40 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e)
         chooseFont();
         return true;
     }
-    if (watched == c_.slotSave && e->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
-        if (c_.slotSave->isEnabled())
-            toggleMemoPanel();
-        return true;
-    }
-    if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove)
-        for (std::size_t k = 0; k < c_.slotButtons.size(); ++k)
-            if (watched == c_.slotButtons[k])
-                hoverSlot(static_cast<int>(k) + 1);
     return QWidget::eventFilter(watched, e);
+}
+
+void MainWindow::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (firstShown_)
+        return;
+    firstShown_ = true;
+    // Once the window is on the screen, so the memo messages come over it.
+    QTimer::singleShot(0, quickSelect_, &QuickSelectPanel::loadAtStart);
+    QTimer::singleShot(0, this, &MainWindow::openRealSizeAtStart);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* e)
+{
+    quickSelect_->leaveSlotPreview();
+    QWidget::mouseMoveEvent(e);
+}
+
+void MainWindow::showAfterSlot()
+{
+    AnnotationSettings& s = session_.settings();
+    // The slot keeps whether the IME toggle is down; the mode stays the caption's.
+    if ((s.imeStartMode > 0) != imeButton_.down) {
+        imeButton_.down = s.imeStartMode > 0;
+        c_.input->setOwnImeMode(imeButton_.down ? imeModeFor(imeButton_.mode) : ImeMode::closed);
+    }
+    s.imeStartMode = imeButton_.storedValue();
+    showImeButton();
+    showPatternNames();
+    showSettings();
+    showStatusLine();
+    quickSelect_->showButtons();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e)

@@ -2,16 +2,14 @@
 #include "app/ImeStartButton.h"
 #include "ui/MainControls.h"
 
-#include "render/PreviewPainter.h"
-
 #include <QWidget>
-#include <optional>
 
 namespace tagler {
 
 class Choosers;
 class GridPopupMenu;
 class ImeControl;
+class QuickSelectPanel;
 class RegisterFeedback;
 class RealSizePreviewWindow;
 class Session;
@@ -32,7 +30,7 @@ public:
     const RegisterFeedback& feedback() const { return *feedback_; }
     TextBookPanel& textBook() const { return *textBook_; }
     bool hintsShown() const { return hintsShown_; }
-    int hoveredSlot() const { return hoveredSlot_; }
+    QuickSelectPanel& quickSelect() const { return *quickSelect_; }
     RealSizePreviewWindow& realSizePreview() const { return *realSize_; }
 
     // 「入力完了」, also from the grid menu and Alt+Enter.
@@ -76,20 +74,8 @@ private:
     void openRealSizeAtStart();
     void rememberRealSize();
 
-    // Quick select (MainWindowQuickSelect.cpp).
-    void connectQuickSelect();
-    void loadQuickSelect();
-    void pressSlot(int slot);
-    void pressSave();
-    void toggleMemoPanel();
-    void reloadMemoPanel();
-    void saveMemoPanel();
-    void showQuickSelect();
-    void showSlotHints();
-    void hoverSlot(int slot);
-    void leaveSlotPreview();
+    // A quick-select slot applied or released changes settings, names and the IME toggle.
     void showAfterSlot();
-    std::optional<PreviewInputs> slotPreviewInputs() const;
 
     Session& session_;
     ImeControl& ime_;
@@ -99,12 +85,12 @@ private:
     RegisterFeedback* feedback_ = nullptr;
     SettingsBinding* binding_ = nullptr;
     TextBookPanel* textBook_ = nullptr;
+    QuickSelectPanel* quickSelect_ = nullptr;
     RealSizePreviewWindow* realSize_ = nullptr;
     ImeStartButton imeButton_;
     bool hintsShown_ = false;
     bool finished_ = false;
     bool firstShown_ = false;
-    int hoveredSlot_ = 0;
 };
 
 } // namespace tagler

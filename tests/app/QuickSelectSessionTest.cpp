@@ -34,33 +34,34 @@ TEST(QuickSelectSession, StoreApplyAndReleaseFollowTheButtons)
     Started s(f);
     Session& session = s.session;
     const AnnotationSettings persistent = session.settings();
-    EXPECT_EQ(session.loadQuickSelect(), 0);
+    EXPECT_EQ(session.quickSelect().loadAtStart(), 0);
 
-    session.toggleSave();
+    session.quickSelect().toggleSave();
     session.settings().frameType = 7;
     session.settings().tipSymbol = 6;
-    EXPECT_EQ(session.pressSlot(3), SlotFeedback::saved);
+    EXPECT_EQ(session.quickSelect().pressSlot(3), SlotFeedback::saved);
     EXPECT_TRUE(f.exists("PSDATA3.tx"));
+    EXPECT_EQ(session.quickSelect().slotSettings(3, persistent)->frameType, 7);
 
     // Releasing 「保存」 with slot 3 down changes nothing.
-    session.toggleSave();
+    session.quickSelect().toggleSave();
     EXPECT_EQ(session.settings().frameType, 7);
 
     session.settings().frameType = 4;
-    EXPECT_EQ(session.pressSlot(3), SlotFeedback::none); // released: back to PLDATA and the pattern
-    EXPECT_EQ(session.quickSelect().down, 0);
+    EXPECT_EQ(session.quickSelect().pressSlot(3), SlotFeedback::none); // released: back to PLDATA and the pattern
+    EXPECT_EQ(session.quickSelect().buttons().down, 0);
     EXPECT_EQ(session.settings().frameType, persistent.frameType);
     EXPECT_EQ(session.settings().tipSymbol, persistent.tipSymbol);
 
     // Stored in this run, applied from memory.
-    EXPECT_EQ(session.pressSlot(3), SlotFeedback::none);
+    EXPECT_EQ(session.quickSelect().pressSlot(3), SlotFeedback::none);
     EXPECT_EQ(session.settings().frameType, 7);
     EXPECT_EQ(session.settings().tipSymbol, 6);
 
     // An empty slot shows 保存なし and changes nothing, but its button is the one down.
-    EXPECT_EQ(session.pressSlot(5), SlotFeedback::nothingSaved);
+    EXPECT_EQ(session.quickSelect().pressSlot(5), SlotFeedback::nothingSaved);
     EXPECT_EQ(session.settings().frameType, 7);
-    EXPECT_EQ(session.quickSelect().down, 5);
+    EXPECT_EQ(session.quickSelect().buttons().down, 5);
     EXPECT_EQ(s.prompts.shown, Shown{});
 }
 
@@ -70,11 +71,11 @@ TEST(QuickSelectSession, ReleasingKeepsTheOpenTextBook)
     withExchange(f);
     Started s(f);
     Session& session = s.session;
-    session.loadQuickSelect();
+    session.quickSelect().loadAtStart();
     session.extras().textBookFolder = "\\other";
     session.extras().currentPage = 9;
-    session.pressSlot(2);
-    session.pressSlot(2);
+    session.quickSelect().pressSlot(2);
+    session.quickSelect().pressSlot(2);
     EXPECT_EQ(session.extras().textBookFolder, "\\other");
     EXPECT_EQ(session.extras().currentPage, 9);
 }
@@ -97,10 +98,10 @@ TEST(QuickSelectSession, ContinuousKeepsTheSlotThatIsDown)
         withExchange(f);
         {
             Started s(f);
-            s.session.loadQuickSelect();
-            s.session.toggleSave();
+            s.session.quickSelect().loadAtStart();
+            s.session.quickSelect().toggleSave();
             if (c.press)
-                s.session.pressSlot(c.press);
+                s.session.quickSelect().pressSlot(c.press);
             s.session.settings().continuous = c.continuous ? 11 : 0; // what the check box sets
             s.session.close();
         }
@@ -114,18 +115,18 @@ TEST(QuickSelectSession, TheNextStartPressesTheKeptSlot)
     withExchange(f);
     {
         Started s(f);
-        s.session.loadQuickSelect();
-        s.session.toggleSave();
+        s.session.quickSelect().loadAtStart();
+        s.session.quickSelect().toggleSave();
         s.session.settings().frameType = 11;
-        s.session.pressSlot(7);
+        s.session.quickSelect().pressSlot(7);
         s.session.settings().frameType = 2;
         s.session.settings().continuous = 11;
         s.session.close();
     }
     Started s(f);
     EXPECT_NE(s.session.settings().frameType, 11); // the exit save keeps no frame
-    EXPECT_EQ(s.session.loadQuickSelect(), 7);
-    EXPECT_EQ(s.session.quickSelect().down, 7);
+    EXPECT_EQ(s.session.quickSelect().loadAtStart(), 7);
+    EXPECT_EQ(s.session.quickSelect().buttons().down, 7);
     EXPECT_EQ(s.session.settings().frameType, 11);
 }
 
@@ -150,7 +151,7 @@ TEST(QuickSelectSession, MemoFileMessages)
         if (c.file)
             f.write("SENTAKUMEMO.TX", *c.file);
         Started s(f);
-        s.session.loadQuickSelect();
+        s.session.quickSelect().loadAtStart();
         EXPECT_EQ(s.prompts.shown, c.shown);
         EXPECT_EQ(f.read("SENTAKUMEMO.TX").size(), c.linesAfter);
     }
@@ -162,11 +163,11 @@ TEST(QuickSelectSession, AFailedStoreSaysSoAndTheSlotStaysEmpty)
     withExchange(f);
     QDir(QString::fromStdString(f.path())).mkdir("PSDATA4.tx"); // nothing can replace a folder
     Started s(f);
-    s.session.loadQuickSelect();
-    s.session.toggleSave();
-    EXPECT_EQ(s.session.pressSlot(4), SlotFeedback::none);
+    s.session.quickSelect().loadAtStart();
+    s.session.quickSelect().toggleSave();
+    EXPECT_EQ(s.session.quickSelect().pressSlot(4), SlotFeedback::none);
     EXPECT_EQ(s.prompts.shown, Shown{"warning: " + std::string(messages::kIoError)});
-    EXPECT_TRUE(s.session.slots().isEmpty(4));
+    EXPECT_TRUE(s.session.quickSelect().slots().isEmpty(4));
 }
 
 TEST(QuickSelectSession, ASlotThatCannotBeAppliedSaysSoAndChangesNothing)
@@ -177,11 +178,14 @@ TEST(QuickSelectSession, ASlotThatCannotBeAppliedSaysSoAndChangesNothing)
     slot[2] = "15"; // no 文字枠 item
     f.write("PSDATA2.tx", slot);
     Started s(f);
-    s.session.loadQuickSelect();
+    s.session.quickSelect().loadAtStart();
     const Lines before = slotLines(s.session.settings(), 1);
-    EXPECT_EQ(s.session.pressSlot(2), SlotFeedback::none);
+    EXPECT_EQ(s.session.quickSelect().pressSlot(2), SlotFeedback::none);
     EXPECT_EQ(s.prompts.shown, Shown{"warning: " + *messages::dataErrorMessage(ErrorKind::Range)});
     EXPECT_EQ(slotLines(s.session.settings(), 1), before);
+    // Nor has it a picture, like an empty slot or a number that is no slot.
+    for (int slot : {2, 3, 0, 11})
+        EXPECT_FALSE(s.session.quickSelect().slotSettings(slot, s.session.settings())) << slot;
 }
 
 TEST(QuickSelectSession, RememberedLength)

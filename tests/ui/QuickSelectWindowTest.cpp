@@ -5,6 +5,7 @@
 #include "app/Messages.h"
 #include "ui/InputBox.h"
 #include "ui/PreviewBox.h"
+#include "ui/QuickSelectPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -154,7 +155,7 @@ void QuickSelectWindowTest::hoverPreview()
     QTRY_VERIFY(!c.savedLabel->isVisible());
 
     hover(w_->window, slot(c, 2));
-    QTRY_COMPARE(w_->window.hoveredSlot(), 2);
+    QTRY_COMPARE(w_->window.quickSelect().hoveredSlot(), 2);
     QVERIFY(c.slotPreview->isVisible());
     QVERIFY(!c.settingsPreview->isVisible());
     QCOMPARE(c.previewFrame->palette().color(QPalette::Window), QColor(192, 192, 192));
@@ -163,19 +164,19 @@ void QuickSelectWindowTest::hoverPreview()
     QCOMPARE(image.pixelColor(70, 1), QColor(Qt::black));
 
     hover(w_->window, slot(c, 6)); // empty
-    QTRY_COMPARE(w_->window.hoveredSlot(), 6);
+    QTRY_COMPARE(w_->window.quickSelect().hoveredSlot(), 6);
     QVERIFY(c.nothingSavedLabel->isVisible());
     QTRY_VERIFY(!c.nothingSavedLabel->isVisible());
 
     QTest::mouseMove(&w_->window, QPoint(590, 80)); // bare window
-    QTRY_COMPARE(w_->window.hoveredSlot(), 0);
+    QTRY_COMPARE(w_->window.quickSelect().hoveredSlot(), 0);
     QVERIFY(c.settingsPreview->isVisible());
     QVERIFY(!c.slotPreview->isVisible());
     QCOMPARE(c.previewFrame->palette().color(QPalette::Window), QColor(255, 251, 240));
 
     // The slot under the mouse shows what was just stored into it.
     hover(w_->window, slot(c, 4));
-    QTRY_COMPARE(w_->window.hoveredSlot(), 4);
+    QTRY_COMPARE(w_->window.quickSelect().hoveredSlot(), 4);
     QCOMPARE(c.slotPreview->grab().toImage().pixelColor(70, 1), QColor(192, 192, 192));
     c.frameType->setCurrentIndex(7); // 四角延長
     QTest::mouseClick(c.slotSave, Qt::LeftButton);
@@ -187,7 +188,7 @@ void QuickSelectWindowTest::hoverPreview()
     c.hoverPreview->setChecked(false);
     hover(w_->window, slot(c, 2));
     QTest::qWait(50);
-    QCOMPARE(w_->window.hoveredSlot(), 0);
+    QCOMPARE(w_->window.quickSelect().hoveredSlot(), 0);
 }
 
 void QuickSelectWindowTest::continuousKeepsTheSlotDown()

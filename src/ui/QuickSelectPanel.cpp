@@ -1,24 +1,22 @@
-// The quick-select buttons, their memos and the slot preview.
-#include "ui/MainWindow.h"
+#include "ui/QuickSelectPanel.h"
 
 #include "app/Session.h"
 #include "base/CodePage.h"
-#include "base/Error.h"
-#include "settings/QuickSelectSlot.h"
 #include "ui/InputBox.h"
+#include "ui/MainControls.h"
 #include "ui/PreviewBox.h"
 #include "ui/RegisterFeedback.h"
 #include "ui/WindowLook.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
-#include <QTimer>
 
 namespace tagler {
 
@@ -38,97 +36,60 @@ void setFrameColour(QFrame* frame, std::int32_t colour)
 
 } // namespace
 
-void MainWindow::connectQuickSelect()
+QuickSelectPanel::QuickSelectPanel(MainControls& controls, Session& session, RegisterFeedback& feedback,
+                                   std::function<void()> afterSlot, QObject* parent)
+    : QObject(parent), c_(controls), session_(session), feedback_(feedback), afterSlot_(std::move(afterSlot))
 {
-    setMouseTracking(true);
     for (std::size_t k = 0; k < c_.slotButtons.size(); ++k) {
         QPushButton* b = c_.slotButtons[k];
         b->installEventFilter(this);
         connect(b, &QPushButton::clicked, this, [this, k] { pressSlot(static_cast<int>(k) + 1); });
     }
-    connect(c_.slotSave, &QPushButton::clicked, this, &MainWindow::pressSave);
+    connect(c_.slotSave, &QPushButton::clicked, this, &QuickSelectPanel::pressSave);
     // The right button opens the memos where it goes down, as a menu would.
     c_.slotSave->installEventFilter(this);
-    connect(c_.saveMemos, &QPushButton::clicked, this, &MainWindow::saveMemoPanel);
+    connect(c_.saveMemos, &QPushButton::clicked, this, &QuickSelectPanel::saveMemoPanel);
     connect(c_.rememberLength, &QPushButton::clicked, this, [this] {
         session_.setInputLines(c_.input->cp932Lines());
         session_.rememberLeaderLength();
     });
-    c_.settingsPreview->setSource(
-        [this]() -> std::optional<PreviewInputs> { return previewInputs(session_.settings(), session_.mode()); });
     c_.slotPreview->setSource([this] { return slotPreviewInputs(); });
     showSlotHints();
 }
 
-void MainWindow::showEvent(QShowEvent* e)
+void QuickSelectPanel::loadAtStart()
 {
-    QWidget::showEvent(e);
-    if (firstShown_)
-        return;
-    firstShown_ = true;
-    // Once the window is on the screen, so the memo messages come over it.
-    QTimer::singleShot(0, this, &MainWindow::loadQuickSelect);
-    QTimer::singleShot(0, this, &MainWindow::openRealSizeAtStart);
-}
-
-void MainWindow::loadQuickSelect()
-{
-    const int start = session_.loadQuickSelect();
+    QuickSelect& q = session_.quickSelect();
+    const int start = q.loadAtStart();
     // The kept slot is pressed as if by hand, so an empty one says so too.
-    if (start != 0 && session_.slots().isEmpty(start))
-        feedback_->flash(c_.nothingSavedLabel);
-    const SlotMemos& m = session_.memos();
-    {
-        const QSignalBlocker a(c_.showMemos), b(c_.hoverPreview);
-        c_.showMemos->setChecked(m.showMemos);
-        c_.hoverPreview->setChecked(m.hoverPreview);
-    }
-    for (int row = 0; row < kSlotCount; ++row)
-        c_.memoGrid->item(row, 0)->setText(fromCp932(m.texts[static_cast<std::size_t>(row)]));
+    if (start != 0 && q.slots().isEmpty(start))
+        feedback_.flash(c_.nothingSavedLabel);
+    showMemos();
     showSlotHints();
-    showAfterSlot();
+    afterSlot_();
 }
 
-void MainWindow::pressSlot(int slot)
+void QuickSelectPanel::pressSlot(int slot)
 {
-    const SlotFeedback feedback = session_.pressSlot(slot);
+    const SlotFeedback feedback = session_.quickSelect().pressSlot(slot);
     if (feedback == SlotFeedback::saved)
-        feedback_->flash(c_.savedLabel);
+        feedback_.flash(c_.savedLabel);
     else if (feedback == SlotFeedback::nothingSaved)
-        feedback_->flash(c_.nothingSavedLabel);
-    showAfterSlot();
+        feedback_.flash(c_.nothingSavedLabel);
+    afterSlot_();
 }
 
-void MainWindow::pressSave()
+void QuickSelectPanel::pressSave()
 {
-    session_.toggleSave();
+    session_.quickSelect().toggleSave();
     if (c_.memoPanel->isVisible())
         reloadMemoPanel();
-    showAfterSlot();
+    afterSlot_();
 }
 
-// A slot applied or released changes settings, names and the IME toggle.
-void MainWindow::showAfterSlot()
+void QuickSelectPanel::showButtons()
 {
-    AnnotationSettings& s = session_.settings();
-    // The slot keeps whether the IME toggle is down; the mode stays the caption's.
-    if ((s.imeStartMode > 0) != imeButton_.down) {
-        imeButton_.down = s.imeStartMode > 0;
-        c_.input->setOwnImeMode(imeButton_.down ? imeModeFor(imeButton_.mode) : ImeMode::closed);
-    }
-    s.imeStartMode = imeButton_.storedValue();
-    showImeButton();
-    showPatternNames();
-    showSettings();
-    showStatusLine();
-    showQuickSelect();
-    // The slot under the mouse may just have been stored.
-    c_.slotPreview->update();
-}
-
-void MainWindow::showQuickSelect()
-{
-    const QuickSelectButtons& q = session_.quickSelect();
+    const QuickSelectButtons& q = session_.quickSelect().buttons();
     const QColor caption = q.save ? kSaveCaption : QApplication::palette().color(QPalette::ButtonText);
     for (std::size_t k = 0; k < c_.slotButtons.size(); ++k) {
         QPushButton* b = c_.slotButtons[k];
@@ -140,11 +101,13 @@ void MainWindow::showQuickSelect()
     }
     const QSignalBlocker blocker(c_.slotSave);
     c_.slotSave->setChecked(q.save);
+    // The slot under the mouse may just have been stored.
+    c_.slotPreview->update();
 }
 
-void MainWindow::showSlotHints()
+void QuickSelectPanel::showSlotHints()
 {
-    const SlotMemos& m = session_.memos();
+    const SlotMemos& m = session_.quickSelect().memos();
     for (std::size_t k = 0; k < c_.slotButtons.size(); ++k) {
         QPushButton* b = c_.slotButtons[k];
         // Memos are the one pop-up hint the window shows.
@@ -154,7 +117,17 @@ void MainWindow::showSlotHints()
     }
 }
 
-void MainWindow::toggleMemoPanel()
+void QuickSelectPanel::showMemos()
+{
+    const SlotMemos& m = session_.quickSelect().memos();
+    const QSignalBlocker a(c_.showMemos), b(c_.hoverPreview);
+    c_.showMemos->setChecked(m.showMemos);
+    c_.hoverPreview->setChecked(m.hoverPreview);
+    for (int row = 0; row < kSlotCount; ++row)
+        c_.memoGrid->item(row, 0)->setText(fromCp932(m.texts[static_cast<std::size_t>(row)]));
+}
+
+void QuickSelectPanel::toggleMemoPanel()
 {
     c_.memoPanel->setVisible(!c_.memoPanel->isVisible());
     if (c_.memoPanel->isVisible()) {
@@ -163,18 +136,13 @@ void MainWindow::toggleMemoPanel()
     }
 }
 
-void MainWindow::reloadMemoPanel()
+void QuickSelectPanel::reloadMemoPanel()
 {
-    if (!session_.reloadMemos())
-        return;
-    const SlotMemos& m = session_.memos();
-    for (int row = 0; row < kSlotCount; ++row)
-        c_.memoGrid->item(row, 0)->setText(fromCp932(m.texts[static_cast<std::size_t>(row)]));
-    c_.showMemos->setChecked(m.showMemos);
-    c_.hoverPreview->setChecked(m.hoverPreview);
+    if (session_.quickSelect().reloadMemos())
+        showMemos();
 }
 
-void MainWindow::saveMemoPanel()
+void QuickSelectPanel::saveMemoPanel()
 {
     SlotMemos m;
     for (int row = 0; row < kSlotCount; ++row) {
@@ -185,13 +153,13 @@ void MainWindow::saveMemoPanel()
     }
     m.showMemos = c_.showMemos->isChecked();
     m.hoverPreview = c_.hoverPreview->isChecked();
-    if (!session_.saveMemos(m))
+    if (!session_.quickSelect().saveMemos(m))
         return;
     showSlotHints();
     c_.memoPanel->hide();
 }
 
-void MainWindow::hoverSlot(int slot)
+void QuickSelectPanel::hoverSlot(int slot)
 {
     if (!c_.hoverPreview->isChecked() || hoveredSlot_ == slot)
         return;
@@ -200,11 +168,11 @@ void MainWindow::hoverSlot(int slot)
     setFrameColour(c_.previewFrame, kSilver);
     c_.slotPreview->show();
     c_.slotPreview->update();
-    if (session_.slots().isEmpty(slot))
-        feedback_->flash(c_.nothingSavedLabel);
+    if (session_.quickSelect().slots().isEmpty(slot))
+        feedback_.flash(c_.nothingSavedLabel);
 }
 
-void MainWindow::leaveSlotPreview()
+void QuickSelectPanel::leaveSlotPreview()
 {
     if (!c_.slotPreview->isVisible())
         return;
@@ -215,24 +183,28 @@ void MainWindow::leaveSlotPreview()
     c_.settingsPreview->update();
 }
 
-void MainWindow::mouseMoveEvent(QMouseEvent* e)
+bool QuickSelectPanel::eventFilter(QObject* watched, QEvent* e)
 {
-    leaveSlotPreview();
-    QWidget::mouseMoveEvent(e);
+    if (watched == c_.slotSave && e->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
+        if (c_.slotSave->isEnabled())
+            toggleMemoPanel();
+        return true;
+    }
+    if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove)
+        for (std::size_t k = 0; k < c_.slotButtons.size(); ++k)
+            if (watched == c_.slotButtons[k])
+                hoverSlot(static_cast<int>(k) + 1);
+    return QObject::eventFilter(watched, e);
 }
 
-std::optional<PreviewInputs> MainWindow::slotPreviewInputs() const
+std::optional<PreviewInputs> QuickSelectPanel::slotPreviewInputs() const
 {
-    if (hoveredSlot_ < 1 || session_.slots().isEmpty(hoveredSlot_))
-        return std::nullopt;
     // The slot's lines over the current settings: 引出線長固定 and the mode stay.
-    AnnotationSettings s = session_.settings();
-    try {
-        applySlotLines(session_.slots().lines(hoveredSlot_), s);
-    } catch (const Error&) {
-        return std::nullopt; // a slot that cannot be applied has no picture
-    }
-    return previewInputs(s, session_.mode());
+    const auto s = session_.quickSelect().slotSettings(hoveredSlot_, session_.settings());
+    if (!s)
+        return std::nullopt;
+    return previewInputs(*s, session_.mode());
 }
 
 } // namespace tagler
