@@ -194,7 +194,7 @@ void Session::revertToPersistentState()
     extras_ = std::move(x);
 }
 
-bool Session::rememberLeaderLength()
+std::optional<std::string> Session::rememberLeaderLength()
 {
     try {
         // The derivation's prologue records go nowhere: completion derives again.
@@ -203,8 +203,9 @@ bool Session::rememberLeaderLength()
         const double dx = double(in.point2.x) - in.point1.x;
         const double dy = double(in.point2.y) - in.point1.y;
         const double length = std::round(pmath::hypot(dx, dy) * 1e10) / 1e10;
-        state_.rememberLength(settings_, formatNumber(divide(length, in.scale)));
-        return true;
+        std::string text = formatNumber(divide(length, in.scale));
+        state_.rememberLength(settings_, text);
+        return text;
     } catch (const Error& e) {
         // No readable points (a missing or refused exchange file) is a message,
         // never the end of the program: the user's text is still in the box.
@@ -214,7 +215,7 @@ bool Session::rememberLeaderLength()
         if (!text)
             throw;
         prompts_.warning(*text);
-        return false;
+        return std::nullopt;
     }
 }
 

@@ -9,6 +9,7 @@
 #include "store/TextBookStore.h"
 #include "writer/OutputList.h"
 
+#include <optional>
 #include <string>
 
 namespace tagler {
@@ -57,9 +58,9 @@ public:
     QuickSelect& quickSelect() { return quickSelect_; }
     const QuickSelect& quickSelect() const { return quickSelect_; }
     // 「長さ記憶」: the length from point 1 to point 2 in mm at 1/1, into the
-    // state saved on exit. False when the points cannot be read (the message
-    // has been shown and nothing changed).
-    bool rememberLeaderLength();
+    // state saved on exit, as stored. Nullopt when the points cannot be read
+    // (the message has been shown and nothing changed).
+    std::optional<std::string> rememberLeaderLength();
 
     bool completionEnabled() const { return completionEnabled_; }
     bool terminateRequested() const { return terminateRequested_; }

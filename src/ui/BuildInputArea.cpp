@@ -16,7 +16,7 @@ void buildInputArea(QWidget* w, MainControls& c, ImeControl& ime)
     c.fontSwitch = place::button(w, QStringLiteral("ﾌｫﾝﾄ切替"), 3, 129, 82);
     c.fontName = place::at(new QLineEdit(w), 87, 130, 161, 20);
     c.fontName->setReadOnly(true);
-    c.fontName->setFocusPolicy(Qt::NoFocus);
+    c.fontName->setFocusPolicy(Qt::TabFocus); // Space or Enter opens the chooser, as a click does
     c.fontName->setCursor(Qt::PointingHandCursor);
     c.fontName->setAutoFillBackground(true);
 

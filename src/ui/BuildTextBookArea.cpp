@@ -32,6 +32,7 @@ QTableView* tableOfContents(QWidget* parent)
     t->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
                        QAbstractItemView::DoubleClicked);
     t->setMouseTracking(true);
+    t->setTabKeyNavigation(false); // Tab moves on to the buttons below; the arrows move between titles
     return t;
 }
 

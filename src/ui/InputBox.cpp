@@ -56,6 +56,21 @@ void InputBox::insertLineBreak()
     setTextCursor(c);
 }
 
+// Tab types a tab here, so Ctrl+Tab and Ctrl+Shift+Tab are the way out.
+bool InputBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && (key->modifiers() & Qt::ControlModifier)) {
+            const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            QWidget::focusNextPrevChild(!back); // the text edit's own refuses while Tab types
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void InputBox::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

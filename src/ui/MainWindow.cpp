@@ -31,6 +31,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,7 +42,10 @@
 #include <QSpinBox>
 #include <QStatusTipEvent>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
+
+#include <vector>
 
 namespace tagler {
 
@@ -60,6 +64,9 @@ MainWindow::MainWindow(Session& session, ImeControl& ime, Choosers& choosers, QW
     connectColourBoxes();
     startUp();
     buildRealSizePreview();
+    chainTabOrder();
+    // The drafter types at once; the IME button's hint says the box takes the text.
+    c_.input->setFocus();
 }
 
 // The panel's event filter must not outlive the buttons it watches.
@@ -78,13 +85,56 @@ void MainWindow::build()
     c_.patternName->setValidator(new Cp932Validator(c_.patternName));
     gridMenu_ = new GridPopupMenu(this);
     textBook_ = new TextBookPanel(c_, session_, this);
-    feedback_ =
-        new RegisterFeedback({c_.registerSettings, c_.registerPattern}, {c_.savedLabel, c_.nothingSavedLabel}, this);
+    feedback_ = new RegisterFeedback({c_.registerSettings, c_.registerPattern, c_.rememberLength},
+                                     {c_.savedLabel, c_.nothingSavedLabel}, this);
     quickSelect_ = new QuickSelectPanel(
-        c_, session_, *feedback_, [this] { showAfterSlot(); }, this);
+        c_, session_, *feedback_, [this] { showAfterSlot(); }, [this](const QString& text) { showNote(text); }, this);
     setMouseTracking(true);
     c_.settingsPreview->setSource(
         [this]() -> std::optional<PreviewInputs> { return previewInputs(session_.settings(), session_.mode()); });
+}
+
+// Reading order, panel by panel: the options row, the input area, the side
+// column, the quick select, the text book, the bottom row; the overlay panels last.
+void MainWindow::chainTabOrder()
+{
+    std::vector<QWidget*> chain = {c_.tipSymbol,
+                                   c_.extensionLengthMode,
+                                   c_.extensionLength,
+                                   c_.frameType,
+                                   c_.attachPosition,
+                                   c_.textSlide,
+                                   c_.lineType,
+                                   c_.textType,
+                                   c_.input,
+                                   c_.fontSwitch,
+                                   c_.fontName,
+                                   c_.copyMode,
+                                   c_.clear,
+                                   c_.textCenterBase,
+                                   c_.registerSettings,
+                                   c_.basicSettings,
+                                   c_.imeStartMode,
+                                   c_.useEmbeddedText,
+                                   c_.fillColor,
+                                   c_.fillInside,
+                                   c_.continuous,
+                                   c_.slotSave};
+    chain.insert(chain.end(), c_.slotButtons.begin(), c_.slotButtons.end());
+    chain.insert(chain.end(), std::initializer_list<QWidget*>{c_.fixedLeaderLength, c_.rememberLength, c_.tiltFrame,
+                                                              c_.complete, c_.textBookGrid, c_.tableOfContents,
+                                                              c_.hintMode, c_.help, c_.registerBlock, c_.deleteBlock,
+                                                              c_.switchTextBook, c_.deleteYes, c_.deleteNo, c_.memoGrid,
+                                                              c_.showMemos, c_.hoverPreview, c_.saveMemos});
+    for (std::size_t k = 1; k < chain.size(); ++k)
+        QWidget::setTabOrder(chain[k - 1], chain[k]);
+    // The basic-settings panel keeps its own order after the rest.
+    QWidget* last = chain.back();
+    for (QWidget* w : c_.basicPanel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (w->focusPolicy() & Qt::TabFocus) {
+            QWidget::setTabOrder(last, w);
+            last = w;
+        }
 }
 
 void MainWindow::bindSettings()
@@ -387,6 +437,13 @@ void MainWindow::showStatusLine()
     c_.statusBar->setText(folderStatusLine(name, folder, session_.startFolder()));
 }
 
+// A short result stays in the status line until the next change there.
+void MainWindow::showNote(const QString& text)
+{
+    if (!hintsShown_)
+        c_.statusBar->setText(text);
+}
+
 void MainWindow::selectPattern(int index)
 {
     session_.selectPattern(index);
@@ -460,6 +517,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e)
     if (watched == c_.fontName && e->type() == QEvent::MouseButtonPress) {
         chooseFont();
         return true;
+    }
+    if (watched == c_.fontName && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            chooseFont();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, e);
 }

@@ -52,6 +52,7 @@ private:
     void bindSettings();
     void connectActions();
     void connectColourBoxes();
+    void chainTabOrder();
     void startUp();
     void placeWindow();
     void storeWindowPlace();
@@ -61,6 +62,7 @@ private:
     void showStatusLine();
     void showPatternNames();
     void showImeButton();
+    void showNote(const QString& text);
 
     void selectPattern(int index);
     void registerPattern();

@@ -41,7 +41,8 @@ inline QPushButton* button(QWidget* parent, const QString& caption, int x, int y
 {
     auto* b = at(new QPushButton(caption, parent), x, y, width, height);
     b->setCheckable(toggle);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab; a click leaves the focus where the user is typing.
+    b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
 

@@ -18,6 +18,8 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace tagler {
 
 namespace {
@@ -37,9 +39,19 @@ void setFrameColour(QFrame* frame, std::int32_t colour)
 } // namespace
 
 QuickSelectPanel::QuickSelectPanel(MainControls& controls, Session& session, RegisterFeedback& feedback,
-                                   std::function<void()> afterSlot, QObject* parent)
-    : QObject(parent), c_(controls), session_(session), feedback_(feedback), afterSlot_(std::move(afterSlot))
+                                   std::function<void()> afterSlot, std::function<void(const QString&)> note,
+                                   QWidget* window)
+    : QObject(window), c_(controls), session_(session), feedback_(feedback), afterSlot_(std::move(afterSlot)),
+      note_(std::move(note)), memoTip_(new QLabel(window))
 {
+    // A memo drawn inside the window lets every click through to the control under it.
+    memoTip_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    memoTip_->setForegroundRole(QPalette::ToolTipText);
+    memoTip_->setBackgroundRole(QPalette::ToolTipBase);
+    memoTip_->setAutoFillBackground(true);
+    memoTip_->setFrameShape(QFrame::Box);
+    memoTip_->setMargin(2);
+    memoTip_->hide();
     for (std::size_t k = 0; k < c_.slotButtons.size(); ++k) {
         QPushButton* b = c_.slotButtons[k];
         b->installEventFilter(this);
@@ -49,10 +61,7 @@ QuickSelectPanel::QuickSelectPanel(MainControls& controls, Session& session, Reg
     // The right button opens the memos where it goes down, as a menu would.
     c_.slotSave->installEventFilter(this);
     connect(c_.saveMemos, &QPushButton::clicked, this, &QuickSelectPanel::saveMemoPanel);
-    connect(c_.rememberLength, &QPushButton::clicked, this, [this] {
-        session_.setInputLines(c_.input->cp932Lines());
-        session_.rememberLeaderLength();
-    });
+    connect(c_.rememberLength, &QPushButton::clicked, this, &QuickSelectPanel::rememberLength);
     c_.slotPreview->setSource([this] { return slotPreviewInputs(); });
     showSlotHints();
 }
@@ -110,10 +119,8 @@ void QuickSelectPanel::showSlotHints()
     const SlotMemos& m = session_.quickSelect().memos();
     for (std::size_t k = 0; k < c_.slotButtons.size(); ++k) {
         QPushButton* b = c_.slotButtons[k];
-        // Memos are the one pop-up hint the window shows.
         const QString memo = fromCp932(m.texts[k]);
         b->setStatusTip(m.showMemos ? memo : QString::fromUtf8(kGeneralSlotHint));
-        b->setToolTip(m.showMemos ? memo : QString());
     }
 }
 
@@ -169,11 +176,12 @@ void QuickSelectPanel::hoverSlot(int slot)
     c_.slotPreview->show();
     c_.slotPreview->update();
     if (session_.quickSelect().slots().isEmpty(slot))
-        feedback_.flash(c_.nothingSavedLabel);
+        feedback_.hint(c_.nothingSavedLabel);
 }
 
 void QuickSelectPanel::leaveSlotPreview()
 {
+    memoTip_->hide();
     if (!c_.slotPreview->isVisible())
         return;
     c_.slotPreview->hide();
@@ -191,11 +199,47 @@ bool QuickSelectPanel::eventFilter(QObject* watched, QEvent* e)
             toggleMemoPanel();
         return true;
     }
-    if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove)
-        for (std::size_t k = 0; k < c_.slotButtons.size(); ++k)
-            if (watched == c_.slotButtons[k])
-                hoverSlot(static_cast<int>(k) + 1);
+    for (std::size_t k = 0; k < c_.slotButtons.size(); ++k) {
+        if (watched != c_.slotButtons[k])
+            continue;
+        const int slot = static_cast<int>(k) + 1;
+        switch (e->type()) {
+        case QEvent::Enter:
+        case QEvent::MouseMove: hoverSlot(slot); break;
+        case QEvent::ToolTip: showMemoTip(slot); return true;
+        case QEvent::Leave:
+        case QEvent::MouseButtonPress: memoTip_->hide(); break;
+        default: break;
+        }
+    }
     return QObject::eventFilter(watched, e);
+}
+
+// Memos are the one pop-up hint the window shows. It sits above the slot
+// buttons, clear of 長さ記憶 and 引出線長固定 below them.
+void QuickSelectPanel::showMemoTip(int slot)
+{
+    const SlotMemos& m = session_.quickSelect().memos();
+    const QString memo = fromCp932(m.texts[static_cast<std::size_t>(slot - 1)]);
+    if (!m.showMemos || memo.trimmed().isEmpty()) {
+        memoTip_->hide();
+        return;
+    }
+    memoTip_->setText(memo);
+    memoTip_->adjustSize();
+    const QRect first = c_.slotButtons.front()->geometry();
+    const int right = c_.slotButtons[4]->geometry().right();
+    memoTip_->move(std::max(0, right + 1 - memoTip_->width()), std::max(0, first.top() - memoTip_->height()));
+    memoTip_->show();
+    memoTip_->raise();
+}
+
+void QuickSelectPanel::rememberLength()
+{
+    session_.setInputLines(c_.input->cp932Lines());
+    feedback_.flash(c_.rememberLength);
+    if (const auto length = session_.rememberLeaderLength())
+        note_(QStringLiteral("長さ記憶: 引出線の長さ %1 mm (1/1) を記憶しました").arg(QString::fromStdString(*length)));
 }
 
 std::optional<PreviewInputs> QuickSelectPanel::slotPreviewInputs() const

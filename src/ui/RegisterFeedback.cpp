@@ -29,7 +29,26 @@ void RegisterFeedback::flash(QAbstractButton* button)
 
 void RegisterFeedback::flash(QLabel* label)
 {
+    showOnly(label);
+    clickShown_ = true;
+}
+
+void RegisterFeedback::hint(QLabel* label)
+{
+    if (clickShown_ && timer_.isActive())
+        return;
+    showOnly(label);
+    clickShown_ = false;
+}
+
+// The labels share one place: one at a time is seen.
+void RegisterFeedback::showOnly(QLabel* label)
+{
+    for (QLabel* l : labels_)
+        if (l != label)
+            l->hide();
     label->show();
+    label->raise();
     timer_.start();
 }
 
@@ -42,6 +61,7 @@ void RegisterFeedback::expire()
     }
     for (QLabel* l : labels_)
         l->hide();
+    clickShown_ = false;
 }
 
 } // namespace tagler

@@ -21,15 +21,18 @@ public:
                      QObject* parent = nullptr);
 
     void flash(QAbstractButton* button); // a register button was pressed
-    void flash(QLabel* label);           // a quick-select label is shown for a moment
+    void flash(QLabel* label);           // a click's result, shown for a moment over any other label
+    void hint(QLabel* label);            // a hover's label, never over a click's result
     bool running() const { return timer_.isActive(); }
 
 private:
     void expire();
+    void showOnly(QLabel* label);
 
     std::vector<QAbstractButton*> buttons_;
     std::vector<QLabel*> labels_;
     QTimer timer_;
+    bool clickShown_ = false;
 };
 
 // The caption colour a flashed button shows (the platform colour 32768).

@@ -6,6 +6,7 @@
 #include "ui/InputBox.h"
 #include "ui/PreviewBox.h"
 #include "ui/QuickSelectPanel.h"
+#include "ui/RegisterFeedback.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolTip>
 
 using namespace tagler;
 using namespace tagler::test;
@@ -37,6 +39,16 @@ int slotsDown(const MainControls& c)
 
 QPushButton* slot(const MainControls& c, int k) { return c.slotButtons[static_cast<std::size_t>(k - 1)]; }
 
+// The memo the window shows when the mouse rests on slot k, "" for none.
+QString memoOf(const WindowUnderTest& w, int k)
+{
+    QPushButton* b = slot(w.c(), k);
+    QHelpEvent rest(QEvent::ToolTip, b->rect().center(), b->mapToGlobal(b->rect().center()));
+    QApplication::sendEvent(b, &rest);
+    const QLabel& tip = w.window.quickSelect().memoTip();
+    return tip.isVisible() ? tip.text() : QString();
+}
+
 } // namespace
 
 class QuickSelectWindowTest : public QObject {
@@ -49,6 +61,9 @@ private Q_SLOTS:
     void hoverPreview();
     void continuousKeepsTheSlotDown();
     void rememberLengthWithoutPoints();
+    void rememberedLengthIsShown();
+    void aMemoLetsEveryClickThrough();
+    void aClickResultWinsOverTheHoverLabel();
 
 private:
     void open();
@@ -70,7 +85,7 @@ void QuickSelectWindowTest::open()
     w_->window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w_->window));
     // The memos arrive once the window shows.
-    QTRY_COMPARE(slot(w_->c(), 1)->toolTip(), kDefaultMemo);
+    QTRY_COMPARE(memoOf(*w_, 1), kDefaultMemo);
 }
 
 void QuickSelectWindowTest::cleanup()
@@ -128,12 +143,12 @@ void QuickSelectWindowTest::memoPanel()
     const Lines file = folder_->read("SENTAKUMEMO.TX");
     QCOMPARE(file.size(), std::size_t(12));
     QCOMPARE(fromCp932(file[2]), QStringLiteral("外壁 仕上"));
-    QCOMPARE(slot(c, 3)->toolTip(), QStringLiteral("外壁 仕上"));
+    QCOMPARE(memoOf(*w_, 3), QStringLiteral("外壁 仕上"));
 
     QTest::mouseClick(c.slotSave, Qt::RightButton);
     c.showMemos->setChecked(false);
     QTest::mouseClick(c.saveMemos, Qt::LeftButton);
-    QVERIFY(slot(c, 3)->toolTip().isEmpty());
+    QVERIFY(memoOf(*w_, 3).isEmpty());
     QCOMPARE(slot(c, 3)->statusTip(),
              QStringLiteral("先端記号、文字枠、文字種、線色などの設定を保存、または保存されている設定に切替"));
     QCOMPARE(folder_->read("SENTAKUMEMO.TX")[10], "0");
@@ -222,6 +237,52 @@ void QuickSelectWindowTest::rememberLengthWithoutPoints()
     QCOMPARE(c.input->toPlainText(), QStringLiteral("注釈"));
     w_->window.close();
     QCOMPARE(folder_->read("PLDATA.tx")[25], "0");
+}
+
+void QuickSelectWindowTest::rememberedLengthIsShown()
+{
+    w_.reset();
+    folder_->write("jwc_temp.txt", headerLines({.p1 = "0 0", .p2 = "30 40"}));
+    open();
+    const MainControls& c = w_->c();
+    QTest::mouseClick(c.rememberLength, Qt::LeftButton);
+    QVERIFY2(c.statusBar->text().contains(QStringLiteral("50 mm")), qPrintable(c.statusBar->text()));
+    QCOMPARE(c.rememberLength->palette().color(QPalette::ButtonText), registeredCaptionColour());
+    w_->window.close();
+    QCOMPARE(folder_->read("PLDATA.tx")[25], "50");
+}
+
+void QuickSelectWindowTest::aMemoLetsEveryClickThrough()
+{
+    const MainControls& c = w_->c();
+    QCOMPARE(memoOf(*w_, 3), kDefaultMemo);
+    QVERIFY(!QToolTip::isVisible()); // no window of its own over the controls
+    const QLabel& tip = w_->window.quickSelect().memoTip();
+    QVERIFY(tip.testAttribute(Qt::WA_TransparentForMouseEvents));
+    std::vector<QWidget*> below = {c.rememberLength, c.fixedLeaderLength};
+    below.insert(below.end(), c.slotButtons.begin(), c.slotButtons.end());
+    for (QWidget* control : below) {
+        QVERIFY2(!tip.geometry().intersects(control->geometry()), qPrintable(control->objectName()));
+        const QPoint centre = control->mapToGlobal(control->rect().center());
+        QCOMPARE(QApplication::widgetAt(centre), control);
+    }
+    QTest::mouseMove(&w_->window, QPoint(590, 80));
+    QTRY_VERIFY(!tip.isVisible());
+}
+
+void QuickSelectWindowTest::aClickResultWinsOverTheHoverLabel()
+{
+    const MainControls& c = w_->c();
+    QTest::mouseClick(c.slotSave, Qt::LeftButton);
+    hover(w_->window, slot(c, 6)); // empty: 保存なし for a moment
+    QTRY_VERIFY(c.nothingSavedLabel->isVisible());
+    QTest::mouseClick(slot(c, 6), Qt::LeftButton);
+    QVERIFY(c.savedLabel->isVisible());
+    QVERIFY(!c.nothingSavedLabel->isVisible());
+    hover(w_->window, slot(c, 7)); // passing another empty slot keeps the result
+    QVERIFY(c.savedLabel->isVisible());
+    QVERIFY(!c.nothingSavedLabel->isVisible());
+    QTRY_VERIFY(!c.savedLabel->isVisible());
 }
 
 QTEST_MAIN(QuickSelectWindowTest)
