@@ -1,6 +1,7 @@
 // The window by keyboard: where the focus starts, the Tab walk, the way out of the input box.
 #include "UiTestSupport.h"
 
+#include "ui/FocusMarkStyle.h"
 #include "ui/InputBox.h"
 #include "ui/TextBookGrid.h"
 
@@ -18,11 +19,13 @@ using test::WindowUnderTest;
 class KeyboardReachTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { QApplication::setStyle(new FocusMarkStyle); } // as the program does
     void init();
     void cleanup();
     void typedTextAtStartLandsInTheInputBox();
     void tabWalksEveryControlInReadingOrder();
     void ctrlTabLeavesTheInputBox();
+    void aFocusedControlIsMarked();
 
 private:
     std::unique_ptr<Folder> folder_;
@@ -103,6 +106,19 @@ void KeyboardReachTest::ctrlTabLeavesTheInputBox()
     QTest::keyClick(c.input, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), c.textType);
     QCOMPARE(c.input->toPlainText(), QStringLiteral("\t"));
+}
+
+void KeyboardReachTest::aFocusedControlIsMarked()
+{
+    const MainControls& c = w_->c();
+    const QColor mark = c.registerSettings->palette().color(QPalette::Active, QPalette::Highlight);
+    for (QWidget* control : std::initializer_list<QWidget*>{c.registerSettings, c.complete, c.frameType}) {
+        const QPoint edge(1, control->height() / 2);
+        control->setFocus(Qt::TabFocusReason);
+        QCOMPARE(control->grab().toImage().pixelColor(edge), mark);
+        c.input->setFocus();
+        QVERIFY(control->grab().toImage().pixelColor(edge) != mark);
+    }
 }
 
 } // namespace tagler
