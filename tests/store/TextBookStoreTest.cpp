@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace tagler {
@@ -116,6 +117,44 @@ TEST(TextBookStore, ARememberedFolderThatIsGoneOrLeadsOutsideFallsBackToTheStart
         EXPECT_EQ(b.store.textBookFolder(), c.ok ? c.stored : "");
         EXPECT_EQ(b.store.currentPage(), c.ok ? 7 : 1);
         EXPECT_EQ(b.prompts.saw(textbook::kFolderMissing), !c.ok);
+    }
+}
+
+TEST(TextBookStore, ARememberedFolderThatIsALinkCountsByWhereItLeads)
+{
+    const struct {
+        const char* stored;
+        const char* link;   // made in the start folder
+        const char* target; // "out/…" lies in another folder, the rest in the start folder
+        bool ok;
+    } cases[] = {
+        {"\\link", "link", "out", false},           {"\\link\\deep", "link", "out", false},
+        {"\\sub\\up", "sub/up", "out/deep", false}, {"\\dangling", "dangling", "out/gone", false},
+        {"\\inner", "inner", "sub", true},          {"\\inner\\deep", "inner", "sub", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        Book b;
+        const Folder out;
+        QDir(QString::fromStdString(b.folder.path())).mkpath("sub/deep");
+        QDir(QString::fromStdString(out.path())).mkpath("deep");
+        const std::string target = std::string(c.target).starts_with("out")
+                                       ? out.path() + std::string(c.target).substr(3)
+                                       : b.folder.file(c.target);
+        std::error_code failed;
+        std::filesystem::create_directory_symlink(target, b.folder.file(c.link), failed);
+        if (failed)
+            GTEST_SKIP() << "no symbolic links here: " << failed.message();
+        b.store.startUp(c.stored, 1);
+        EXPECT_EQ(b.store.textBookFolder(), c.ok ? c.stored : "");
+        EXPECT_EQ(b.prompts.saw(textbook::kFolderMissing), !c.ok);
+        // 「登録」 and the saves on close never write through the link to the outside.
+        b.store.registerBlock(0, {"new"});
+        b.store.writeTableOfContents();
+        b.store.saveCurrentPage();
+        EXPECT_TRUE(QDir(QString::fromStdString(out.path())).entryList(QDir::Files).isEmpty());
+        EXPECT_TRUE(QDir(QString::fromStdString(out.file("deep"))).entryList(QDir::Files).isEmpty());
+        EXPECT_EQ(b.folder.exists("PMDATA1.tx"), !c.ok);
     }
 }
 
