@@ -43,8 +43,8 @@ private:
 
 Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles)
     : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles),
-      state_(startFolder_), patterns_(startFolder_), slots_(startFolder_), memos_(startFolder_),
-      textBook_(startFolder_, prompts)
+      state_(startFolder_, prompts), patterns_(startFolder_, prompts), slots_(startFolder_, prompts),
+      memos_(startFolder_, prompts), textBook_(startFolder_, prompts)
 {
     exchange_.mode = mode;
 }

@@ -1,8 +1,13 @@
 #include "store/DataFile.h"
 
+#include "base/BoundedLines.h"
+#include "store/DataFileMessages.h"
+
 namespace tagler {
 
-DataFile::DataFile(std::string path, Rule accepts) : path_(std::move(path)), accepts_(accepts) {}
+DataFile::DataFile(std::string path, Rule accepts, Prompts& prompts)
+    : path_(std::move(path)), accepts_(accepts), prompts_(&prompts)
+{}
 
 FileState DataFile::load(Lines standIn)
 {
@@ -11,9 +16,14 @@ FileState DataFile::load(Lines standIn)
     found_ = fileExists(path_);
     if (!found_)
         return FileState::missing;
-    lines_ = readLines(path_);
+    BoundedLines read = readBoundedLines(path_, kDataFileBound);
+    lines_ = std::move(read.lines);
+    if (read.cut)
+        prompts_->warning(datafile::cut(fileName()));
     return accepted() ? FileState::accepted : FileState::refused;
 }
+
+std::string DataFile::fileName() const { return path_.substr(path_.find_last_of('/') + 1); }
 
 void DataFile::save()
 {

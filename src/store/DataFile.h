@@ -1,5 +1,6 @@
 #pragma once
 #include "base/LineFile.h"
+#include "base/Prompts.h"
 
 #include <string>
 
@@ -14,12 +15,15 @@ public:
     // The file's own rule for lines it can take, usually a line count.
     using Rule = bool (*)(const Lines&);
 
-    DataFile(std::string path, Rule accepts);
+    // prompts hears what the file has to say about itself: that it was cut.
+    DataFile(std::string path, Rule accepts, Prompts& prompts);
 
     const std::string& path() const { return path_; }
+    std::string fileName() const;
 
-    // Reads the whole file. A file that is not there reads as standIn, the
-    // lines a later save starts from. An unreadable file is an I/O error.
+    // Reads the file, up to the data files' bound; a file cut to it is said so.
+    // A file that is not there reads as standIn, the lines a later save starts
+    // from. An unreadable file is an I/O error.
     FileState load(Lines standIn);
 
     // Whether the file was there when read, or has been written since.
@@ -40,6 +44,7 @@ public:
 private:
     std::string path_;
     Rule accepts_;
+    Prompts* prompts_;
     Lines lines_;
     bool found_ = false;
 };

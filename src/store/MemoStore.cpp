@@ -18,7 +18,9 @@ bool memosAccepted(const Lines& lines) { return lines.size() == kLineCount - 1 |
 
 } // namespace
 
-MemoStore::MemoStore(const std::string& folder) : file_(folder + "/SENTAKUMEMO.TX", memosAccepted) {}
+MemoStore::MemoStore(const std::string& folder, Prompts& prompts)
+    : file_(folder + "/SENTAKUMEMO.TX", memosAccepted, prompts)
+{}
 
 void MemoStore::take(const Lines& lines, bool hoverWhenMissing)
 {

@@ -2,8 +2,8 @@
 
 namespace tagler {
 
-PatternStore::PatternStore(const std::string& folder)
-    : file_(folder + "/" + kBasicSettingsFileName, basicSettingsAccepted)
+PatternStore::PatternStore(const std::string& folder, Prompts& prompts)
+    : file_(folder + "/" + kBasicSettingsFileName, basicSettingsAccepted, prompts)
 {}
 
 FileState PatternStore::load(AnnotationSettings& settings)

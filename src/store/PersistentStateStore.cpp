@@ -2,8 +2,8 @@
 
 namespace tagler {
 
-PersistentStateStore::PersistentStateStore(const std::string& folder)
-    : file_(folder + "/" + kPersistentStateFileName, persistentStateAccepted)
+PersistentStateStore::PersistentStateStore(const std::string& folder, Prompts& prompts)
+    : file_(folder + "/" + kPersistentStateFileName, persistentStateAccepted, prompts)
 {}
 
 PersistentStateStore::Loaded PersistentStateStore::load(AnnotationSettings& settings, SessionExtras& extras)

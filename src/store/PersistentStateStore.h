@@ -10,7 +10,7 @@ namespace tagler {
 // 「設定登録」 and on completion or close.
 class PersistentStateStore final {
 public:
-    explicit PersistentStateStore(const std::string& folder);
+    PersistentStateStore(const std::string& folder, Prompts& prompts);
 
     const std::string& path() const { return file_.path(); }
 

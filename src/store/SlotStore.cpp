@@ -9,14 +9,16 @@ namespace tagler {
 namespace {
 
 template <std::size_t... I>
-std::array<DataFile, kSlotCount> slotFiles(const std::string& folder, std::index_sequence<I...>)
+std::array<DataFile, kSlotCount> slotFiles(const std::string& folder, Prompts& prompts, std::index_sequence<I...>)
 {
-    return {DataFile(folder + "/" + slotFileName(static_cast<int>(I) + 1), slotAccepted)...};
+    return {DataFile(folder + "/" + slotFileName(static_cast<int>(I) + 1), slotAccepted, prompts)...};
 }
 
 } // namespace
 
-SlotStore::SlotStore(const std::string& folder) : files_(slotFiles(folder, std::make_index_sequence<kSlotCount>{})) {}
+SlotStore::SlotStore(const std::string& folder, Prompts& prompts)
+    : files_(slotFiles(folder, prompts, std::make_index_sequence<kSlotCount>{}))
+{}
 
 void SlotStore::load()
 {

@@ -14,7 +14,7 @@ enum class SlotMarker { empty, loaded, storedThisRun };
 // and as stored since.
 class SlotStore final {
 public:
-    explicit SlotStore(const std::string& folder);
+    SlotStore(const std::string& folder, Prompts& prompts);
 
     // Every slot file; one that is missing, unreadable or of another length
     // than 50 lines is an empty slot, and nothing is reported.

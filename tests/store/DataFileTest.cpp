@@ -1,8 +1,10 @@
 #include "store/DataFile.h"
 
 #include "base/CodePage.h"
+#include "store/DataFileMessages.h"
 #include "support/Folder.h"
 #include "support/KindRaised.h"
+#include "support/RecordingPrompts.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,7 @@ bool threeLines(const Lines& lines) { return lines.size() == 3; }
 
 TEST(DataFile, LoadsWhatIsThereAndSavesWholeOrNotAtAll)
 {
+    test::RecordingPrompts prompts;
     const test::Folder folder;
     const Lines standIn{"0", "0", "0"};
     const Lines old{"1", "2", "3"};
@@ -38,7 +41,7 @@ TEST(DataFile, LoadsWhatIsThereAndSavesWholeOrNotAtAll)
     const Lines changed{sjis("注釈"), "", "x"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        DataFile file(c.path, threeLines);
+        DataFile file(c.path, threeLines, prompts);
         EXPECT_EQ(file.load(standIn), c.loaded);
         EXPECT_EQ(file.lines(), c.held);
         EXPECT_EQ(file.found(), c.loaded != FileState::missing);
@@ -52,7 +55,7 @@ TEST(DataFile, LoadsWhatIsThereAndSavesWholeOrNotAtAll)
         if (c.saves) {
             EXPECT_EQ(test::fileBytes(c.path), "\x92\x8d\x8e\xdf\r\n\r\nx\r\n"); // CP932, CR LF
             EXPECT_TRUE(file.found());
-            DataFile again(c.path, threeLines);
+            DataFile again(c.path, threeLines, prompts);
             EXPECT_EQ(again.load(standIn), FileState::accepted);
             EXPECT_EQ(again.lines(), changed);
         } else {
@@ -70,6 +73,37 @@ TEST(DataFile, LoadsWhatIsThereAndSavesWholeOrNotAtAll)
         EXPECT_EQ(test::fileBytes(c.path), c.saves ? std::string("a\r\nb\r\nc\r\n") : written);
     }
     test::makeWritableAgain(folder);
+}
+
+TEST(DataFile, AnOversizedFileIsReadOnlyToItsBoundAndSaidSo)
+{
+    const test::Folder folder;
+    const std::size_t lineBound = kDataFileBound.lineBytes;
+    const std::string longLine = std::string(lineBound - 1, 'x') + sjis("表") + std::string(2 * 1024 * 1024, 'y');
+    const struct {
+        const char* what;
+        Lines file;
+        std::size_t firstLineBytes;
+        std::size_t lineCount;
+        bool cut;
+    } cases[] = {
+        {"plain", {"1", "2", "3"}, 1, 3, false},
+        {"a 2 MB line", {longLine, "2", "3"}, lineBound - 1, 3, true},
+        {"more lines than its bound", Lines(kDataFileBound.lineCount + 1, "z"), 1, kDataFileBound.lineCount, true},
+        {"more bytes than its bound", Lines(3, std::string(2 * 1024 * 1024, 'w')), lineBound, 2, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::RecordingPrompts prompts;
+        folder.write("PJDATA.tx", c.file);
+        DataFile file(folder.file("PJDATA.tx"), threeLines, prompts);
+        file.load({});
+        EXPECT_EQ(file.lines().size(), c.lineCount);
+        EXPECT_EQ(file.lines().front().size(), c.firstLineBytes);
+        const std::vector<std::string> said =
+            c.cut ? std::vector<std::string>{"warning: " + datafile::cut("PJDATA.tx")} : std::vector<std::string>{};
+        EXPECT_EQ(prompts.shown, said);
+    }
 }
 
 } // namespace

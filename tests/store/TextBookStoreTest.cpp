@@ -1,6 +1,7 @@
 #include "store/TextBookStore.h"
 
 #include "base/CodePage.h"
+#include "store/DataFileMessages.h"
 #include "store/TextBookMessages.h"
 #include "support/Folder.h"
 #include "support/RecordingPrompts.h"
@@ -156,6 +157,24 @@ TEST(TextBookStore, ARememberedFolderThatIsALinkCountsByWhereItLeads)
         EXPECT_TRUE(QDir(QString::fromStdString(out.file("deep"))).entryList(QDir::Files).isEmpty());
         EXPECT_EQ(b.folder.exists("PMDATA1.tx"), !c.ok);
     }
+}
+
+TEST(TextBookStore, HugeTitlesAndPageLinesAreCutAsTheyAreRead)
+{
+    Book b;
+    Lines table = titles(20);
+    table[0] = std::string(2 * 1024 * 1024, 'T');
+    Lines page = samplePage();
+    page[0] = std::string(100 * 1024, 'P');
+    b.folder.write("PJDATA.tx", table);
+    b.folder.write("PMDATA1.tx", page);
+    b.store.startUp("", 1);
+    EXPECT_EQ(b.store.titles()[0], std::string(kDataFileBound.lineBytes, 'T'));
+    EXPECT_EQ(b.store.titles()[1], table[1]);
+    EXPECT_TRUE(b.store.pageHeld());
+    EXPECT_EQ(b.store.blockLines(0)[0], std::string(kDataFileBound.lineBytes, 'P'));
+    EXPECT_EQ(b.prompts.shown,
+              (std::vector<std::string>{warning(datafile::cut("PJDATA.tx")), warning(datafile::cut("PMDATA1.tx"))}));
 }
 
 TEST(TextBookStore, PagesAndTablesWrittenBackAreByteIdentical)
