@@ -15,4 +15,11 @@ inline std::string cut(const std::string& name)
            " MB まで）\r\n保存すると読み込まなかった部分は失われます";
 }
 
+// Yes writes over the other window's version; No keeps it.
+inline std::string changedElsewhere(const std::string& name)
+{
+    return name + " は読み込んだ後に別のウィンドウで変更されています\r\n上書きしますか？\r\n（いいえ：別のウィンドウの"
+                  "内容を残します）";
+}
+
 } // namespace tagler::datafile

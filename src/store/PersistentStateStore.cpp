@@ -37,8 +37,7 @@ bool PersistentStateStore::saveOnExit(const AnnotationSettings& settings, const 
 {
     if (!storeExitState(file_.lines(), settings, extras))
         return false;
-    file_.save();
-    return true;
+    return file_.save();
 }
 
 } // namespace tagler

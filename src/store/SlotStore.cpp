@@ -37,8 +37,11 @@ void SlotStore::load()
 
 void SlotStore::store(int slot, const AnnotationSettings& settings, int currentPage)
 {
-    files_.at(index(slot)).replaceLines(slotLines(settings, currentPage));
-    markers_.at(index(slot)) = SlotMarker::storedThisRun;
+    DataFile& file = files_.at(index(slot));
+    if (file.replaceLines(slotLines(settings, currentPage)))
+        markers_.at(index(slot)) = SlotMarker::storedThisRun;
+    else
+        markers_.at(index(slot)) = file.accepted() ? SlotMarker::loaded : SlotMarker::empty;
 }
 
 bool SlotStore::apply(int slot, AnnotationSettings& settings) const

@@ -88,12 +88,23 @@ void TextBookStore::readTableOfContents()
 
 bool TextBookStore::writeTableOfContents()
 {
+    // Another window's table kept instead of this one's shows from now on.
     Lines lines = table_.lines();
     if (lines.size() < static_cast<std::size_t>(kPageCount))
         lines.resize(kPageCount);
     for (std::size_t i = 0; i < titles_.size(); ++i)
         lines[i] = titles_[i];
-    return showingFailure(prompts_, ioMessage(textbook::kTocIoError), [&] { table_.replaceLines(std::move(lines)); });
+    bool written = true;
+    if (!showingFailure(prompts_, ioMessage(textbook::kTocIoError),
+                        [&] { written = table_.replaceLines(std::move(lines)); }))
+        return false;
+    if (!written) {
+        if (table_.lines().size() < static_cast<std::size_t>(kPageCount))
+            table_.lines().resize(kPageCount);
+        for (std::size_t i = 0; i < titles_.size(); ++i)
+            titles_[i] = table_.lines()[i];
+    }
+    return true;
 }
 
 void TextBookStore::clearPage()
@@ -146,9 +157,18 @@ void TextBookStore::loadPage(bool bareNameInQuestion)
 
 bool TextBookStore::writePage()
 {
-    if (!showingFailure(prompts_, ioMessage(textbook::kPageIoError), [&] { page_.save(); }))
+    bool written = true;
+    if (!showingFailure(prompts_, ioMessage(textbook::kPageIoError), [&] { written = page_.save(); }))
         return false;
     modified_ = false;
+    if (!written) {
+        // Another window's page was kept: it is what the grid shows now.
+        held_ = page_.accepted();
+        invalid_ = !held_;
+        summaries_ = {};
+        if (held_)
+            fillSummaries();
+    }
     return true;
 }
 

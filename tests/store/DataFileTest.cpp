@@ -106,5 +106,57 @@ TEST(DataFile, AnOversizedFileIsReadOnlyToItsBoundAndSaidSo)
     }
 }
 
+TEST(DataFile, AFileAnotherWindowChangedIsWrittenOverOnlyWhenTheUserSaysSo)
+{
+    const Lines read{"1", "2", "3"};
+    const Lines mine{"1", "2", "mine"};
+    const Lines theirs{"1", "2", "theirs"};
+    const std::string asked = "question: " + datafile::changedElsewhere("PSDATA1.tx");
+    const struct {
+        const char* what;
+        bool there;         // the file is there when this window reads it
+        const Lines* other; // what the other window writes meanwhile; nullptr: nothing
+        const Lines* saved; // what this window saves
+        bool answer;
+        bool asked;
+        const Lines* after; // the file, and the lines held, after the save
+    } cases[] = {
+        {"nobody else wrote", true, nullptr, &mine, false, false, &mine},
+        {"the other wrote the same lines", true, &read, &mine, false, false, &mine},
+        {"the other changed it, Yes", true, &theirs, &mine, true, true, &mine},
+        {"the other changed it, No", true, &theirs, &mine, false, true, &theirs},
+        {"this window changed nothing", true, &theirs, &read, true, false, &theirs},
+        {"the other made it, Yes", false, &theirs, &mine, true, true, &mine},
+        {"the other made it, No", false, &theirs, &mine, false, true, &theirs},
+    };
+    for (const auto& c : cases) {
+        for (const bool replacing : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (replacing ? ", replaceLines" : ", save"));
+            const test::Folder folder;
+            if (c.there)
+                folder.write("PSDATA1.tx", read);
+            test::RecordingPrompts prompts;
+            prompts.answer = c.answer;
+            DataFile file(folder.file("PSDATA1.tx"), threeLines, prompts);
+            file.load(read);
+            if (c.other) {
+                test::RecordingPrompts quiet;
+                DataFile other(folder.file("PSDATA1.tx"), threeLines, quiet);
+                other.load({});
+                other.replaceLines(*c.other);
+            }
+            const bool written = replacing ? file.replaceLines(*c.saved) : (file.lines() = *c.saved, file.save());
+            EXPECT_EQ(written, c.after == c.saved);
+            EXPECT_EQ(prompts.shown, c.asked ? std::vector<std::string>{asked} : std::vector<std::string>{});
+            EXPECT_EQ(folder.read("PSDATA1.tx"), *c.after);
+            EXPECT_EQ(file.lines(), *c.after);
+            // What is on disk now is this window's own: the next save asks nothing.
+            prompts.shown.clear();
+            EXPECT_TRUE(file.replaceLines(read));
+            EXPECT_TRUE(prompts.shown.empty());
+        }
+    }
+}
+
 } // namespace
 } // namespace tagler

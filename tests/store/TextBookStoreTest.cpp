@@ -177,6 +177,46 @@ TEST(TextBookStore, HugeTitlesAndPageLinesAreCutAsTheyAreRead)
               (std::vector<std::string>{warning(datafile::cut("PJDATA.tx")), warning(datafile::cut("PMDATA1.tx"))}));
 }
 
+TEST(TextBookStore, TwoWindowsOnOnePageAskBeforeTheLastWriterWins)
+{
+    for (const bool overwrite : {false, true}) {
+        SCOPED_TRACE(overwrite ? "Yes" : "No");
+        Book b; // window B opens the page first
+        b.folder.write("PJDATA.tx", titles(20));
+        b.folder.write("PMDATA1.tx", samplePage());
+        b.store.startUp("", 1);
+        {
+            RecordingPrompts quiet;
+            TextBookStore a(b.folder.path(), quiet);
+            a.startUp("", 1);
+            a.registerBlock(1, {"from A"});
+            a.setTitle(0, "title A");
+            a.writeTableOfContents();
+            a.saveCurrentPage();
+            EXPECT_TRUE(quiet.shown.empty());
+        }
+        b.prompts.answer = overwrite;
+        b.store.registerBlock(0, {"from B"});
+        EXPECT_EQ(b.prompts.shown, std::vector<std::string>{question(datafile::changedElsewhere("PMDATA1.tx"))});
+        const Lines page = b.folder.read("PMDATA1.tx");
+        EXPECT_EQ(page[0], overwrite ? "from B" : "block 0");
+        EXPECT_EQ(page[5], overwrite ? "block 1" : "from A");
+        // What B shows is what the file holds.
+        EXPECT_EQ(b.store.blockLines(0)[0], page[0]);
+        EXPECT_EQ(b.store.summary(1), overwrite ? sjis("▼ ") + "block 1" : "   from A");
+
+        // B closes: its table is as it read it, so A's title stays without a question,
+        // and the page it now holds is the file's.
+        b.prompts.shown.clear();
+        EXPECT_TRUE(b.store.writeTableOfContents());
+        EXPECT_TRUE(b.store.saveCurrentPage());
+        EXPECT_TRUE(b.prompts.shown.empty());
+        EXPECT_EQ(b.folder.read("PJDATA.tx")[0], "title A");
+        EXPECT_EQ(b.store.titles()[0], "title A");
+        EXPECT_EQ(b.folder.read("PMDATA1.tx"), page);
+    }
+}
+
 TEST(TextBookStore, PagesAndTablesWrittenBackAreByteIdentical)
 {
     Book b;
