@@ -10,8 +10,8 @@ namespace tagler {
 
 QuickSelect::QuickSelect(const std::string& folder, Prompts& prompts, AnnotationSettings& settings,
                          const SessionExtras& extras, std::function<void()> revert)
-    : prompts_(prompts), settings_(settings), extras_(extras), revert_(std::move(revert)), slots_(folder),
-      memos_(folder)
+    : prompts_(prompts), settings_(settings), extras_(extras), revert_(std::move(revert)), slots_(folder, prompts),
+      memos_(folder, prompts)
 {}
 
 int QuickSelect::loadAtStart()

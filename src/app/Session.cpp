@@ -42,7 +42,7 @@ private:
 
 Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles)
     : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles),
-      state_(startFolder_), patterns_(startFolder_), textBook_(startFolder_, prompts),
+      state_(startFolder_, prompts), patterns_(startFolder_, prompts), textBook_(startFolder_, prompts),
       quickSelect_(startFolder_, prompts, settings_, extras_, [this] { revertToPersistentState(); })
 {
     exchange_.mode = mode;

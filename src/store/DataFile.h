@@ -1,5 +1,6 @@
 #pragma once
 #include "base/LineFile.h"
+#include "base/Prompts.h"
 
 #include <string>
 
@@ -14,12 +15,16 @@ public:
     // The file's own rule for lines it can take, usually a line count.
     using Rule = bool (*)(const Lines&);
 
-    DataFile(std::string path, Rule accepts);
+    // prompts hears what the file has to say about itself: that it was cut,
+    // and whether to write over another window's version.
+    DataFile(std::string path, Rule accepts, Prompts& prompts);
 
     const std::string& path() const { return path_; }
+    std::string fileName() const;
 
-    // Reads the whole file. A file that is not there reads as standIn, the
-    // lines a later save starts from. An unreadable file is an I/O error.
+    // Reads the file, up to the data files' bound; a file cut to it is said so.
+    // A file that is not there reads as standIn, the lines a later save starts
+    // from. An unreadable file is an I/O error.
     FileState load(Lines standIn);
 
     // Whether the file was there when read, or has been written since.
@@ -30,18 +35,32 @@ public:
     const Lines& lines() const { return lines_; }
     Lines& lines() { return lines_; }
 
+    // Two windows may share a folder. Before either save, a file that another
+    // window changed since this one read or wrote it is written over only when
+    // the user says so; otherwise (and without asking when these lines are
+    // what was read) the other version stays, becomes the held lines, and
+    // false is returned.
+
     // Replaces the file with the held lines, whole or not at all: a failure
     // is an I/O error and the old file stays as it was.
-    void save();
+    bool save();
     // Replaces the file with these lines and holds them; on a failure (an I/O
     // error) the file and the held lines stay as they were.
-    void replaceLines(Lines lines);
+    bool replaceLines(Lines lines);
 
 private:
     std::string path_;
     Rule accepts_;
+    Prompts* prompts_;
+    bool mayWrite(const Lines& lines);
+    void seeOnDisk(const Lines* lines);
+
     Lines lines_;
     bool found_ = false;
+    // The file as this window last read or wrote it; unknown after a failed read.
+    bool diskKnown_ = false;
+    bool diskHadFile_ = false;
+    Lines onDisk_;
 };
 
 } // namespace tagler

@@ -18,7 +18,9 @@ bool memosAccepted(const Lines& lines) { return lines.size() == kLineCount - 1 |
 
 } // namespace
 
-MemoStore::MemoStore(const std::string& folder) : file_(folder + "/SENTAKUMEMO.TX", memosAccepted) {}
+MemoStore::MemoStore(const std::string& folder, Prompts& prompts)
+    : file_(folder + "/SENTAKUMEMO.TX", memosAccepted, prompts)
+{}
 
 void MemoStore::take(const Lines& lines, bool hoverWhenMissing)
 {
@@ -50,7 +52,8 @@ FileState MemoStore::loadAtStart()
 void MemoStore::writeDefault()
 {
     file_.lines() = defaultMemoLines();
-    file_.save();
+    if (!file_.save() && file_.accepted())
+        take(file_.lines(), true);
 }
 
 bool MemoStore::reload()
@@ -72,8 +75,10 @@ void MemoStore::save(const SlotMemos& memos)
         lines.push_back(singleLine(text, "memo"));
     lines.push_back(flagLine(memos.showMemos));
     lines.push_back(flagLine(memos.hoverPreview));
-    file_.replaceLines(std::move(lines));
-    memos_ = memos;
+    if (file_.replaceLines(std::move(lines)))
+        memos_ = memos;
+    else if (file_.accepted())
+        take(file_.lines(), true);
 }
 
 } // namespace tagler

@@ -17,7 +17,7 @@ struct SlotMemos {
 // Owns "SENTAKUMEMO.TX".
 class MemoStore final {
 public:
-    explicit MemoStore(const std::string& folder);
+    MemoStore(const std::string& folder, Prompts& prompts);
 
     const std::string& path() const { return file_.path(); }
     const SlotMemos& memos() const { return memos_; }

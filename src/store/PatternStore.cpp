@@ -2,8 +2,8 @@
 
 namespace tagler {
 
-PatternStore::PatternStore(const std::string& folder)
-    : file_(folder + "/" + kBasicSettingsFileName, basicSettingsAccepted)
+PatternStore::PatternStore(const std::string& folder, Prompts& prompts)
+    : file_(folder + "/" + kBasicSettingsFileName, basicSettingsAccepted, prompts)
 {}
 
 FileState PatternStore::load(AnnotationSettings& settings)
@@ -37,7 +37,11 @@ void PatternStore::registerPattern(int index, const AnnotationSettings& settings
     storeBasicSettingsPattern(lines, index, settings, names_, newName);
     file_.lines() = std::move(lines);
     standIn_ = false;
-    file_.save();
+    if (!file_.save() && file_.accepted()) {
+        // Another window's patterns were kept: their names are the list's.
+        for (std::size_t i = 0; i < names_.size(); ++i)
+            names_[i] = file_.lines()[kPatternNamesLine + i];
+    }
 }
 
 } // namespace tagler

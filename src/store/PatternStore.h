@@ -10,7 +10,7 @@ namespace tagler {
 // Owns "PKDATA.tx" and the six pattern names the pattern list shows.
 class PatternStore final {
 public:
-    explicit PatternStore(const std::string& folder);
+    PatternStore(const std::string& folder, Prompts& prompts);
 
     const std::string& path() const { return file_.path(); }
     const PatternNames& names() const { return names_; }

@@ -2,8 +2,8 @@
 
 namespace tagler {
 
-PersistentStateStore::PersistentStateStore(const std::string& folder)
-    : file_(folder + "/" + kPersistentStateFileName, persistentStateAccepted)
+PersistentStateStore::PersistentStateStore(const std::string& folder, Prompts& prompts)
+    : file_(folder + "/" + kPersistentStateFileName, persistentStateAccepted, prompts)
 {}
 
 PersistentStateStore::Loaded PersistentStateStore::load(AnnotationSettings& settings, SessionExtras& extras)
@@ -37,8 +37,7 @@ bool PersistentStateStore::saveOnExit(const AnnotationSettings& settings, const 
 {
     if (!storeExitState(file_.lines(), settings, extras))
         return false;
-    file_.save();
-    return true;
+    return file_.save();
 }
 
 } // namespace tagler

@@ -10,7 +10,7 @@ namespace tagler {
 // 「設定登録」 and on completion or close.
 class PersistentStateStore final {
 public:
-    explicit PersistentStateStore(const std::string& folder);
+    PersistentStateStore(const std::string& folder, Prompts& prompts);
 
     const std::string& path() const { return file_.path(); }
 
@@ -34,7 +34,7 @@ public:
     void rememberLength(AnnotationSettings& settings, const std::string& lengthText);
 
     // Completion and close. A file refused at start is left alone and false
-    // returned.
+    // returned, as it is when another window's file was kept.
     bool saveOnExit(const AnnotationSettings& settings, const SessionExtras& extras);
 
 private:

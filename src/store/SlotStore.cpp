@@ -9,14 +9,16 @@ namespace tagler {
 namespace {
 
 template <std::size_t... I>
-std::array<DataFile, kSlotCount> slotFiles(const std::string& folder, std::index_sequence<I...>)
+std::array<DataFile, kSlotCount> slotFiles(const std::string& folder, Prompts& prompts, std::index_sequence<I...>)
 {
-    return {DataFile(folder + "/" + slotFileName(static_cast<int>(I) + 1), slotAccepted)...};
+    return {DataFile(folder + "/" + slotFileName(static_cast<int>(I) + 1), slotAccepted, prompts)...};
 }
 
 } // namespace
 
-SlotStore::SlotStore(const std::string& folder) : files_(slotFiles(folder, std::make_index_sequence<kSlotCount>{})) {}
+SlotStore::SlotStore(const std::string& folder, Prompts& prompts)
+    : files_(slotFiles(folder, prompts, std::make_index_sequence<kSlotCount>{}))
+{}
 
 void SlotStore::load()
 {
@@ -35,8 +37,11 @@ void SlotStore::load()
 
 void SlotStore::store(int slot, const AnnotationSettings& settings, int currentPage)
 {
-    files_.at(index(slot)).replaceLines(slotLines(settings, currentPage));
-    markers_.at(index(slot)) = SlotMarker::storedThisRun;
+    DataFile& file = files_.at(index(slot));
+    if (file.replaceLines(slotLines(settings, currentPage)))
+        markers_.at(index(slot)) = SlotMarker::storedThisRun;
+    else
+        markers_.at(index(slot)) = file.accepted() ? SlotMarker::loaded : SlotMarker::empty;
 }
 
 bool SlotStore::apply(int slot, AnnotationSettings& settings) const

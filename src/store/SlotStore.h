@@ -14,7 +14,7 @@ enum class SlotMarker { empty, loaded, storedThisRun };
 // and as stored since.
 class SlotStore final {
 public:
-    explicit SlotStore(const std::string& folder);
+    SlotStore(const std::string& folder, Prompts& prompts);
 
     // Every slot file; one that is missing, unreadable or of another length
     // than 50 lines is an empty slot, and nothing is reported.
@@ -28,7 +28,7 @@ public:
 
     // The settings into the slot's file and its held lines. A failure is an
     // I/O (or refused value) error, and the file and the held slot stay as
-    // they were.
+    // they were. Another window's slot kept instead is what the slot holds.
     void store(int slot, const AnnotationSettings& settings, int currentPage);
 
     // The held slot into the settings, all or nothing; false for an empty slot.

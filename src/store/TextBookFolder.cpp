@@ -19,6 +19,17 @@ static std::size_t nextSeparator(std::string_view text)
     return std::string_view::npos;
 }
 
+// Whether an existing folder, links followed, still lies inside the start folder.
+static bool staysInside(const std::string& startFolder, const std::string& path)
+{
+    const QFileInfo info(QString::fromStdString(path));
+    if (!info.exists())
+        return true; // a missing folder is found missing by whoever looks for it
+    const QString root = QDir(QString::fromStdString(startFolder)).canonicalPath();
+    const QString real = info.canonicalFilePath();
+    return !root.isEmpty() && (real == root || real.startsWith(root + QLatin1Char('/')));
+}
+
 std::optional<std::string> resolveTextBookFolder(const std::string& startFolder, std::string_view stored)
 {
     if (stored.empty())
@@ -34,9 +45,13 @@ std::optional<std::string> resolveTextBookFolder(const std::string& startFolder,
             return std::nullopt;
         path += "/" + toUtf8(part);
         if (end == std::string_view::npos)
-            return path;
+            break;
         rest.remove_prefix(end + 1);
     }
+    // A link inside the start folder may lead anywhere; only its real place counts.
+    if (!staysInside(startFolder, path))
+        return std::nullopt;
+    return path;
 }
 
 std::optional<std::string> storedTextBookFolder(const std::string& startFolder, const std::string& chosen)

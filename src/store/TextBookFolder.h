@@ -9,7 +9,7 @@ namespace tagler {
 
 // The native path (UTF-8) of a stored folder inside startFolder, or nothing
 // when the stored text could lead elsewhere: "..", an absolute path, a drive
-// letter, an empty component.
+// letter, an empty component, or a link to a real folder outside startFolder.
 std::optional<std::string> resolveTextBookFolder(const std::string& startFolder, std::string_view stored);
 
 // The stored form of a chosen native folder, or nothing when it lies outside

@@ -14,6 +14,10 @@ constexpr const char* kTableOfContentsFileName = "PJDATA.tx";
 
 bool inputIsEmpty(const Lines& input) { return input.empty() || (input.size() == 1 && input.front().empty()); }
 
+// A short table is padded with empty titles when read, so any file will do.
+bool anyTable(const Lines&) { return true; }
+bool wholePage(const Lines& lines) { return lines.size() == kPageLineCount; }
+
 // The text book's files show their own message for a failed read or write.
 FailureMessage ioMessage(const char* text)
 {
@@ -27,7 +31,9 @@ FailureMessage ioMessage(const char* text)
 } // namespace
 
 TextBookStore::TextBookStore(std::string startFolder, Prompts& prompts)
-    : startFolder_(std::move(startFolder)), prompts_(prompts)
+    : startFolder_(std::move(startFolder)), prompts_(prompts),
+      table_(startFolder_ + "/" + kTableOfContentsFileName, anyTable, prompts),
+      page_(startFolder_ + "/" + pageFileName(1), wholePage, prompts)
 {}
 
 std::string TextBookStore::folderPath() const
@@ -37,6 +43,7 @@ std::string TextBookStore::folderPath() const
 }
 
 std::string TextBookStore::pagePath(int page) const { return folderPath() + "/" + pageFileName(page); }
+std::string TextBookStore::tablePath() const { return folderPath() + "/" + kTableOfContentsFileName; }
 
 void TextBookStore::startUp(const std::string& textBookFolder, int page)
 {
@@ -61,41 +68,48 @@ void TextBookStore::setTitle(int index, std::string title)
 
 void TextBookStore::readTableOfContents()
 {
-    const std::string path = folderPath() + "/" + kTableOfContentsFileName;
-    if (!fileExists(path)) {
-        tableLines_ = Lines(kPageCount);
-        titles_ = {};
-        titles_[0] = sjis(textbook::kNoTableOfContents);
+    DataFile table(tablePath(), anyTable, prompts_);
+    FileState state = FileState::missing;
+    if (!showingFailure(prompts_, ioMessage(textbook::kTocIoError), [&] { state = table.load(Lines(kPageCount)); })) {
+        // The titles stay; they go to this folder's file at the next write.
+        table.lines() = table_.lines();
+        table_ = std::move(table);
         return;
     }
-    showingFailure(prompts_, ioMessage(textbook::kTocIoError), [&] {
-        Lines lines = readLines(path);
-        // A short table is padded with empty titles; lines past the 20th stay as read.
-        if (lines.size() < static_cast<std::size_t>(kPageCount))
-            lines.resize(kPageCount);
-        tableLines_ = std::move(lines);
-        for (std::size_t i = 0; i < titles_.size(); ++i)
-            titles_[i] = tableLines_[i];
-    });
+    // Lines past the 20th stay as read.
+    if (table.lines().size() < static_cast<std::size_t>(kPageCount))
+        table.lines().resize(kPageCount);
+    table_ = std::move(table);
+    for (std::size_t i = 0; i < titles_.size(); ++i)
+        titles_[i] = table_.lines()[i];
+    if (state == FileState::missing)
+        titles_[0] = sjis(textbook::kNoTableOfContents);
 }
 
 bool TextBookStore::writeTableOfContents()
 {
-    Lines lines = tableLines_;
+    // Another window's table kept instead of this one's shows from now on.
+    Lines lines = table_.lines();
     if (lines.size() < static_cast<std::size_t>(kPageCount))
         lines.resize(kPageCount);
     for (std::size_t i = 0; i < titles_.size(); ++i)
         lines[i] = titles_[i];
+    bool written = true;
     if (!showingFailure(prompts_, ioMessage(textbook::kTocIoError),
-                        [&] { writeLines(folderPath() + "/" + kTableOfContentsFileName, lines); }))
+                        [&] { written = table_.replaceLines(std::move(lines)); }))
         return false;
-    tableLines_ = std::move(lines);
+    if (!written) {
+        if (table_.lines().size() < static_cast<std::size_t>(kPageCount))
+            table_.lines().resize(kPageCount);
+        for (std::size_t i = 0; i < titles_.size(); ++i)
+            titles_[i] = table_.lines()[i];
+    }
     return true;
 }
 
 void TextBookStore::clearPage()
 {
-    page_.clear();
+    page_ = DataFile(pagePath(currentPage_), wholePage, prompts_);
     summaries_ = {};
     held_ = false;
     invalid_ = false;
@@ -105,12 +119,12 @@ void TextBookStore::clearPage()
 void TextBookStore::fillSummaries()
 {
     for (int block = 0; block < kBlocksPerPage; ++block)
-        summaries_[static_cast<std::size_t>(block)] = summaryOfReadBlock(blockLinesOf(page_, block));
+        summaries_[static_cast<std::size_t>(block)] = summaryOfReadBlock(blockLinesOf(page_.lines(), block));
 }
 
 void TextBookStore::createPage()
 {
-    page_ = Lines(kPageLineCount);
+    page_.lines() = Lines(kPageLineCount);
     summaries_ = {};
     held_ = true;
     titles_[static_cast<std::size_t>(currentPage_ - 1)].clear();
@@ -119,40 +133,49 @@ void TextBookStore::createPage()
 void TextBookStore::loadPage(bool bareNameInQuestion)
 {
     clearPage();
-    const std::string path = pagePath(currentPage_);
-    if (!fileExists(path)) {
-        const std::string shown = bareNameInQuestion ? pageFileName(currentPage_) : path;
+    FileState state = FileState::missing;
+    if (!showingFailure(prompts_, ioMessage(textbook::kPageIoError), [&] { state = page_.load({}); })) {
+        invalid_ = true;
+        return;
+    }
+    if (state == FileState::missing) {
+        const std::string shown = bareNameInQuestion ? pageFileName(currentPage_) : page_.path();
         if (prompts_.question(textbook::pageMissing(shown))) {
             createPage();
             writePage();
         }
         return;
     }
-    Lines lines;
-    if (!showingFailure(prompts_, ioMessage(textbook::kPageIoError), [&] { lines = readLines(path); })) {
-        invalid_ = true;
-        return;
-    }
-    if (lines.size() != kPageLineCount) {
+    if (state == FileState::refused) {
         invalid_ = true;
         prompts_.warning(textbook::pageInvalid(currentPage_));
         return;
     }
-    page_ = std::move(lines);
     held_ = true;
     fillSummaries();
 }
 
 bool TextBookStore::writePage()
 {
-    if (!showingFailure(prompts_, ioMessage(textbook::kPageIoError),
-                        [&] { writeLines(pagePath(currentPage_), page_); }))
+    bool written = true;
+    if (!showingFailure(prompts_, ioMessage(textbook::kPageIoError), [&] { written = page_.save(); }))
         return false;
     modified_ = false;
+    if (!written) {
+        // Another window's page was kept: it is what the grid shows now.
+        held_ = page_.accepted();
+        invalid_ = !held_;
+        summaries_ = {};
+        if (held_)
+            fillSummaries();
+    }
     return true;
 }
 
-BlockLines TextBookStore::blockLines(int block) const { return held_ ? blockLinesOf(page_, block) : BlockLines{}; }
+BlockLines TextBookStore::blockLines(int block) const
+{
+    return held_ ? blockLinesOf(page_.lines(), block) : BlockLines{};
+}
 
 void TextBookStore::switchPage(int page)
 {
@@ -182,7 +205,7 @@ void TextBookStore::registerBlock(int block, const Lines& input)
     summaries_[static_cast<std::size_t>(block)] = summaryOfInput(input);
     const std::size_t base = static_cast<std::size_t>(block) * kLinesPerBlock;
     for (std::size_t i = 0; i < kLinesPerBlock; ++i)
-        page_[base + i] = i < count ? input[i] : std::string();
+        page_.lines()[base + i] = i < count ? input[i] : std::string();
     writePage();
 }
 
@@ -198,7 +221,7 @@ void TextBookStore::deleteBlock(int block)
     summaries_[static_cast<std::size_t>(block)].clear();
     const std::size_t base = static_cast<std::size_t>(block) * kLinesPerBlock;
     for (std::size_t i = 0; i < kLinesPerBlock; ++i)
-        page_[base + i].clear();
+        page_.lines()[base + i].clear();
     writePage();
 }
 
@@ -209,12 +232,13 @@ void TextBookStore::editBlock(int block, std::string_view cellText)
     const BlockLines pieces = splitEditedCell(cellText);
     const std::size_t base = static_cast<std::size_t>(block) * kLinesPerBlock;
     for (std::size_t i = 0; i < kLinesPerBlock; ++i) {
-        if (page_[base + i] != pieces[i]) {
-            page_[base + i] = pieces[i];
+        std::string& line = page_.lines()[base + i];
+        if (line != pieces[i]) {
+            line = pieces[i];
             modified_ = true;
         }
     }
-    summaries_[static_cast<std::size_t>(block)] = summaryOfEditedBlock(blockLinesOf(page_, block));
+    summaries_[static_cast<std::size_t>(block)] = summaryOfEditedBlock(blockLinesOf(page_.lines(), block));
 }
 
 void TextBookStore::chooseFolder()

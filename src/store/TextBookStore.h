@@ -1,5 +1,6 @@
 #pragma once
 #include "base/Prompts.h"
+#include "store/DataFile.h"
 #include "store/TextBookPage.h"
 
 #include <array>
@@ -60,14 +61,15 @@ private:
     bool writePage();
     void fillSummaries();
     std::string folderPath() const;
+    std::string tablePath() const;
 
     std::string startFolder_;
     Prompts& prompts_;
     std::string textBookFolder_;
     int currentPage_ = 1;
     std::array<std::string, kPageCount> titles_{};
-    Lines tableLines_; // as read; lines after the 20th go back unchanged
-    Lines page_;
+    DataFile table_; // as read; lines after the 20th go back unchanged
+    DataFile page_;  // the current page's file; its lines count only while held
     std::array<std::string, kBlocksPerPage> summaries_{};
     bool held_ = false;
     bool invalid_ = false; // the current page's file is there but refused

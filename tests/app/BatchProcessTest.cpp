@@ -103,6 +103,18 @@ TEST(BatchProcess, ExitCodesTellUsageFromMessages)
     }
 }
 
+TEST(BatchProcess, ADataFileCutAtItsBoundIsAMessage)
+{
+    Folder f(Folder::withDataFiles);
+    f.write("jwc_temp.txt", test::headerLines({}));
+    Lines state = f.read("PLDATA.tx");
+    state[20] = std::string(5000, 'F'); // the chosen font's name
+    f.write("PLDATA.tx", state);
+    const Result r = batch(f, {});
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_NE(r.err.find("warning: PLDATA.tx が大きすぎるため"), std::string::npos) << r.err;
+}
+
 TEST(BatchProcess, TextTheCodePageCannotHoldIsRefused)
 {
     Folder f(Folder::withDataFiles);

@@ -287,8 +287,9 @@ const AnnotationSettings& defaultDataSettings()
         AnnotationSettings s;
         SessionExtras extras;
         const std::string folder = TAGLER_SOURCE_DATA;
-        if (PersistentStateStore(folder).load(s, extras).state != FileState::accepted ||
-            PatternStore(folder).load(s) != FileState::accepted)
+        QuietPrompts quiet;
+        if (PersistentStateStore(folder, quiet).load(s, extras).state != FileState::accepted ||
+            PatternStore(folder, quiet).load(s) != FileState::accepted)
             violation("the default data files do not load", folder);
         return s;
     }();

@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // PLDATA.tx names the selected pattern; any of the six may be.
     AnnotationSettings settings;
     settings.selectedPattern = static_cast<int>(size % kPatternCount);
-    PatternStore store(folder);
+    fuzz::QuietPrompts quiet;
+    PatternStore store(folder, quiet);
     FileState state = FileState::missing;
     if (!fuzz::guardedStartUp("loading PKDATA.tx", [&] { state = store.load(settings); }))
         return 0;
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The file just written loads to the same pattern and names.
     AnnotationSettings again;
     again.selectedPattern = settings.selectedPattern;
-    PatternStore reread(folder);
+    PatternStore reread(folder, quiet);
     FileState stateAgain = FileState::missing;
     mustSucceed("loading the written PKDATA.tx", [&] { stateAgain = reread.load(again); });
     if (stateAgain != FileState::accepted)

@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     AnnotationSettings settings;
     SessionExtras extras;
-    PersistentStateStore store(folder);
+    fuzz::QuietPrompts quiet;
+    PersistentStateStore store(folder, quiet);
     PersistentStateStore::Loaded loaded;
     if (!fuzz::guardedStartUp("loading PLDATA.tx", [&] { loaded = store.load(settings, extras); }))
         return 0;
@@ -63,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The file just written loads to the same settings and extras.
     AnnotationSettings again;
     SessionExtras extrasAgain;
-    PersistentStateStore reread(folder);
+    PersistentStateStore reread(folder, quiet);
     PersistentStateStore::Loaded loadedAgain;
     mustSucceed("loading the written PLDATA.tx", [&] { loadedAgain = reread.load(again, extrasAgain); });
     if (loadedAgain.state != FileState::accepted || loadedAgain.padded)

@@ -1,8 +1,10 @@
 #include "store/DataFile.h"
 
 #include "base/CodePage.h"
+#include "store/DataFileMessages.h"
 #include "support/Folder.h"
 #include "support/KindRaised.h"
+#include "support/RecordingPrompts.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,7 @@ bool threeLines(const Lines& lines) { return lines.size() == 3; }
 
 TEST(DataFile, LoadsWhatIsThereAndSavesWholeOrNotAtAll)
 {
+    test::RecordingPrompts prompts;
     const test::Folder folder;
     const Lines standIn{"0", "0", "0"};
     const Lines old{"1", "2", "3"};
@@ -38,7 +41,7 @@ TEST(DataFile, LoadsWhatIsThereAndSavesWholeOrNotAtAll)
     const Lines changed{sjis("注釈"), "", "x"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        DataFile file(c.path, threeLines);
+        DataFile file(c.path, threeLines, prompts);
         EXPECT_EQ(file.load(standIn), c.loaded);
         EXPECT_EQ(file.lines(), c.held);
         EXPECT_EQ(file.found(), c.loaded != FileState::missing);
@@ -52,7 +55,7 @@ TEST(DataFile, LoadsWhatIsThereAndSavesWholeOrNotAtAll)
         if (c.saves) {
             EXPECT_EQ(test::fileBytes(c.path), "\x92\x8d\x8e\xdf\r\n\r\nx\r\n"); // CP932, CR LF
             EXPECT_TRUE(file.found());
-            DataFile again(c.path, threeLines);
+            DataFile again(c.path, threeLines, prompts);
             EXPECT_EQ(again.load(standIn), FileState::accepted);
             EXPECT_EQ(again.lines(), changed);
         } else {
@@ -70,6 +73,89 @@ TEST(DataFile, LoadsWhatIsThereAndSavesWholeOrNotAtAll)
         EXPECT_EQ(test::fileBytes(c.path), c.saves ? std::string("a\r\nb\r\nc\r\n") : written);
     }
     test::makeWritableAgain(folder);
+}
+
+TEST(DataFile, AnOversizedFileIsReadOnlyToItsBoundAndSaidSo)
+{
+    const test::Folder folder;
+    const std::size_t lineBound = kDataFileBound.lineBytes;
+    const std::string longLine = std::string(lineBound - 1, 'x') + sjis("表") + std::string(2 * 1024 * 1024, 'y');
+    const struct {
+        const char* what;
+        Lines file;
+        std::size_t firstLineBytes;
+        std::size_t lineCount;
+        bool cut;
+    } cases[] = {
+        {"plain", {"1", "2", "3"}, 1, 3, false},
+        {"a 2 MB line", {longLine, "2", "3"}, lineBound - 1, 3, true},
+        {"more lines than its bound", Lines(kDataFileBound.lineCount + 1, "z"), 1, kDataFileBound.lineCount, true},
+        {"more bytes than its bound", Lines(3, std::string(2 * 1024 * 1024, 'w')), lineBound, 2, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::RecordingPrompts prompts;
+        folder.write("PJDATA.tx", c.file);
+        DataFile file(folder.file("PJDATA.tx"), threeLines, prompts);
+        file.load({});
+        EXPECT_EQ(file.lines().size(), c.lineCount);
+        EXPECT_EQ(file.lines().front().size(), c.firstLineBytes);
+        const std::vector<std::string> said =
+            c.cut ? std::vector<std::string>{"warning: " + datafile::cut("PJDATA.tx")} : std::vector<std::string>{};
+        EXPECT_EQ(prompts.shown, said);
+    }
+}
+
+TEST(DataFile, AFileAnotherWindowChangedIsWrittenOverOnlyWhenTheUserSaysSo)
+{
+    const Lines read{"1", "2", "3"};
+    const Lines mine{"1", "2", "mine"};
+    const Lines theirs{"1", "2", "theirs"};
+    const std::string asked = "question: " + datafile::changedElsewhere("PSDATA1.tx");
+    const struct {
+        const char* what;
+        bool there;         // the file is there when this window reads it
+        const Lines* other; // what the other window writes meanwhile; nullptr: nothing
+        const Lines* saved; // what this window saves
+        bool answer;
+        bool asked;
+        const Lines* after; // the file, and the lines held, after the save
+    } cases[] = {
+        {"nobody else wrote", true, nullptr, &mine, false, false, &mine},
+        {"the other wrote the same lines", true, &read, &mine, false, false, &mine},
+        {"the other changed it, Yes", true, &theirs, &mine, true, true, &mine},
+        {"the other changed it, No", true, &theirs, &mine, false, true, &theirs},
+        {"this window changed nothing", true, &theirs, &read, true, false, &theirs},
+        {"the other made it, Yes", false, &theirs, &mine, true, true, &mine},
+        {"the other made it, No", false, &theirs, &mine, false, true, &theirs},
+    };
+    for (const auto& c : cases) {
+        for (const bool replacing : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (replacing ? ", replaceLines" : ", save"));
+            const test::Folder folder;
+            if (c.there)
+                folder.write("PSDATA1.tx", read);
+            test::RecordingPrompts prompts;
+            prompts.answer = c.answer;
+            DataFile file(folder.file("PSDATA1.tx"), threeLines, prompts);
+            file.load(read);
+            if (c.other) {
+                test::RecordingPrompts quiet;
+                DataFile other(folder.file("PSDATA1.tx"), threeLines, quiet);
+                other.load({});
+                other.replaceLines(*c.other);
+            }
+            const bool written = replacing ? file.replaceLines(*c.saved) : (file.lines() = *c.saved, file.save());
+            EXPECT_EQ(written, c.after == c.saved);
+            EXPECT_EQ(prompts.shown, c.asked ? std::vector<std::string>{asked} : std::vector<std::string>{});
+            EXPECT_EQ(folder.read("PSDATA1.tx"), *c.after);
+            EXPECT_EQ(file.lines(), *c.after);
+            // What is on disk now is this window's own: the next save asks nothing.
+            prompts.shown.clear();
+            EXPECT_TRUE(file.replaceLines(read));
+            EXPECT_TRUE(prompts.shown.empty());
+        }
+    }
 }
 
 } // namespace

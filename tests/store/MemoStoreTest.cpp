@@ -3,6 +3,7 @@
 #include "base/CodePage.h"
 #include "support/Folder.h"
 #include "support/KindRaised.h"
+#include "support/RecordingPrompts.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,7 @@ Lines memoLines(std::size_t count)
 
 TEST(MemoStore, TheFileAtFirstShow)
 {
+    test::RecordingPrompts prompts;
     Lines elevenShown = memoLines(11);
     elevenShown[10] = "1";
     Lines twelveHover = memoLines(12);
@@ -44,7 +46,7 @@ TEST(MemoStore, TheFileAtFirstShow)
         const Folder folder;
         if (c.file)
             folder.write("SENTAKUMEMO.TX", *c.file);
-        MemoStore store(folder.path());
+        MemoStore store(folder.path(), prompts);
         EXPECT_EQ(store.loadAtStart(), c.state);
         EXPECT_EQ(store.memos().texts[0], c.memo1);
         EXPECT_EQ(store.memos().showMemos, c.show);
@@ -55,8 +57,9 @@ TEST(MemoStore, TheFileAtFirstShow)
 
 TEST(MemoStore, ANewFileHasTheDefaultMemosAndElevenLines)
 {
+    test::RecordingPrompts prompts;
     const Folder folder;
-    MemoStore store(folder.path());
+    MemoStore store(folder.path(), prompts);
     ASSERT_EQ(store.loadAtStart(), FileState::missing);
     store.writeDefault();
     Lines expected(10, sjis("保存右クリックで登録"));
@@ -66,9 +69,10 @@ TEST(MemoStore, ANewFileHasTheDefaultMemosAndElevenLines)
 
 TEST(MemoStore, ARefusedFileStaysUsable)
 {
+    test::RecordingPrompts prompts;
     const Folder folder;
     folder.write("SENTAKUMEMO.TX", memoLines(13));
-    MemoStore store(folder.path());
+    MemoStore store(folder.path(), prompts);
     ASSERT_EQ(store.loadAtStart(), FileState::refused);
 
     // Opening the panel takes what the file has; saving mends it.
@@ -85,15 +89,16 @@ TEST(MemoStore, ARefusedFileStaysUsable)
     expected.push_back("0");
     EXPECT_EQ(folder.read("SENTAKUMEMO.TX"), expected);
 
-    MemoStore again(folder.path());
+    MemoStore again(folder.path(), prompts);
     EXPECT_EQ(again.loadAtStart(), FileState::accepted);
     EXPECT_EQ(again.memos().texts[2], sjis("外壁"));
 }
 
 TEST(MemoStore, ReloadingPadsAShortFileWithOnes)
 {
+    test::RecordingPrompts prompts;
     const Folder folder;
-    MemoStore store(folder.path());
+    MemoStore store(folder.path(), prompts);
     EXPECT_FALSE(store.reload());
     folder.write("SENTAKUMEMO.TX", {"a", "b", "c"});
     ASSERT_TRUE(store.reload());
@@ -105,10 +110,11 @@ TEST(MemoStore, ReloadingPadsAShortFileWithOnes)
 
 TEST(MemoStore, AMemoWithALineBreakIsNotWritten)
 {
+    test::RecordingPrompts prompts;
     const Folder folder;
     folder.write("SENTAKUMEMO.TX", memoLines(12));
     const std::string before = folder.bytes("SENTAKUMEMO.TX");
-    MemoStore store(folder.path());
+    MemoStore store(folder.path(), prompts);
     store.loadAtStart();
     SlotMemos memos = store.memos();
     memos.texts[0] = "a\r\nb";

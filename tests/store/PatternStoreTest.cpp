@@ -2,6 +2,7 @@
 
 #include "base/CodePage.h"
 #include "support/Folder.h"
+#include "support/RecordingPrompts.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@ Lines block(const Lines& lines, int pattern)
 
 TEST(PatternStore, NamesAndSettingsComeOnlyFromAWholeFile)
 {
+    test::RecordingPrompts prompts;
     const struct {
         const char* what;
         const char* file; // nullptr: none
@@ -34,7 +36,7 @@ TEST(PatternStore, NamesAndSettingsComeOnlyFromAWholeFile)
         const test::Folder folder;
         if (c.file)
             folder.write(kBasicSettingsFileName, readLines(fixture(c.file)));
-        PatternStore store(folder.path());
+        PatternStore store(folder.path(), prompts);
         AnnotationSettings settings;
         settings.selectedPattern = 0;
         EXPECT_EQ(store.load(settings), c.state);
@@ -50,6 +52,7 @@ TEST(PatternStore, NamesAndSettingsComeOnlyFromAWholeFile)
 
 TEST(PatternStore, RegisteringKeepsAWholeFileAndRebuildsAMissingOrRefusedOne)
 {
+    test::RecordingPrompts prompts;
     const struct {
         const char* what;
         const char* file; // nullptr: none
@@ -64,7 +67,7 @@ TEST(PatternStore, RegisteringKeepsAWholeFileAndRebuildsAMissingOrRefusedOne)
         const test::Folder folder;
         if (c.file)
             folder.write(kBasicSettingsFileName, readLines(fixture(c.file)));
-        PatternStore store(folder.path());
+        PatternStore store(folder.path(), prompts);
         AnnotationSettings settings;
         store.load(settings);
 
@@ -76,7 +79,7 @@ TEST(PatternStore, RegisteringKeepsAWholeFileAndRebuildsAMissingOrRefusedOne)
         ASSERT_EQ(written.size(), kBasicSettingsLineCount);
         EXPECT_EQ(block(written, 0), c.otherBlock);
         EXPECT_EQ(written[kPatternNamesLine + 3], sjis("詳細"));
-        PatternStore reread(folder.path());
+        PatternStore reread(folder.path(), prompts);
         AnnotationSettings read;
         read.selectedPattern = 3;
         EXPECT_EQ(reread.load(read), FileState::accepted);

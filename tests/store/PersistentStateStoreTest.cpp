@@ -1,6 +1,7 @@
 #include "store/PersistentStateStore.h"
 
 #include "support/Folder.h"
+#include "support/RecordingPrompts.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@ using test::fixture;
 
 TEST(PersistentStateStore, LoadingWritesNothingAndTheExitSaveSparesARefusedFile)
 {
+    test::RecordingPrompts prompts;
     const struct {
         const char* file;
         FileState state;
@@ -26,7 +28,7 @@ TEST(PersistentStateStore, LoadingWritesNothingAndTheExitSaveSparesARefusedFile)
         const test::Folder folder;
         folder.write(kPersistentStateFileName, readLines(fixture(c.file)));
         const std::string before = folder.bytes(kPersistentStateFileName);
-        PersistentStateStore store(folder.path());
+        PersistentStateStore store(folder.path(), prompts);
         AnnotationSettings settings;
         settings.tipSymbol = 0;
         SessionExtras extras;
@@ -54,10 +56,11 @@ TEST(PersistentStateStore, LoadingWritesNothingAndTheExitSaveSparesARefusedFile)
 
 TEST(PersistentStateStore, PaddedLinesAreWhatARewriteWrites)
 {
+    test::RecordingPrompts prompts;
     const test::Folder folder;
     const Lines shortFile = readLines(fixture("pl_25lines.tx"));
     folder.write(kPersistentStateFileName, shortFile);
-    PersistentStateStore store(folder.path());
+    PersistentStateStore store(folder.path(), prompts);
     AnnotationSettings settings;
     SessionExtras extras;
     ASSERT_TRUE(store.load(settings, extras).padded);
@@ -70,6 +73,7 @@ TEST(PersistentStateStore, PaddedLinesAreWhatARewriteWrites)
 
 TEST(PersistentStateStore, RegisteringWritesAWholeFileWhateverWasThere)
 {
+    test::RecordingPrompts prompts;
     const struct {
         const char* what;
         const char* file; // nullptr: none
@@ -79,7 +83,7 @@ TEST(PersistentStateStore, RegisteringWritesAWholeFileWhateverWasThere)
         const test::Folder folder;
         if (c.file)
             folder.write(kPersistentStateFileName, readLines(fixture(c.file)));
-        PersistentStateStore store(folder.path());
+        PersistentStateStore store(folder.path(), prompts);
         AnnotationSettings settings;
         SessionExtras extras;
         store.load(settings, extras);
@@ -89,7 +93,7 @@ TEST(PersistentStateStore, RegisteringWritesAWholeFileWhateverWasThere)
         store.registerSettings(settings, extras);
         EXPECT_EQ(settings.rememberedLeaderLength, "0");
 
-        PersistentStateStore reread(folder.path());
+        PersistentStateStore reread(folder.path(), prompts);
         AnnotationSettings read;
         SessionExtras readExtras;
         const PersistentStateStore::Loaded loaded = reread.load(read, readExtras);

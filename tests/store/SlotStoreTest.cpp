@@ -3,6 +3,7 @@
 #include "base/CodePage.h"
 #include "support/Folder.h"
 #include "support/KindRaised.h"
+#include "support/RecordingPrompts.h"
 
 #include <gtest/gtest.h>
 
@@ -65,8 +66,9 @@ Lines validSlot() { return slotLines(unusualSettings(), 1); }
 
 TEST(SlotStore, StoredLinesAreTheFileFormsAndComeBackWhole)
 {
+    test::RecordingPrompts prompts;
     const Folder folder;
-    SlotStore store(folder.path());
+    SlotStore store(folder.path(), prompts);
     store.load();
     const AnnotationSettings stored = unusualSettings();
     store.store(3, stored, 17);
@@ -89,7 +91,7 @@ TEST(SlotStore, StoredLinesAreTheFileFormsAndComeBackWhole)
         EXPECT_EQ(file[e.line], e.text) << "line " << e.line;
 
     // Read back by a later run into settings far from the stored ones.
-    SlotStore again(folder.path());
+    SlotStore again(folder.path(), prompts);
     again.load();
     EXPECT_EQ(again.marker(3), SlotMarker::loaded);
     AnnotationSettings applied;
@@ -112,6 +114,7 @@ TEST(SlotStore, StoredLinesAreTheFileFormsAndComeBackWhole)
 
 TEST(SlotStore, OnlyAFileOfFiftyLinesIsASlot)
 {
+    test::RecordingPrompts prompts;
     Lines longer = validSlot();
     longer.push_back("000");
     Lines shorter = validSlot();
@@ -129,7 +132,7 @@ TEST(SlotStore, OnlyAFileOfFiftyLinesIsASlot)
         const Folder folder;
         if (c.file)
             folder.write("PSDATA5.tx", *c.file);
-        SlotStore store(folder.path());
+        SlotStore store(folder.path(), prompts);
         store.load();
         EXPECT_EQ(store.isEmpty(5), !c.loaded);
         EXPECT_TRUE(store.isEmpty(4));
@@ -141,6 +144,7 @@ TEST(SlotStore, OnlyAFileOfFiftyLinesIsASlot)
 
 TEST(SlotStore, AValueNoControlCanShowIsRefusedAndNothingChanges)
 {
+    test::RecordingPrompts prompts;
     const struct {
         std::size_t line;
         const char* text;
@@ -159,7 +163,7 @@ TEST(SlotStore, AValueNoControlCanShowIsRefusedAndNothingChanges)
         Lines file = validSlot();
         file[c.line] = c.text;
         folder.write("PSDATA1.tx", file);
-        SlotStore store(folder.path());
+        SlotStore store(folder.path(), prompts);
         store.load();
         const AnnotationSettings before;
         AnnotationSettings s = before;
@@ -193,11 +197,12 @@ private:
 
 TEST(SlotStore, AFailedStoreKeepsTheOldFileAndTheHeldSlot)
 {
+    test::RecordingPrompts prompts;
     const Folder folder;
     const Lines old = validSlot();
     folder.write("PSDATA2.tx", old);
     const std::string before = folder.bytes("PSDATA2.tx");
-    SlotStore store(folder.path());
+    SlotStore store(folder.path(), prompts);
     store.load();
     {
         const FileSizeLimit limit(16);
@@ -211,9 +216,10 @@ TEST(SlotStore, AFailedStoreKeepsTheOldFileAndTheHeldSlot)
 
 TEST(SlotStore, AStoreIntoAFolderThatIsAFileLeavesTheSlotEmpty)
 {
+    test::RecordingPrompts prompts;
     const Folder folder;
     folder.write("plain", {"not a folder"});
-    SlotStore nowhere(folder.file("plain"));
+    SlotStore nowhere(folder.file("plain"), prompts);
     nowhere.load();
     EXPECT_EQ(test::kindRaisedBy([&] { nowhere.store(2, AnnotationSettings{}, 1); }), ErrorKind::InputOutput);
     EXPECT_TRUE(nowhere.isEmpty(2));
@@ -221,8 +227,9 @@ TEST(SlotStore, AStoreIntoAFolderThatIsAFileLeavesTheSlotEmpty)
 
 TEST(SlotStore, AValueThatWouldNotLoadAgainIsNeverWritten)
 {
+    test::RecordingPrompts prompts;
     const Folder folder;
-    SlotStore store(folder.path());
+    SlotStore store(folder.path(), prompts);
     store.load();
     AnnotationSettings s;
     s.frameType = 15;

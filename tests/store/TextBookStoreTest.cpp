@@ -1,12 +1,14 @@
 #include "store/TextBookStore.h"
 
 #include "base/CodePage.h"
+#include "store/DataFileMessages.h"
 #include "store/TextBookMessages.h"
 #include "support/Folder.h"
 #include "support/RecordingPrompts.h"
 
 #include <QDir>
 #include <QFile>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace tagler {
@@ -116,6 +118,102 @@ TEST(TextBookStore, ARememberedFolderThatIsGoneOrLeadsOutsideFallsBackToTheStart
         EXPECT_EQ(b.store.textBookFolder(), c.ok ? c.stored : "");
         EXPECT_EQ(b.store.currentPage(), c.ok ? 7 : 1);
         EXPECT_EQ(b.prompts.saw(textbook::kFolderMissing), !c.ok);
+    }
+}
+
+TEST(TextBookStore, ARememberedFolderThatIsALinkCountsByWhereItLeads)
+{
+    const struct {
+        const char* stored;
+        const char* link;   // made in the start folder
+        const char* target; // "out/…" lies in another folder, the rest in the start folder
+        bool ok;
+    } cases[] = {
+        {"\\link", "link", "out", false},           {"\\link\\deep", "link", "out", false},
+        {"\\sub\\up", "sub/up", "out/deep", false}, {"\\dangling", "dangling", "out/gone", false},
+        {"\\inner", "inner", "sub", true},          {"\\inner\\deep", "inner", "sub", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        Book b;
+        const Folder out;
+        QDir(QString::fromStdString(b.folder.path())).mkpath("sub/deep");
+        QDir(QString::fromStdString(out.path())).mkpath("deep");
+        const std::string target = std::string(c.target).starts_with("out")
+                                       ? out.path() + std::string(c.target).substr(3)
+                                       : b.folder.file(c.target);
+        std::error_code failed;
+        std::filesystem::create_directory_symlink(target, b.folder.file(c.link), failed);
+        if (failed)
+            GTEST_SKIP() << "no symbolic links here: " << failed.message();
+        b.store.startUp(c.stored, 1);
+        EXPECT_EQ(b.store.textBookFolder(), c.ok ? c.stored : "");
+        EXPECT_EQ(b.prompts.saw(textbook::kFolderMissing), !c.ok);
+        // 「登録」 and the saves on close never write through the link to the outside.
+        b.store.registerBlock(0, {"new"});
+        b.store.writeTableOfContents();
+        b.store.saveCurrentPage();
+        EXPECT_TRUE(QDir(QString::fromStdString(out.path())).entryList(QDir::Files).isEmpty());
+        EXPECT_TRUE(QDir(QString::fromStdString(out.file("deep"))).entryList(QDir::Files).isEmpty());
+        EXPECT_EQ(b.folder.exists("PMDATA1.tx"), !c.ok);
+    }
+}
+
+TEST(TextBookStore, HugeTitlesAndPageLinesAreCutAsTheyAreRead)
+{
+    Book b;
+    Lines table = titles(20);
+    table[0] = std::string(2 * 1024 * 1024, 'T');
+    Lines page = samplePage();
+    page[0] = std::string(100 * 1024, 'P');
+    b.folder.write("PJDATA.tx", table);
+    b.folder.write("PMDATA1.tx", page);
+    b.store.startUp("", 1);
+    EXPECT_EQ(b.store.titles()[0], std::string(kDataFileBound.lineBytes, 'T'));
+    EXPECT_EQ(b.store.titles()[1], table[1]);
+    EXPECT_TRUE(b.store.pageHeld());
+    EXPECT_EQ(b.store.blockLines(0)[0], std::string(kDataFileBound.lineBytes, 'P'));
+    EXPECT_EQ(b.prompts.shown,
+              (std::vector<std::string>{warning(datafile::cut("PJDATA.tx")), warning(datafile::cut("PMDATA1.tx"))}));
+}
+
+TEST(TextBookStore, TwoWindowsOnOnePageAskBeforeTheLastWriterWins)
+{
+    for (const bool overwrite : {false, true}) {
+        SCOPED_TRACE(overwrite ? "Yes" : "No");
+        Book b; // window B opens the page first
+        b.folder.write("PJDATA.tx", titles(20));
+        b.folder.write("PMDATA1.tx", samplePage());
+        b.store.startUp("", 1);
+        {
+            RecordingPrompts quiet;
+            TextBookStore a(b.folder.path(), quiet);
+            a.startUp("", 1);
+            a.registerBlock(1, {"from A"});
+            a.setTitle(0, "title A");
+            a.writeTableOfContents();
+            a.saveCurrentPage();
+            EXPECT_TRUE(quiet.shown.empty());
+        }
+        b.prompts.answer = overwrite;
+        b.store.registerBlock(0, {"from B"});
+        EXPECT_EQ(b.prompts.shown, std::vector<std::string>{question(datafile::changedElsewhere("PMDATA1.tx"))});
+        const Lines page = b.folder.read("PMDATA1.tx");
+        EXPECT_EQ(page[0], overwrite ? "from B" : "block 0");
+        EXPECT_EQ(page[5], overwrite ? "block 1" : "from A");
+        // What B shows is what the file holds.
+        EXPECT_EQ(b.store.blockLines(0)[0], page[0]);
+        EXPECT_EQ(b.store.summary(1), overwrite ? sjis("▼ ") + "block 1" : "   from A");
+
+        // B closes: its table is as it read it, so A's title stays without a question,
+        // and the page it now holds is the file's.
+        b.prompts.shown.clear();
+        EXPECT_TRUE(b.store.writeTableOfContents());
+        EXPECT_TRUE(b.store.saveCurrentPage());
+        EXPECT_TRUE(b.prompts.shown.empty());
+        EXPECT_EQ(b.folder.read("PJDATA.tx")[0], "title A");
+        EXPECT_EQ(b.store.titles()[0], "title A");
+        EXPECT_EQ(b.folder.read("PMDATA1.tx"), page);
     }
 }
 
