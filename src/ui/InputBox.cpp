@@ -56,8 +56,27 @@ void InputBox::insertLineBreak()
     setTextCursor(c);
 }
 
+namespace {
+
+// Their event text is a control character, which the text check below would refuse.
+bool isEditingShortcut(QKeyEvent* event)
+{
+    for (auto key : {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut, QKeySequence::SelectAll,
+                     QKeySequence::Undo, QKeySequence::Redo})
+        if (event->matches(key))
+            return true;
+    return false;
+}
+
+} // namespace
+
 void InputBox::keyPressEvent(QKeyEvent* event)
 {
+    // A paste still goes through insertFromMimeData and the limits.
+    if (isEditingShortcut(event)) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & Qt::AltModifier)) {
         Q_EMIT completionRequested();
