@@ -4,6 +4,7 @@
 #include "store/TextBookMessages.h"
 #include "ui/GridPopupMenu.h"
 #include "ui/InputBox.h"
+#include "ui/RealSizePreviewWindow.h"
 #include "ui/TableOfContentsModel.h"
 #include "ui/TextBookGrid.h"
 #include "ui/TextBookModel.h"
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void deleteAsksOnLeftClickOnly();
     void registerWritesTheInputBox();
     void editInPlaceIsSavedOnClose();
+    void f2EditsTheFocusedCellAndCtrlF2OpensThePreview();
     void tableOfContentsSwitchesPagesAndKeepsTitles();
     void folderSwitchGoesThroughThePrompts();
     void menuEntryCopiesTheBlockThenCompletes();
@@ -273,6 +275,29 @@ void TextBookGridTest::editInPlaceIsSavedOnClose()
     QCOMPARE(written[5], std::string("A"));
     QCOMPARE(written[6], std::string("B"));
     QCOMPARE(written[8], std::string());
+}
+
+void TextBookGridTest::f2EditsTheFocusedCellAndCtrlF2OpensThePreview()
+{
+    Book b;
+    QVERIFY(QTest::qWaitForWindowExposed(&b.w->window));
+    RealSizePreviewWindow& preview = b.w->window.realSizePreview();
+    const auto editing = [&] {
+        auto* editor = b.grid()->findChild<QPlainTextEdit*>();
+        return editor && editor->isVisible();
+    };
+    QTest::mouseClick(b.viewport(), Qt::LeftButton, {}, b.cellCentre(1, 0));
+    b.grid()->setFocus();
+    QTest::keyClick(b.grid(), Qt::Key_F2);
+    QVERIFY(editing());
+    QVERIFY(!preview.isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2, Qt::ControlModifier);
+    QVERIFY(preview.isVisible());
+    QTest::keyClick(b.w->c().input, Qt::Key_F2, Qt::ControlModifier);
+    QVERIFY(!preview.isVisible());
+    // Outside the grid F2 is the preview's.
+    QTest::keyClick(b.w->c().input, Qt::Key_F2);
+    QVERIFY(preview.isVisible());
 }
 
 void TextBookGridTest::tableOfContentsSwitchesPagesAndKeepsTitles()
