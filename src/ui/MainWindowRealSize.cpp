@@ -7,6 +7,7 @@
 
 #include <QFrame>
 #include <QMenu>
+#include <QPushButton>
 #include <QShortcut>
 
 namespace tagler {
@@ -14,6 +15,7 @@ namespace tagler {
 void MainWindow::buildRealSizePreview()
 {
     realSize_ = new RealSizePreviewWindow(session_, this);
+    realSize_->setKeepClear(c_.complete);
     // F2 works from the preview too, so it closes what it opened. A text-book
     // cell with the focus keeps F2 for its editor; Ctrl+F2 works everywhere.
     auto* f2 = new QShortcut(this);
