@@ -18,7 +18,8 @@ InputBox::InputBox(ImeControl& ime, QWidget* parent) : QPlainTextEdit(parent), i
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A tall chosen font does not fit five lines; the bar keeps the first one in reach.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     document()->setDocumentMargin(1);
     // The selection stays visible while the user works elsewhere in the window.
     QPalette p = palette();

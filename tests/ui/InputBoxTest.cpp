@@ -3,13 +3,16 @@
 #include "UiTestSupport.h"
 #include "base/CodePage.h"
 #include "ui/QtImeControl.h"
+#include "ui/WindowLook.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QEnterEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <memory>
 
 using namespace tagler;
@@ -33,6 +36,7 @@ private Q_SLOTS:
     void codePageLinesRoundTrip();
     void hoverFocusesAndLeavingDropsTheOwnImeMode();
     void editingShortcutsWork();
+    void fiveLinesStayInReachWithATallFont();
 
 private:
     void typeLines(int count);
@@ -252,6 +256,25 @@ void InputBoxTest::editingShortcutsWork()
         QCOMPARE(box_->toPlainText(), s.text);
         if (!s.clipboard.isEmpty())
             QCOMPARE(QApplication::clipboard()->text(), s.clipboard);
+    }
+}
+
+void InputBoxTest::fiveLinesStayInReachWithATallFont()
+{
+    for (const char* family : {"IPAGothic", "IPAMincho", "Noto Serif CJK JP"}) {
+        box_->setFont(namedFont(QString::fromUtf8(family)));
+        box_->clear();
+        typeLines(5);
+        QCoreApplication::processEvents();
+        const int viewport = box_->viewport()->height();
+        const QTextBlock first = box_->document()->firstBlock();
+        const QTextBlock last = box_->document()->lastBlock();
+        const bool allShown =
+            box_->cursorRect(QTextCursor(first)).top() >= 0 && box_->cursorRect(QTextCursor(last)).bottom() < viewport;
+        // A line out of sight can be scrolled back.
+        QVERIFY2(allShown || box_->verticalScrollBar()->isVisible(), family);
+        if (QString::fromUtf8(family) == QStringLiteral("IPAGothic"))
+            QVERIFY(allShown && !box_->verticalScrollBar()->isVisible()); // the usual font needs no bar
     }
 }
 
