@@ -122,6 +122,8 @@ void TextBookStore::loadPage(bool bareNameInQuestion)
     const std::string path = pagePath(currentPage_);
     if (!fileExists(path)) {
         const std::string shown = bareNameInQuestion ? pageFileName(currentPage_) : path;
+        if (pageEmptied_)
+            pageEmptied_();
         if (prompts_.question(textbook::pageMissing(shown))) {
             createPage();
             writePage();
@@ -223,11 +225,13 @@ void TextBookStore::chooseFolder()
     if (held_ && modified_ && !writePage())
         return;
     if (const auto chosen = prompts_.chooseFolder(startFolder_)) {
-        // A choice outside the start folder is no choice.
+        // A choice outside the start folder is refused, and nothing changes.
         if (const auto stored = storedTextBookFolder(startFolder_, *chosen)) {
             textBookFolder_ = *stored;
             currentPage_ = 1;
             loadPage(true);
+        } else {
+            prompts_.warning(textbook::kFolderOutside);
         }
     }
     readTableOfContents();
