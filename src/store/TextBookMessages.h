@@ -12,6 +12,8 @@ inline constexpr const char* kTocIoError =
 inline constexpr const char* kNoTableOfContents = "　目次データなし";
 inline constexpr const char* kNoPageLabel = "    (ページなし)";
 inline constexpr const char* kFolderDialogTitle = "文字帳切り替え";
+inline constexpr const char* kFolderOutside =
+    "このフォルダは文字帳フォルダにできません\r\n起動したフォルダとその下のフォルダから選んでください";
 
 inline std::string pageInvalid(int page)
 {

@@ -140,6 +140,8 @@ void TextBookStore::loadPage(bool bareNameInQuestion)
     }
     if (state == FileState::missing) {
         const std::string shown = bareNameInQuestion ? pageFileName(currentPage_) : page_.path();
+        if (pageEmptied_)
+            pageEmptied_();
         if (prompts_.question(textbook::pageMissing(shown))) {
             createPage();
             writePage();
@@ -247,11 +249,13 @@ void TextBookStore::chooseFolder()
     if (held_ && modified_ && !writePage())
         return;
     if (const auto chosen = prompts_.chooseFolder(startFolder_)) {
-        // A choice outside the start folder is no choice.
+        // A choice outside the start folder is refused, and nothing changes.
         if (const auto stored = storedTextBookFolder(startFolder_, *chosen)) {
             textBookFolder_ = *stored;
             currentPage_ = 1;
             loadPage(true);
+        } else {
+            prompts_.warning(textbook::kFolderOutside);
         }
     }
     readTableOfContents();

@@ -4,6 +4,7 @@
 #include "store/TextBookPage.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace tagler {
@@ -54,6 +55,10 @@ public:
     // Completion and close.
     bool saveCurrentPage();
 
+    // Called when the page has been emptied and a question about the next one
+    // is about to be asked, so the grid can show the empty page meanwhile.
+    void setPageEmptied(std::function<void()> emptied) { pageEmptied_ = std::move(emptied); }
+
 private:
     void loadPage(bool bareNameInQuestion);
     void createPage();
@@ -75,6 +80,7 @@ private:
     bool invalid_ = false; // the current page's file is there but refused
     bool modified_ = false;
     bool started_ = false;
+    std::function<void()> pageEmptied_;
 };
 
 } // namespace tagler

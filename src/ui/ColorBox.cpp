@@ -39,6 +39,13 @@ void ColorBox::showPopup()
 {
     if (openGeometry_) {
         closedGeometry_ = geometry();
+        // A parent's children are listed from bottom to top.
+        above_ = nullptr;
+        if (const QObject* p = parent()) {
+            const QObjectList& siblings = p->children();
+            for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size() && !above_; ++i)
+                above_ = qobject_cast<QWidget*>(siblings[i]);
+        }
         setGeometry(*openGeometry_);
         raise();
     }
@@ -48,8 +55,12 @@ void ColorBox::showPopup()
 void ColorBox::hidePopup()
 {
     QComboBox::hidePopup();
-    if (openGeometry_ && closedGeometry_.isValid())
+    if (openGeometry_ && closedGeometry_.isValid()) {
         setGeometry(closedGeometry_);
+        // Back under the panels that open over it.
+        if (above_)
+            stackUnder(above_);
+    }
 }
 
 } // namespace tagler

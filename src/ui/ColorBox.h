@@ -1,5 +1,6 @@
 #pragma once
 #include <QComboBox>
+#include <QPointer>
 #include <QRect>
 #include <cstdint>
 #include <optional>
@@ -28,6 +29,7 @@ private:
     std::int32_t custom_ = 0;
     std::optional<QRect> openGeometry_;
     QRect closedGeometry_;
+    QPointer<QWidget> above_; // the sibling it was under before it was raised to open
 };
 
 } // namespace tagler

@@ -18,7 +18,8 @@ InputBox::InputBox(ImeControl& ime, QWidget* parent) : QPlainTextEdit(parent), i
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A tall chosen font does not fit five lines; the bar keeps the first one in reach.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     document()->setDocumentMargin(1);
     // The selection stays visible while the user works elsewhere in the window.
     QPalette p = palette();
@@ -71,8 +72,27 @@ bool InputBox::event(QEvent* event)
     return QPlainTextEdit::event(event);
 }
 
+namespace {
+
+// Their event text is a control character, which the text check below would refuse.
+bool isEditingShortcut(QKeyEvent* event)
+{
+    for (auto key : {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut, QKeySequence::SelectAll,
+                     QKeySequence::Undo, QKeySequence::Redo})
+        if (event->matches(key))
+            return true;
+    return false;
+}
+
+} // namespace
+
 void InputBox::keyPressEvent(QKeyEvent* event)
 {
+    // A paste still goes through insertFromMimeData and the limits.
+    if (isEditingShortcut(event)) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & Qt::AltModifier)) {
         Q_EMIT completionRequested();

@@ -7,6 +7,7 @@
 
 #include <QFrame>
 #include <QMenu>
+#include <QPushButton>
 #include <QShortcut>
 
 namespace tagler {
@@ -14,8 +15,11 @@ namespace tagler {
 void MainWindow::buildRealSizePreview()
 {
     realSize_ = new RealSizePreviewWindow(session_, this);
-    // F2 works from the preview too, so it closes what it opened.
-    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    realSize_->setKeepClear(c_.complete);
+    // F2 works from the preview too, so it closes what it opened. A text-book
+    // cell with the focus keeps F2 for its editor; Ctrl+F2 works everywhere.
+    auto* f2 = new QShortcut(this);
+    f2->setKeys({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_F2)});
     f2->setContext(Qt::ApplicationShortcut);
     connect(f2, &QShortcut::activated, realSize_, &RealSizePreviewWindow::toggle);
     for (QWidget* w : std::initializer_list<QWidget*>{c_.previewFrame, c_.settingsPreview}) {
@@ -28,8 +32,8 @@ void MainWindow::buildRealSizePreview()
 void MainWindow::realSizeMenu(const QPoint& at)
 {
     QMenu menu(this);
-    QAction* open = menu.addAction(QStringLiteral("実寸プレビュー"));
-    open->setShortcut(QKeySequence(Qt::Key_F2));
+    // Both keys shown: a menu shows only one of an action's shortcuts.
+    QAction* open = menu.addAction(QStringLiteral("実寸プレビュー\tF2 / Ctrl+F2"));
     open->setCheckable(true);
     open->setChecked(realSize_->isVisible());
     connect(open, &QAction::triggered, realSize_, &RealSizePreviewWindow::toggle);

@@ -5,6 +5,8 @@
 #include <QSpinBox>
 #include <QStringList>
 
+#include "ui/WindowLook.h"
+
 // The window is laid out in fixed client pixels; these place one control.
 namespace tagler::place {
 
@@ -41,6 +43,8 @@ inline QPushButton* button(QWidget* parent, const QString& caption, int x, int y
 {
     auto* b = at(new QPushButton(caption, parent), x, y, width, height);
     b->setCheckable(toggle);
+    if (toggle)
+        showDownPlainly(b);
     // Reached by Tab; a click leaves the focus where the user is typing.
     b->setFocusPolicy(Qt::TabFocus);
     return b;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace tagler {
 
@@ -14,6 +15,12 @@ int showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& text, QM
 {
     QMessageBox box(icon, QString::fromUtf8(messages::kTitle), messageBoxText(text), buttons, parent);
     return box.exec();
+}
+
+bool insideFolder(const QString& root, const QString& folder)
+{
+    const QString canonical = QDir(folder).canonicalPath();
+    return canonical == root || canonical.startsWith(root + QLatin1Char('/'));
 }
 
 } // namespace
@@ -40,14 +47,20 @@ bool QtPrompts::question(const std::string& text)
 std::optional<std::string> QtPrompts::chooseFolder(const std::string& root)
 {
     const QString rootPath = QDir(QString::fromStdString(root)).canonicalPath();
-    const QString chosen = QFileDialog::getExistingDirectory(parent_, QStringLiteral("文字帳切り替え"), rootPath);
-    if (chosen.isEmpty())
+    // Qt's own dialog, so it can be held to the start folder and the folders below it.
+    QFileDialog dialog(parent_, QStringLiteral("文字帳切り替え"), rootPath);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setSidebarUrls({QUrl::fromLocalFile(rootPath)});
+    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&dialog, rootPath](const QString& entered) {
+        if (!insideFolder(rootPath, entered))
+            dialog.setDirectory(rootPath);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    // Only folders inside the start folder can be stored as a text-book folder.
-    const QString canonical = QDir(chosen).canonicalPath();
-    if (canonical != rootPath && !canonical.startsWith(rootPath + QLatin1Char('/')))
-        return std::nullopt;
-    return canonical.toStdString();
+    // A folder outside still reaches the store, which refuses it with a message.
+    return QDir(dialog.selectedFiles().constFirst()).canonicalPath().toStdString();
 }
 
 } // namespace tagler

@@ -1,6 +1,7 @@
 #include "ui/RealSizePreviewWindow.h"
 
 #include "app/Session.h"
+#include "ui/ToolWindowPlace.h"
 
 #include <QPainter>
 #include <QScreen>
@@ -11,6 +12,22 @@ namespace {
 
 const char* const kOpenKey = "realSizePreview/open";
 const char* const kGeometryKey = "realSizePreview/geometry";
+const char* const kScreenKey = "realSizePreview/screen";
+
+// The window frame's edges; before a window is first shown, those of the owner, decorated alike.
+QMargins frameMargins(const QWidget& w, const QWidget& owner)
+{
+    const QWidget& framed = w.frameGeometry() != w.geometry() ? w : owner;
+    const QRect f = framed.frameGeometry();
+    const QRect g = framed.geometry();
+    return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+}
+
+QRect availableScreen(const QWidget& w)
+{
+    const QScreen* screen = w.screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
 
 } // namespace
 
@@ -116,26 +133,25 @@ void RealSizePreviewWindow::placeBesideOwner()
 {
     placed_ = true;
     const QWidget* owner = parentWidget();
-    if (!owner)
+    const QRect screen = owner ? availableScreen(*owner) : QRect();
+    if (!owner || !screen.isValid())
         return;
-    const QRect main = owner->frameGeometry();
-    const QScreen* screen = owner->screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect();
-    QPoint at(main.right() + 8, main.top());
-    // No room on the right: the left, else over the main window's right edge.
-    if (room.isValid() && at.x() + width() > room.right()) {
-        at.setX(main.left() - 8 - frameGeometry().width());
-        if (at.x() < room.left())
-            at.setX(std::max(room.left(), room.right() - frameGeometry().width()));
-    }
-    move(at);
+    const QMargins m = frameMargins(*this, *owner);
+    QRect keepClear;
+    if (keepClear_)
+        keepClear = QRect(keepClear_->mapToGlobal(QPoint(0, 0)), keepClear_->size());
+    const QRect frame =
+        placeToolWindow({owner->frameGeometry(), keepClear, screen, size().grownBy(m), minimumSize().grownBy(m), 8});
+    setGeometry(frame.marginsRemoved(m));
 }
 
 void RealSizePreviewWindow::remember(QSettings& settings) const
 {
     settings.setValue(kOpenKey, isVisible());
-    if (placed_)
+    if (placed_) {
         settings.setValue(kGeometryKey, saveGeometry());
+        settings.setValue(kScreenKey, availableScreen(*this));
+    }
 }
 
 void RealSizePreviewWindow::restore(QSettings& settings)
@@ -143,6 +159,11 @@ void RealSizePreviewWindow::restore(QSettings& settings)
     const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
     if (!geometry.isEmpty())
         placed_ = restoreGeometry(geometry);
+    // On a screen of another size a place beside the window may have come to lie over it.
+    const QWidget* owner = parentWidget();
+    if (placed_ && owner && settings.value(kScreenKey).toRect() != availableScreen(*owner) &&
+        frameGeometry().intersects(owner->frameGeometry()))
+        placed_ = false;
     if (settings.value(kOpenKey, false).toBool() && !isVisible())
         toggle();
 }

@@ -27,6 +27,8 @@ public:
     // Something the picture depends on may have changed.
     void changed();
     void toggle();
+    // A control of the main window the preview never covers when placed.
+    void setKeepClear(const QWidget* control) { keepClear_ = control; }
 
     // Whether it was open and where, in the program's own settings.
     void remember(QSettings& settings) const;
@@ -48,6 +50,7 @@ private:
     void placeBesideOwner();
 
     const Session& session_;
+    const QWidget* keepClear_ = nullptr;
     std::shared_ptr<const HandOverPicture> handOver_;
     render::RealSizeScene scene_;
     QImage image_;

@@ -32,6 +32,7 @@ Q_SIGNALS:
     void blockViewToggled(); // middle button
 
 protected:
+    bool event(QEvent* e) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

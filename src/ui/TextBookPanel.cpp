@@ -26,6 +26,8 @@ TextBookPanel::TextBookPanel(MainControls& controls, Session& session, QObject* 
     c_.textBookGrid->setTextBookModel(model_);
     c_.textBookGrid->setDetectionRange([this] { return session_.settings().detectionRange; });
     c_.tableOfContents->setModel(table_);
+    // A question about a missing page is asked over the emptied grid, not the old page.
+    session_.textBook().setPageEmptied([this] { c_.textBookGrid->refresh(); });
     connectControls();
 }
 

@@ -2,6 +2,8 @@
 
 #include "settings/ColourItems.h"
 
+#include <QPushButton>
+
 namespace tagler {
 
 QFont namedFont(const QString& family)
@@ -17,6 +19,18 @@ QFont namedFont(const QString& family)
 }
 
 QFont windowFont() { return namedFont(QStringLiteral("ＭＳ ゴシック")); }
+
+void showDownPlainly(QPushButton* toggle)
+{
+    // Only the down state is styled; up stays the platform's own button.
+    toggle->setStyleSheet(QStringLiteral("QPushButton:checked { border: 2px inset #4a4a4a; border-radius: 2px;"
+                                         " background-color: #9a9a9a; color: black; }"));
+    QObject::connect(toggle, &QPushButton::toggled, toggle, [toggle](bool down) {
+        QFont f = toggle->font();
+        f.setBold(down);
+        toggle->setFont(f);
+    });
+}
 
 QColor toQColor(std::int32_t c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 

@@ -4,6 +4,8 @@
 #include <QSize>
 #include <cstdint>
 
+class QPushButton;
+
 namespace tagler {
 
 inline constexpr QSize kClientSize{731, 576};
@@ -13,6 +15,9 @@ inline constexpr int kFontPixels = 12;
 QFont windowFont();
 // A font by name at the window's size; the stand-ins follow it.
 QFont namedFont(const QString& family);
+
+// A toggle button that is down looks plainly so: sunken, darker, bold.
+void showDownPlainly(QPushButton* toggle);
 
 QColor toQColor(std::int32_t platformColour);
 std::int32_t fromQColor(const QColor& colour);

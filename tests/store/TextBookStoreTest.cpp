@@ -471,6 +471,7 @@ TEST(TextBookStore, ChoosingAFolderStaysInsideTheStartFolderAndMarksMissingPages
         b.store.chooseFolder();
         EXPECT_TRUE(b.folder.exists("other/PJDATA.tx")); // written before the switch
         EXPECT_EQ(b.store.textBookFolder(), c.folder);
+        EXPECT_EQ(b.prompts.saw(textbook::kFolderOutside), c.chosen == "^"); // refused, and said so
         const std::string noPage = sjis(textbook::kNoPageLabel);
         EXPECT_EQ(b.store.titles()[1], noPage);
         EXPECT_EQ(b.store.titles()[2], c.folder == "\\sub" ? "" : noPage);

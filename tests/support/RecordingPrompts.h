@@ -2,6 +2,7 @@
 #include "base/Prompts.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ public:
     bool question(const std::string& text) override
     {
         shown.push_back("question: " + text);
+        if (whileAsking)
+            whileAsking();
         return answer;
     }
     std::optional<std::string> chooseFolder(const std::string&) override { return folder; }
@@ -31,6 +34,7 @@ public:
     std::vector<std::string> shown;
     bool answer = false;               // what every question is answered
     std::optional<std::string> folder; // what every folder choice returns
+    std::function<void()> whileAsking; // runs while a question is open, as its box would
 };
 
 } // namespace tagler::test

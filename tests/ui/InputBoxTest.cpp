@@ -3,13 +3,16 @@
 #include "UiTestSupport.h"
 #include "base/CodePage.h"
 #include "ui/QtImeControl.h"
+#include "ui/WindowLook.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QEnterEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <memory>
 
 using namespace tagler;
@@ -32,6 +35,8 @@ private Q_SLOTS:
     void undoTakesBackTheWholeEdit();
     void codePageLinesRoundTrip();
     void hoverFocusesAndLeavingDropsTheOwnImeMode();
+    void editingShortcutsWork();
+    void fiveLinesStayInReachWithATallFont();
 
 private:
     void typeLines(int count);
@@ -202,6 +207,75 @@ void InputBoxTest::hoverFocusesAndLeavingDropsTheOwnImeMode()
     QTRY_VERIFY(box_->hasFocus());
     // Coming back forces no mode: the user's own IME state stays.
     QCOMPARE(ime_->requested().size(), requests);
+}
+
+namespace {
+
+// The first binding of a standard key, with the control character X11 sends as its text.
+void pressStandardKey(QWidget* w, QKeySequence::StandardKey key)
+{
+    const QKeyCombination combo = QKeySequence::keyBindings(key).constFirst()[0];
+    QString text;
+    if (combo.keyboardModifiers() & Qt::ControlModifier && combo.key() >= Qt::Key_A && combo.key() <= Qt::Key_Z)
+        text = QChar(combo.key() - Qt::Key_A + 1);
+    QKeyEvent press(QEvent::KeyPress, combo.key(), combo.keyboardModifiers(), text);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, combo.key(), combo.keyboardModifiers(), text);
+    QApplication::sendEvent(w, &release);
+}
+
+} // namespace
+
+void InputBoxTest::editingShortcutsWork()
+{
+    QTest::keyClicks(box_, QStringLiteral("abc"));
+    QTest::keyClick(box_, Qt::Key_Home, Qt::ShiftModifier);
+    struct Step {
+        QKeySequence::StandardKey key;
+        QString clipboardBefore; // empty: leave the clipboard as it is
+        QString text;
+        QString clipboard;
+    };
+    const Step steps[] = {
+        {QKeySequence::Copy, {}, QStringLiteral("abc"), QStringLiteral("abc")},
+        {QKeySequence::Paste, {}, QStringLiteral("abc"), QStringLiteral("abc")}, // over its own selection
+        {QKeySequence::Paste, {}, QStringLiteral("abcabc"), QStringLiteral("abc")},
+        {QKeySequence::SelectAll, {}, QStringLiteral("abcabc"), QStringLiteral("abc")},
+        {QKeySequence::Cut, {}, QString(), QStringLiteral("abcabc")},
+        {QKeySequence::Undo, {}, QStringLiteral("abcabc"), QStringLiteral("abcabc")},
+        {QKeySequence::Redo, {}, QString(), QStringLiteral("abcabc")},
+        // A pasted text keeps to the limits and refusals of the box.
+        {QKeySequence::Paste, QStringLiteral("1\n2\n3\n4\n5\n6"), QStringLiteral("1\n2\n3\n4\n5"), {}},
+        {QKeySequence::SelectAll, {}, QStringLiteral("1\n2\n3\n4\n5"), {}},
+        {QKeySequence::Paste, QStringLiteral("注\U0001F600釈"), QStringLiteral("注釈"), {}},
+    };
+    for (const Step& s : steps) {
+        if (!s.clipboardBefore.isEmpty())
+            QApplication::clipboard()->setText(s.clipboardBefore);
+        pressStandardKey(box_, s.key);
+        QCOMPARE(box_->toPlainText(), s.text);
+        if (!s.clipboard.isEmpty())
+            QCOMPARE(QApplication::clipboard()->text(), s.clipboard);
+    }
+}
+
+void InputBoxTest::fiveLinesStayInReachWithATallFont()
+{
+    for (const char* family : {"IPAGothic", "IPAMincho", "Noto Serif CJK JP"}) {
+        box_->setFont(namedFont(QString::fromUtf8(family)));
+        box_->clear();
+        typeLines(5);
+        QCoreApplication::processEvents();
+        const int viewport = box_->viewport()->height();
+        const QTextBlock first = box_->document()->firstBlock();
+        const QTextBlock last = box_->document()->lastBlock();
+        const bool allShown =
+            box_->cursorRect(QTextCursor(first)).top() >= 0 && box_->cursorRect(QTextCursor(last)).bottom() < viewport;
+        // A line out of sight can be scrolled back.
+        QVERIFY2(allShown || box_->verticalScrollBar()->isVisible(), family);
+        if (QString::fromUtf8(family) == QStringLiteral("IPAGothic"))
+            QVERIFY(allShown && !box_->verticalScrollBar()->isVisible()); // the usual font needs no bar
+    }
 }
 
 QTEST_MAIN(InputBoxTest)

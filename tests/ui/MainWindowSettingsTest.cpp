@@ -86,6 +86,15 @@ const ToggleRow kToggleRows[] = {
 
 QColor windowColourOf(const QWidget& w) { return w.palette().color(QPalette::Window); }
 
+double meanLightness(const QImage& image)
+{
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += QColor(image.pixel(x, y)).lightness();
+    return sum / (image.width() * image.height());
+}
+
 } // namespace
 
 class MainWindowSettingsTest : public QObject {
@@ -107,6 +116,7 @@ private Q_SLOTS:
     void fillColourBoxWidensWhileOpen();
     void fontSwitchAndFontChoice();
     void imeButtonFollowsClicks();
+    void downTogglesLookDown();
 };
 
 void MainWindowSettingsTest::combosEditTheirFields_data()
@@ -340,6 +350,11 @@ void MainWindowSettingsTest::fillColourBoxWidensWhileOpen()
     QCOMPARE(box->geometry(), QRect(404, 133, 102, 22));
     box->hidePopup();
     QCOMPARE(box->geometry(), QRect(468, 133, 38, 22));
+    // Closed, it lies under the basic-settings panel again.
+    QTest::mouseClick(w.c().basicSettings, Qt::LeftButton);
+    QVERIFY(w.c().basicPanel->isVisible());
+    QWidget* top = w.window.childAt(box->geometry().center());
+    QVERIFY(top == w.c().basicPanel || w.c().basicPanel->isAncestorOf(top));
 }
 
 void MainWindowSettingsTest::fontSwitchAndFontChoice()
@@ -401,6 +416,23 @@ void MainWindowSettingsTest::imeButtonFollowsClicks()
     Q_EMIT ime->customContextMenuRequested(QPoint(5, 5));
     QCOMPARE(ime->text(), QStringLiteral("日本語半カナ"));
     QCOMPARE(w.settings().imeStartMode, 0);
+}
+
+void MainWindowSettingsTest::downTogglesLookDown()
+{
+    Folder folder(Folder::withDataFiles);
+    WindowUnderTest w(folder);
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    for (QPushButton* b : {w.c().tiltFrame, w.c().fillInside, w.c().useEmbeddedText, w.c().slotSave}) {
+        b->setChecked(false);
+        const QImage up = b->grab().toImage();
+        QVERIFY(!b->font().bold());
+        b->setChecked(true);
+        const QImage down = b->grab().toImage();
+        QVERIFY2(b->font().bold(), qPrintable(b->text()));
+        QVERIFY2(meanLightness(down) + 30 < meanLightness(up), qPrintable(b->text()));
+    }
 }
 
 QTEST_MAIN(MainWindowSettingsTest)

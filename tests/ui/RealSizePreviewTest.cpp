@@ -18,7 +18,9 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <span>
 
@@ -167,6 +169,7 @@ private Q_SLOTS:
     void redrawsOnEveryKindOfChange();
     void showsTheMessageInsteadOfTheDrawing();
     void remembersWhetherItWasOpenAndWhereButNotInTheDataFiles();
+    void opensWhereItCoversNoPartOfTheWindow();
 };
 
 void RealSizePreviewTest::drawsTheSamePixelsAsTheStandInHost()
@@ -360,8 +363,52 @@ void RealSizePreviewTest::remembersWhetherItWasOpenAndWhereButNotInTheDataFiles(
     }
 }
 
+void RealSizePreviewTest::opensWhereItCoversNoPartOfTheWindow()
+{
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
+    const auto clear = [](const WindowUnderTest& w) {
+        const QRect preview = w.window.realSizePreview().frameGeometry();
+        return w.window.screen()->availableGeometry().contains(preview) &&
+               !preview.intersects(w.window.frameGeometry());
+    };
+    {
+        WindowUnderTest w(folder);
+        w.window.move(100, 60); // as on the 1280 × 1024 screen: 439 free on the right, 360 below
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QTest::keyClick(w.c().input, Qt::Key_F2);
+        QTRY_VERIFY(w.window.realSizePreview().isVisible());
+        QVERIFY(clear(w));
+        // Moved over the window by hand, it stays there on the same screen...
+        w.window.realSizePreview().move(w.window.pos() + QPoint(40, 40));
+        w.window.close();
+    }
+    {
+        WindowUnderTest w(folder);
+        w.window.show();
+        QTRY_VERIFY(w.window.realSizePreview().isVisible());
+        QVERIFY(!clear(w));
+        w.window.close();
+    }
+    // ...but a screen of another size places it anew.
+    userSettings()->setValue("realSizePreview/screen", QRect(0, 0, 1920, 1080));
+    WindowUnderTest w(folder);
+    w.window.show();
+    QTRY_VERIFY(w.window.realSizePreview().isVisible());
+    QVERIFY(clear(w));
+}
+
 int main(int argc, char** argv)
 {
+    // The window tests' offscreen screen is 800 × 600, too small to place the preview beside the window.
+    QTemporaryFile screens;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && screens.open()) {
+        screens.write(R"({"windowFrameMargins": true, "screens": [{"name": "1280x1024", "x": 0, "y": 0,
+            "width": 1280, "height": 1024, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        screens.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    }
     if (argc == 7 && QByteArray(argv[1]) == "--paint-preview") {
         QGuiApplication app(argc, argv);
         return paintPreview(app.arguments().mid(2));

@@ -4,6 +4,8 @@
 #include "store/TextBookMessages.h"
 #include "ui/GridPopupMenu.h"
 #include "ui/InputBox.h"
+#include "ui/QtPrompts.h"
+#include "ui/RealSizePreviewWindow.h"
 #include "ui/TableOfContentsModel.h"
 #include "ui/TextBookGrid.h"
 #include "ui/TextBookModel.h"
@@ -11,10 +13,14 @@
 
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
+#include <QTimer>
+#include <QToolButton>
 #include <algorithm>
 
 using namespace tagler;
@@ -86,8 +92,12 @@ private Q_SLOTS:
     void deleteAsksOnLeftClickOnly();
     void registerWritesTheInputBox();
     void editInPlaceIsSavedOnClose();
+    void f2EditsTheFocusedCellAndCtrlF2OpensThePreview();
     void tableOfContentsSwitchesPagesAndKeepsTitles();
     void folderSwitchGoesThroughThePrompts();
+    void folderOutsideTheStartFolderIsRefusedWithAMessage();
+    void folderDialogStaysInTheStartFolder();
+    void folderSwitchAsksOverAnEmptiedGrid();
     void menuEntryCopiesTheBlockThenCompletes();
 };
 
@@ -275,6 +285,29 @@ void TextBookGridTest::editInPlaceIsSavedOnClose()
     QCOMPARE(written[8], std::string());
 }
 
+void TextBookGridTest::f2EditsTheFocusedCellAndCtrlF2OpensThePreview()
+{
+    Book b;
+    QVERIFY(QTest::qWaitForWindowExposed(&b.w->window));
+    RealSizePreviewWindow& preview = b.w->window.realSizePreview();
+    const auto editing = [&] {
+        auto* editor = b.grid()->findChild<QPlainTextEdit*>();
+        return editor && editor->isVisible();
+    };
+    QTest::mouseClick(b.viewport(), Qt::LeftButton, {}, b.cellCentre(1, 0));
+    b.grid()->setFocus();
+    QTest::keyClick(b.grid(), Qt::Key_F2);
+    QVERIFY(editing());
+    QVERIFY(!preview.isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2, Qt::ControlModifier);
+    QVERIFY(preview.isVisible());
+    QTest::keyClick(b.w->c().input, Qt::Key_F2, Qt::ControlModifier);
+    QVERIFY(!preview.isVisible());
+    // Outside the grid F2 is the preview's.
+    QTest::keyClick(b.w->c().input, Qt::Key_F2);
+    QVERIFY(preview.isVisible());
+}
+
 void TextBookGridTest::tableOfContentsSwitchesPagesAndKeepsTitles()
 {
     Book b;
@@ -304,6 +337,65 @@ void TextBookGridTest::folderSwitchGoesThroughThePrompts()
     QVERIFY(b.w->c().statusBar->text().endsWith(QStringLiteral("文字帳フォルダ = sub")));
     QCOMPARE(b.w->c().tableOfContents->model()->index(1, 0).data().toString(), QStringLiteral("    (ページなし)"));
     QCOMPARE(b.grid()->model()->index(1, 0).data().toString(), QStringLiteral("   "));
+}
+
+void TextBookGridTest::folderOutsideTheStartFolderIsRefusedWithAMessage()
+{
+    Book b;
+    Folder outside(Folder::withDataFiles);
+    b.w->prompts.folder = outside.path();
+    QTest::mouseClick(b.w->c().switchTextBook, Qt::LeftButton);
+    QVERIFY(b.w->prompts.saw(textbook::kFolderOutside));
+    QCOMPARE(b.w->session.textBook().textBookFolder(), std::string());
+    QCOMPARE(b.grid()->model()->index(1, 0).data().toString(), QStringLiteral("▼ 1-1"));
+    QVERIFY(b.w->c().tableOfContents->model()->index(0, 0).data().toString() !=
+            QString::fromUtf8(textbook::kNoPageLabel));
+}
+
+void TextBookGridTest::folderDialogStaysInTheStartFolder()
+{
+    Folder start;
+    QDir(QString::fromStdString(start.path())).mkdir("sub");
+    const QString root = QDir(QString::fromStdString(start.path())).canonicalPath();
+    QList<QUrl> sideBar;
+    QString afterUp;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        sideBar = dialog->sidebarUrls();
+        auto* up = dialog->findChild<QToolButton*>(QStringLiteral("toParentButton"));
+        QVERIFY(up);
+        up->click();
+        afterUp = dialog->directory().canonicalPath();
+        dialog->reject();
+    });
+    QtPrompts prompts;
+    QCOMPARE(prompts.chooseFolder(start.path()), std::nullopt);
+    QCOMPARE(sideBar, QList<QUrl>{QUrl::fromLocalFile(root)});
+    QCOMPARE(afterUp, root);
+}
+
+void TextBookGridTest::folderSwitchAsksOverAnEmptiedGrid()
+{
+    Book b;
+    QVERIFY(QTest::qWaitForWindowExposed(&b.w->window));
+    QDir(QString::fromStdString(b.folder.path())).mkdir("sub");
+    b.w->prompts.folder = b.folder.file("sub");
+    int inkWhileAsking = -1;
+    b.w->prompts.whileAsking = [&] {
+        QCoreApplication::processEvents(); // the box's own event loop paints what is pending
+        const QRect area(b.viewport()->mapTo(&b.w->window, QPoint(0, 0)), b.viewport()->size());
+        const QImage shown = b.w->window.screen()
+                                 ->grabWindow(b.w->window.winId(), area.x(), area.y(), area.width(), area.height())
+                                 .toImage();
+        inkWhileAsking = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                inkWhileAsking += QColor(shown.pixel(x, y)).lightness() < 60;
+    };
+    QTest::mouseClick(b.w->c().switchTextBook, Qt::LeftButton);
+    QVERIFY(b.w->prompts.saw(textbook::pageMissing("PMDATA1.tx")));
+    QCOMPARE(inkWhileAsking, 0); // no text of the old page on screen
 }
 
 void TextBookGridTest::menuEntryCopiesTheBlockThenCompletes()

@@ -1,5 +1,6 @@
 // Where a remembered window position lands.
 #include "ui/WindowPlace.h"
+#include "ui/ToolWindowPlace.h"
 
 #include <QTest>
 
@@ -11,6 +12,8 @@ private Q_SLOTS:
     void windowPlace_data();
     void windowPlace();
     void storedPlaceMustBeNumbers();
+    void toolWindowPlace_data();
+    void toolWindowPlace();
 };
 
 void WindowPlaceTest::windowPlace_data()
@@ -39,6 +42,42 @@ void WindowPlaceTest::storedPlaceMustBeNumbers()
 {
     QCOMPARE(storedWindowPlace(" 12", "34 "), std::optional<QPoint>(QPoint(12, 34)));
     QCOMPARE(storedWindowPlace("x", "34"), std::nullopt);
+}
+
+void WindowPlaceTest::toolWindowPlace_data()
+{
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QRect>("placed");
+    QTest::addColumn<bool>("overOwner");
+    // 1280 × 1024, a 530 × 430 frame that may shrink to 250 × 210.
+    QTest::newRow("right") << QRect(0, 0, 733, 600) << QRect(741, 0, 530, 430) << false;
+    QTest::newRow("left, when the right is short") << QRect(540, 100, 733, 600) << QRect(2, 100, 530, 430) << false;
+    QTest::newRow("below, when neither side has room")
+        << QRect(100, 60, 733, 500) << QRect(100, 568, 530, 430) << false;
+    QTest::newRow("above, last") << QRect(300, 500, 733, 500) << QRect(300, 62, 530, 430) << false;
+    QTest::newRow("right, raised to stay on the screen")
+        << QRect(0, 700, 733, 300) << QRect(741, 594, 530, 430) << false;
+    // The screen: 439 free on the right, 360 below.
+    QTest::newRow("no whole room: the largest side, shrunk")
+        << QRect(100, 60, 733, 596) << QRect(100, 664, 530, 360) << false;
+    QTest::newRow("no side at all: least overlap, 入力完了 spared")
+        << QRect(0, 0, 1100, 900) << QRect(750, 594, 530, 430) << true;
+    QTest::newRow("the owner fills the screen") << QRect(0, 0, 1280, 1024) << QRect(0, 0, 530, 430) << true;
+}
+
+void WindowPlaceTest::toolWindowPlace()
+{
+    QFETCH(QRect, owner);
+    QFETCH(QRect, placed);
+    QFETCH(bool, overOwner);
+    const QRect screen(0, 0, 1280, 1024);
+    // 入力完了 sits in the owner's right column.
+    const QRect complete(owner.right() - 360, owner.top() + 270, 90, 30);
+    const QRect got = placeToolWindow({owner, complete, screen, QSize(530, 430), QSize(250, 210), 8});
+    QCOMPARE(got, placed);
+    QVERIFY(screen.contains(got));
+    QVERIFY(!got.intersects(complete));
+    QCOMPARE(got.intersects(owner), overOwner);
 }
 
 QTEST_GUILESS_MAIN(WindowPlaceTest)
