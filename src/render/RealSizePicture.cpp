@@ -74,11 +74,34 @@ double scaleBarLength(double longest)
     return power;
 }
 
-void paintRealSize(QPainter& painter, const QRectF& target, const RealSizeScene& scene, const RealSizeView& view)
+ViewPlace zoomAbout(const DrawingView& view, const QPointF& device, double factor)
+{
+    const Point under = view.unmap(device);
+    const ViewPlace now = view.place();
+    return {now.scale * factor,
+            {under.x + (now.centre.x - under.x) / factor, under.y + (now.centre.y - under.y) / factor}};
+}
+
+ViewPlace panBy(const DrawingView& view, const QPointF& delta)
+{
+    const ViewPlace now = view.place();
+    return {now.scale, {now.centre.x - delta.x() / now.scale, now.centre.y + delta.y() / now.scale}};
+}
+
+std::optional<ViewPlace> annotationPlace(const RealSizeScene& scene, const QRectF& target)
+{
+    const Extent extent = drawingExtent(scene.records);
+    if (extent.empty)
+        return std::nullopt;
+    return DrawingView(extent, drawingArea(target)).place();
+}
+
+std::optional<DrawingView> paintRealSize(QPainter& painter, const QRectF& target, const RealSizeScene& scene,
+                                         const RealSizeView& view)
 {
     if (!scene.message.isEmpty()) {
         paintMessage(painter, target, scene.message);
-        return;
+        return std::nullopt;
     }
     Extent points;
     if (view.markPoints)
@@ -86,9 +109,9 @@ void paintRealSize(QPainter& painter, const QRectF& target, const RealSizeScene&
             points.add(p.at);
     const Drawing none;
     const Drawing* layers[] = {scene.selection ? scene.selection.get() : &none, &scene.records};
-    const std::optional<DrawingView> drawn = paintLayers(painter, target, layers, view.caption, points);
+    const std::optional<DrawingView> drawn = paintLayers(painter, target, layers, view.caption, points, view.zoomed);
     if (!drawn)
-        return;
+        return drawn;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (view.markPoints)
@@ -100,6 +123,7 @@ void paintRealSize(QPainter& painter, const QRectF& target, const RealSizeScene&
         paintScaleBar(painter, area, drawn->scale());
     }
     painter.restore();
+    return drawn;
 }
 
 } // namespace tagler::render

@@ -1,5 +1,6 @@
 #pragma once
 #include "render/DrawingModel.h"
+#include "render/RecordPainter.h"
 
 #include <QRectF>
 #include <QString>
@@ -29,12 +30,21 @@ struct RealSizeScene {
 struct RealSizeView {
     bool markPoints = true;
     bool scaleBar = true;
-    QString caption; // a strip under the drawing, as the stand-in host writes its file name
+    QString caption;                 // a strip under the drawing, as the stand-in host writes its file name
+    std::optional<ViewPlace> zoomed; // none: the whole drawing fitted
 };
 
 // The same pixels as the stand-in host's picture of the same records when
-// neither points nor scale bar are asked for.
-void paintRealSize(QPainter& painter, const QRectF& target, const RealSizeScene& scene, const RealSizeView& view);
+// neither points nor scale bar are asked for. The view used, none when nothing was drawn.
+std::optional<DrawingView> paintRealSize(QPainter& painter, const QRectF& target, const RealSizeScene& scene,
+                                         const RealSizeView& view);
+
+// The wheel about a device point: the drawing point under it stays there.
+ViewPlace zoomAbout(const DrawingView& view, const QPointF& device, double factor);
+// A drag by delta device pixels moves the drawing with the mouse.
+ViewPlace panBy(const DrawingView& view, const QPointF& delta);
+// The records completion would write (in T2/T3 the frames), filling target.
+std::optional<ViewPlace> annotationPlace(const RealSizeScene& scene, const QRectF& target);
 
 // 1, 2 or 5 times a power of ten, the longest not over `longest` (> 0).
 double scaleBarLength(double longest);

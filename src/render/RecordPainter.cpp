@@ -41,6 +41,15 @@ DrawingView::DrawingView(const Extent& extent, const QRectF& area)
     centre_ = area.center();
 }
 
+DrawingView::DrawingView(const ViewPlace& place, const QRectF& area)
+    : scale_(place.scale), midX_(place.centre.x), midY_(place.centre.y), centre_(area.center())
+{}
+
+Point DrawingView::unmap(const QPointF& device) const
+{
+    return {midX_ + (device.x() - centre_.x()) / scale_, midY_ - (device.y() - centre_.y()) / scale_};
+}
+
 QPointF DrawingView::map(const Point& p) const
 {
     return {centre_.x() + (p.x - midX_) * scale_, centre_.y() - (p.y - midY_) * scale_};
@@ -227,8 +236,17 @@ void paintDrawing(QPainter& painter, const QRectF& target, const Drawing& drawin
     paintLayers(painter, target, layers, caption);
 }
 
+QRectF drawingArea(const QRectF& target, const QString& caption)
+{
+    QRectF area = target;
+    if (!caption.isEmpty())
+        area.setBottom(target.bottom() - captionStripHeight);
+    return area.adjusted(4, 4, -4, -4);
+}
+
 std::optional<DrawingView> paintLayers(QPainter& painter, const QRectF& target, std::span<const Drawing* const> layers,
-                                       const QString& caption, const Extent& alsoInView)
+                                       const QString& caption, const Extent& alsoInView,
+                                       const std::optional<ViewPlace>& place)
 {
     painter.save();
     painter.setClipRect(target);
@@ -236,12 +254,11 @@ std::optional<DrawingView> paintLayers(QPainter& painter, const QRectF& target, 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
-    QRectF area = target;
-    if (!caption.isEmpty()) {
-        area.setBottom(target.bottom() - captionStripHeight);
-        paintCaption(painter, QRectF(target.left(), area.bottom(), target.width(), captionStripHeight), caption);
-    }
-    area.adjust(4, 4, -4, -4);
+    const QRectF area = drawingArea(target, caption);
+    if (!caption.isEmpty())
+        paintCaption(painter,
+                     QRectF(target.left(), target.bottom() - captionStripHeight, target.width(), captionStripHeight),
+                     caption);
 
     Extent extent = alsoInView;
     for (const Drawing* layer : layers)
@@ -252,7 +269,7 @@ std::optional<DrawingView> paintLayers(QPainter& painter, const QRectF& target, 
         painter.restore();
         return std::nullopt;
     }
-    const DrawingView view(extent, area);
+    const DrawingView view = place ? DrawingView(*place, area) : DrawingView(extent, area);
     paintOriginCross(painter, view, area);
     TextFonts fonts;
     std::size_t strokes = 0;

@@ -27,12 +27,21 @@ QFont hostFont(const std::string& cp932Name, bool italic = false);
 
 // Maps drawing units (y up) onto the device (y down): the extent fitted into
 // the area with a margin, centred.
+// A view's scale and middle, kept while the drawing under it changes.
+struct ViewPlace {
+    double scale = 1; // device pixels per drawing unit
+    Point centre;     // the drawing point at the middle of the area
+};
+
 class DrawingView {
 public:
     DrawingView(const Extent& extent, const QRectF& area);
+    DrawingView(const ViewPlace& place, const QRectF& area);
     QPointF map(const Point& p) const;
     QPolygonF map(const std::vector<Point>& points) const;
+    Point unmap(const QPointF& device) const;
     double scale() const { return scale_; } // device pixels per drawing unit
+    ViewPlace place() const { return {scale_, {midX_, midY_}}; }
 
 private:
     double scale_ = 1, midX_ = 0, midY_ = 0;
@@ -45,9 +54,14 @@ private:
 void paintDrawing(QPainter& painter, const QRectF& target, const Drawing& drawing, const QString& caption = {});
 
 // Several drawings in one view, each over the ones before, fitted with
-// whatever else must stay in view. The view used, none when nothing was drawn.
+// whatever else must stay in view, or at a place of their own. The view
+// used, none when nothing was drawn.
 std::optional<DrawingView> paintLayers(QPainter& painter, const QRectF& target, std::span<const Drawing* const> layers,
-                                       const QString& caption = {}, const Extent& alsoInView = {});
+                                       const QString& caption = {}, const Extent& alsoInView = {},
+                                       const std::optional<ViewPlace>& place = {});
+
+// The area of target the drawing takes, without the caption strip and the margin.
+QRectF drawingArea(const QRectF& target, const QString& caption = {});
 
 // Records (CP932 lines) as the host reads them back, painted into target.
 // The drawing is returned so the caller can report skipped records.

@@ -1,4 +1,5 @@
 #include "ui/Builders.h"
+#include "ui/ItemIcons.h"
 #include "ui/Placement.h"
 #include "ui/TextBookGrid.h"
 
@@ -6,7 +7,6 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QPlainTextEdit>
-#include <QStyle>
 #include <QTableView>
 
 namespace tagler {
@@ -75,7 +75,7 @@ void buildDeleteConfirmPanel(QWidget* w, MainControls& c)
     navy.setColor(QPalette::WindowText, Qt::white);
     title->setPalette(navy);
     QLabel* image = place::label(c.deleteConfirmPanel, QString(), 8, 24, 32, 32);
-    image->setPixmap(w->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+    image->setPixmap(icons::warningSign(32));
     place::label(c.deleteConfirmPanel, QStringLiteral("文字帳から削除します"), 46, 32, 136);
     c.deleteYes = place::button(c.deleteConfirmPanel, QStringLiteral("はい"), 30, 60, 60);
     c.deleteNo = place::button(c.deleteConfirmPanel, QStringLiteral("いいえ"), 100, 60, 60);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 #include <functional>
 
 namespace tagler::icons {
@@ -163,6 +164,28 @@ QIcon imeGlyph(int mode)
     painter.setFont(f);
     painter.drawText(QRect(0, 0, 14, 14), Qt::AlignCenter, QString::fromUtf8(glyph));
     return QIcon(p);
+}
+
+QPixmap warningSign(int size)
+{
+    QPixmap p(size, size);
+    p.fill(Qt::transparent);
+    QPainter painter(&p);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+    QPainterPath triangle;
+    triangle.moveTo(s / 2, s * 0.06);
+    triangle.lineTo(s * 0.97, s * 0.92);
+    triangle.lineTo(s * 0.03, s * 0.92);
+    triangle.closeSubpath();
+    painter.setPen(QPen(Qt::black, std::max(1.0, s / 24), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(255, 214, 0));
+    painter.drawPath(triangle);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawRoundedRect(QRectF(s * 0.44, s * 0.32, s * 0.12, s * 0.34), s * 0.04, s * 0.04);
+    painter.drawEllipse(QRectF(s * 0.435, s * 0.72, s * 0.13, s * 0.13));
+    return p;
 }
 
 } // namespace tagler::icons

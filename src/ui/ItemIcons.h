@@ -19,4 +19,8 @@ namespace tagler::icons {
 // The glyph of the IME start-mode button for mode 1..4.
 QIcon imeGlyph(int mode);
 
+// The warning sign of the delete confirmation, drawn: the style's own comes
+// from the icon theme, whose lookup took a sixth of the start-up.
+QPixmap warningSign(int size);
+
 } // namespace tagler::icons

@@ -3,9 +3,15 @@
 #include "app/Session.h"
 #include "ui/ToolWindowPlace.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
+#include <QWheelEvent>
+
+#include <cmath>
 
 namespace tagler {
 namespace {
@@ -34,6 +40,7 @@ QRect availableScreen(const QWidget& w)
 struct RealSizePreviewWindow::Made {
     RealSizePicture picture;
     QImage image;
+    std::optional<render::DrawingView> view;
 };
 
 RealSizePreviewWindow::RealSizePreviewWindow(const Session& session, QWidget* owner)
@@ -81,12 +88,14 @@ void RealSizePreviewWindow::makePicture()
     const qreal ratio = devicePixelRatioF();
     const QSize size = this->size();
     auto made = std::make_shared<Made>();
-    pictures_.start([this, made, ratio, size, inputs = completionInputs(session_), handOver = handOver_] {
+    render::RealSizeView view;
+    view.zoomed = zoomed_;
+    pictures_.start([this, made, ratio, size, view, inputs = completionInputs(session_), handOver = handOver_] {
         made->picture = makeRealSizePicture(inputs, handOver);
         made->image = QImage(size * ratio, QImage::Format_RGB32);
         made->image.setDevicePixelRatio(ratio);
         QPainter painter(&made->image);
-        render::paintRealSize(painter, QRectF(QPointF(0, 0), QSizeF(size)), made->picture.scene, {});
+        made->view = render::paintRealSize(painter, QRectF(QPointF(0, 0), QSizeF(size)), made->picture.scene, view);
         painter.end();
         QMetaObject::invokeMethod(
             this, [this, made] { pictureMade(made); }, Qt::QueuedConnection);
@@ -99,6 +108,7 @@ void RealSizePreviewWindow::pictureMade(const std::shared_ptr<Made>& made)
     handOver_ = made->picture.handOver;
     scene_ = std::move(made->picture.scene);
     image_ = std::move(made->image);
+    shownView_ = made->view;
     ++refreshes_;
     update();
     if (stale_)
@@ -127,6 +137,60 @@ void RealSizePreviewWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     coalesce_.start(); // a picture only if something changed while hidden
+}
+
+void RealSizePreviewWindow::moveTo(const render::ViewPlace& place)
+{
+    zoomed_ = place;
+    // Wheel turns and drags before the next picture build on this one.
+    shownView_ = render::DrawingView(place, render::drawingArea(QRectF(rect())));
+    changed();
+}
+
+void RealSizePreviewWindow::showWhole()
+{
+    zoomed_.reset();
+    changed();
+}
+
+void RealSizePreviewWindow::fitAnnotation()
+{
+    if (const auto place = render::annotationPlace(scene_, QRectF(rect())))
+        moveTo(*place);
+}
+
+void RealSizePreviewWindow::wheelEvent(QWheelEvent* event)
+{
+    const double steps = event->angleDelta().y() / 120.0;
+    if (shownView_ && steps != 0)
+        moveTo(render::zoomAbout(*shownView_, event->position(), std::pow(1.25, steps)));
+    event->accept();
+}
+
+void RealSizePreviewWindow::mousePressEvent(QMouseEvent* event)
+{
+    dragFrom_ = event->position().toPoint();
+    QWidget::mousePressEvent(event);
+}
+
+void RealSizePreviewWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & (Qt::LeftButton | Qt::MiddleButton)) || !shownView_)
+        return;
+    const QPoint at = event->position().toPoint();
+    moveTo(render::panBy(*shownView_, at - dragFrom_));
+    dragFrom_ = at;
+}
+
+void RealSizePreviewWindow::mouseDoubleClickEvent(QMouseEvent*) { showWhole(); }
+
+void RealSizePreviewWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    connect(menu.addAction(QStringLiteral("全体表示")), &QAction::triggered, this, &RealSizePreviewWindow::showWhole);
+    connect(menu.addAction(QStringLiteral("注記に合わせる")), &QAction::triggered, this,
+            &RealSizePreviewWindow::fitAnnotation);
+    menu.exec(event->globalPos());
 }
 
 void RealSizePreviewWindow::placeBesideOwner()

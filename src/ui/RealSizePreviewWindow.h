@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QSettings;
 
@@ -34,6 +35,11 @@ public:
     void remember(QSettings& settings) const;
     void restore(QSettings& settings);
 
+    // Zoom and pan: none is the whole drawing.
+    const std::optional<render::ViewPlace>& zoomed() const { return zoomed_; }
+    void showWhole();
+    void fitAnnotation();
+
     // The picture on show and how many have been made.
     const render::RealSizeScene& scene() const { return scene_; }
     int refreshCount() const { return refreshes_; }
@@ -42,18 +48,27 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     struct Made;
     void makePicture();
     void pictureMade(const std::shared_ptr<Made>& made);
     void placeBesideOwner();
+    void moveTo(const render::ViewPlace& place);
 
     const Session& session_;
     const QWidget* keepClear_ = nullptr;
     std::shared_ptr<const HandOverPicture> handOver_;
     render::RealSizeScene scene_;
     QImage image_;
+    std::optional<render::ViewPlace> zoomed_;
+    std::optional<render::DrawingView> shownView_; // how the picture on show maps the drawing
+    QPoint dragFrom_;
     QTimer coalesce_;
     bool stale_ = true;
     bool making_ = false;

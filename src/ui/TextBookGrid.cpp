@@ -150,8 +150,8 @@ bool TextBookGrid::event(QEvent* e)
     // F2 edits the current cell here; the window's F2 (the preview) yields to it.
     if (e->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(e);
-        if (key->key() == Qt::Key_F2 && key->modifiers() == Qt::NoModifier && currentIndex().isValid() &&
-            state() != QAbstractItemView::EditingState) {
+        if (key->key() == Qt::Key_F2 && key->modifiers() == Qt::NoModifier &&
+            (currentIndex().flags() & Qt::ItemIsEditable) && state() != QAbstractItemView::EditingState) {
             e->accept();
             return true;
         }

@@ -8,6 +8,7 @@
 #include "ui/InputBox.h"
 #include "ui/WindowLook.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -117,6 +118,7 @@ private Q_SLOTS:
     void fontSwitchAndFontChoice();
     void imeButtonFollowsClicks();
     void downTogglesLookDown();
+    void iconListsHaveTheirIconsWhereShown();
 };
 
 void MainWindowSettingsTest::combosEditTheirFields_data()
@@ -432,6 +434,29 @@ void MainWindowSettingsTest::downTogglesLookDown()
         const QImage down = b->grab().toImage();
         QVERIFY2(b->font().bold(), qPrintable(b->text()));
         QVERIFY2(meanLightness(down) + 30 < meanLightness(up), qPrintable(b->text()));
+    }
+}
+
+void MainWindowSettingsTest::iconListsHaveTheirIconsWhereShown()
+{
+    Folder folder(Folder::withDataFiles);
+    WindowUnderTest w(folder);
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    for (QComboBox* box : {w.c().tipSymbol, w.c().frameType, w.c().attachPosition, w.c().textSlide}) {
+        // The closed box shows its current item's icon, however it was chosen.
+        QVERIFY(!box->itemIcon(box->currentIndex()).isNull());
+        {
+            const QSignalBlocker quiet(box);
+            box->setCurrentIndex(box->count() - 1);
+        }
+        box->repaint();
+        QVERIFY(!box->itemIcon(box->count() - 1).isNull());
+        box->showPopup();
+        for (int i = 0; i < box->count(); ++i)
+            QVERIFY(!box->itemIcon(i).isNull());
+        QVERIFY(box->view()->minimumWidth() >= box->view()->sizeHintForColumn(0)); // no item cut
+        box->hidePopup();
     }
 }
 

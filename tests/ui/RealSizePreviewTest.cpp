@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QWheelEvent>
 
 #include <span>
 
@@ -147,8 +148,8 @@ int paintPreview(const QStringList& args)
         qWarning() << source.scene().message;
         return 1;
     }
-    const QImage image =
-        previewImage(source, QSize(args[3].toInt(), args[4].toInt()), {false, false, QStringLiteral("jwc_temp.txt")});
+    const QImage image = previewImage(source, QSize(args[3].toInt(), args[4].toInt()),
+                                      {false, false, QStringLiteral("jwc_temp.txt"), {}});
     return image.save(args[2]) ? 0 : 1;
 }
 
@@ -170,6 +171,7 @@ private Q_SLOTS:
     void showsTheMessageInsteadOfTheDrawing();
     void remembersWhetherItWasOpenAndWhereButNotInTheDataFiles();
     void opensWhereItCoversNoPartOfTheWindow();
+    void zoomsAndPansAndKeepsTheViewWhileTyping();
 };
 
 void RealSizePreviewTest::drawsTheSamePixelsAsTheStandInHost()
@@ -397,6 +399,82 @@ void RealSizePreviewTest::opensWhereItCoversNoPartOfTheWindow()
     w.window.show();
     QTRY_VERIFY(w.window.realSizePreview().isVisible());
     QVERIFY(clear(w));
+}
+
+namespace {
+
+// The ink's bounding box: where the picture holds anything but white.
+QRect inkBounds(const QImage& image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+} // namespace
+
+void RealSizePreviewTest::zoomsAndPansAndKeepsTheViewWhileTyping()
+{
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
+    WindowUnderTest w(folder);
+    w.window.show();
+    RealSizePreviewWindow& preview = w.window.realSizePreview();
+    QTest::keyClicks(w.c().input, "FD-1");
+    preview.toggle();
+    QTRY_COMPARE(preview.refreshCount(), 1);
+
+    // The picture is a function of the records and the view: its whole view
+    // given as a place draws the same, and 1.1 times about the middle draws the
+    // annotation 1.1 times as wide.
+    const QSize size(520, 400);
+    render::RealSizeView bare{false, false, {}, {}};
+    std::optional<render::DrawingView> used;
+    const auto picture = [&](const render::RealSizeView& view) {
+        QImage image(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        used = render::paintRealSize(painter, QRectF(image.rect()), preview.scene(), view);
+        return image;
+    };
+    const QImage whole = picture(bare);
+    QVERIFY(used);
+    bare.zoomed = used->place();
+    QCOMPARE(picture(bare), whole);
+    bare.zoomed = render::zoomAbout(*used, QPointF(260, 200), 1.1);
+    const QImage zoomed = picture(bare);
+    QVERIFY(std::abs(inkBounds(zoomed).width() - 1.1 * inkBounds(whole).width()) < 4);
+    QVERIFY(std::abs(inkBounds(zoomed).center().x() - 260 - 1.1 * (inkBounds(whole).center().x() - 260)) < 3);
+
+    // The wheel zooms about the mouse, a drag pans, and typing keeps both.
+    const QPointF at(300, 150);
+    QWheelEvent wheel(at, preview.mapToGlobal(at), {}, {0, 240}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(&preview, &wheel);
+    QVERIFY(preview.zoomed());
+    const render::ViewPlace afterWheel = *preview.zoomed();
+    QTRY_COMPARE(preview.refreshCount(), 2);
+    QTest::mousePress(&preview, Qt::LeftButton, {}, QPoint(300, 150));
+    QTest::mouseMove(&preview, QPoint(340, 130));
+    QTest::mouseRelease(&preview, Qt::LeftButton, {}, QPoint(340, 130));
+    QVERIFY(preview.zoomed()->centre.x < afterWheel.centre.x);
+    QVERIFY(preview.zoomed()->centre.y < afterWheel.centre.y);
+    QCOMPARE(preview.zoomed()->scale, afterWheel.scale);
+    const render::ViewPlace panned = *preview.zoomed();
+    const int before = preview.refreshCount();
+    QTest::keyClicks(w.c().input, "0");
+    QTRY_VERIFY(hasRecordStartingWith(preview.scene(), "FD-10"));
+    QVERIFY(preview.refreshCount() > before);
+    QCOMPARE(preview.zoomed()->centre.x, panned.centre.x);
+    QCOMPARE(preview.zoomed()->scale, panned.scale);
+
+    QTest::mouseDClick(&preview, Qt::LeftButton, {}, QPoint(100, 100));
+    QVERIFY(!preview.zoomed());
+    preview.fitAnnotation();
+    QVERIFY(preview.zoomed());
+    QCOMPARE(preview.zoomed()->centre.x, render::annotationPlace(preview.scene(), QRectF(preview.rect()))->centre.x);
 }
 
 int main(int argc, char** argv)

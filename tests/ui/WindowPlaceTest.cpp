@@ -57,7 +57,7 @@ void WindowPlaceTest::toolWindowPlace_data()
     QTest::newRow("above, last") << QRect(300, 500, 733, 500) << QRect(300, 62, 530, 430) << false;
     QTest::newRow("right, raised to stay on the screen")
         << QRect(0, 700, 733, 300) << QRect(741, 594, 530, 430) << false;
-    // The screen: 439 free on the right, 360 below.
+    // A 1280 × 1024 screen as drafters have it: 439 free on the right, 360 below.
     QTest::newRow("no whole room: the largest side, shrunk")
         << QRect(100, 60, 733, 596) << QRect(100, 664, 530, 360) << false;
     QTest::newRow("no side at all: least overlap, 入力完了 spared")
