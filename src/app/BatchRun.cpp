@@ -5,6 +5,7 @@
 #include "base/Clock.h"
 #include "base/CodePage.h"
 #include "base/Error.h"
+#include "base/NotingPrompts.h"
 #include "settings/AnnotationSettings.h"
 
 #include <QCommandLineParser>
@@ -101,30 +102,6 @@ std::optional<Lines> readTextFile(const std::string& path, std::ostream& notices
     return taken;
 }
 
-// Whether any box was shown: a data file speaks for itself (one cut at its
-// bound), outside the session's own count.
-class NoticingPrompts final : public Prompts {
-public:
-    explicit NoticingPrompts(Prompts& inner) : inner_(inner) {}
-    void information(const std::string& text) override
-    {
-        shown = true;
-        inner_.information(text);
-    }
-    void warning(const std::string& text) override
-    {
-        shown = true;
-        inner_.warning(text);
-    }
-    bool question(const std::string& text) override { return inner_.question(text); }
-    std::optional<std::string> chooseFolder(const std::string& root) override { return inner_.chooseFolder(root); }
-
-    bool shown = false;
-
-private:
-    Prompts& inner_;
-};
-
 } // namespace
 
 int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts, const BatchOutput& output,
@@ -155,7 +132,9 @@ int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts,
 
     SystemClock systemClock;
     const Clock& clock = fixed ? static_cast<const Clock&>(*fixed) : systemClock;
-    NoticingPrompts noticing(prompts);
+    // A data file speaks for itself (one cut at its bound), outside the session's own count.
+    bool dataFileSpoke = false;
+    NotingPrompts noticing(prompts, dataFileSpoke);
     Session session(folder, sessionModeFromArgument(o.modeArgument), noticing, clock, Session::DataFiles::readOnly);
     session.startUp();
     if (session.terminateRequested())
@@ -166,7 +145,7 @@ int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts,
         session.setInputLines(*text);
     const bool enabled = session.completionEnabled();
     const CompletionReport report = session.complete();
-    const bool clean = enabled && !report.messageShown && !session.startupMessageShown() && !noticing.shown;
+    const bool clean = enabled && !report.messageShown && !session.startupMessageShown() && !dataFileSpoke;
     if (session.mode() == SessionMode::importText) {
         // Importing hands the host nothing back: the texts are the result.
         for (const std::string& line : session.inputLines())

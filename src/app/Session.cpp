@@ -6,6 +6,7 @@
 #include "app/Messages.h"
 #include "app/RunAnnotation.h"
 #include "base/Error.h"
+#include "base/NotingPrompts.h"
 #include "base/Number.h"
 #include "base/PortableMath.h"
 #include "settings/SettingsFields.h"
@@ -13,32 +14,6 @@
 #include <cmath>
 
 namespace tagler {
-
-namespace {
-
-// Counts what start-up showed, so a script can tell a clean run.
-class CountingPrompts final : public Prompts {
-public:
-    CountingPrompts(Prompts& inner, bool& shown) : inner_(inner), shown_(shown) {}
-    void information(const std::string& t) override
-    {
-        shown_ = true;
-        inner_.information(t);
-    }
-    void warning(const std::string& t) override
-    {
-        shown_ = true;
-        inner_.warning(t);
-    }
-    bool question(const std::string& t) override { return inner_.question(t); }
-    std::optional<std::string> chooseFolder(const std::string& r) override { return inner_.chooseFolder(r); }
-
-private:
-    Prompts& inner_;
-    bool& shown_;
-};
-
-} // namespace
 
 Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles)
     : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles),
@@ -64,7 +39,7 @@ void Session::showStartupError(const Error& e)
 
 void Session::startUp()
 {
-    CountingPrompts prompts(prompts_, startupMessageShown_);
+    NotingPrompts prompts(prompts_, startupMessageShown_); // a script can tell a clean start
     try {
         exchange_ = loadExchangeFile(startFolder_, mode_, prompts);
         if (!exchange_.completionEnabled)
