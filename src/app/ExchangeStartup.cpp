@@ -27,6 +27,12 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
     x.exchangeLines = readLines(path);
     const SessionModeTraits& traits = tagler::traits(mode);
     if (traits.handsOverSelection) {
+        // Records written back by an earlier run, or the emptied file an import leaves, are no
+        // selection: taking them would replace the host's records with nothing.
+        if (x.exchangeLines.empty() || x.exchangeLines[0] != "hq") {
+            refuse(messages::kExchangeTransformed, false);
+            return x;
+        }
         if (x.exchangeLines.size() < header_line::kShortestSelection) {
             refuse(messages::kExchangeInvalid, true);
             return x;
