@@ -1,6 +1,7 @@
 #include "app/BatchRun.h"
 
 #include "app/InputText.h"
+#include "app/Messages.h"
 #include "app/Session.h"
 #include "base/Clock.h"
 #include "base/CodePage.h"
@@ -10,6 +11,8 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QStringDecoder>
+
+#include <new>
 
 namespace tagler {
 
@@ -103,8 +106,10 @@ std::optional<Lines> readTextFile(const std::string& path, std::ostream& notices
 
 } // namespace
 
-int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts, const BatchOutput& output,
-             std::string& usageError)
+namespace {
+
+int runSession(const std::string& folder, const BatchOptions& o, Prompts& prompts, const BatchOutput& output,
+               std::string& usageError)
 {
     AnnotationSettings overrides;
     for (const auto& [field, value] : o.sets) {
@@ -131,7 +136,8 @@ int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts,
 
     SystemClock systemClock;
     const Clock& clock = fixed ? static_cast<const Clock&>(*fixed) : systemClock;
-    Session session(folder, sessionModeFromArgument(o.modeArgument), prompts, clock, Session::DataFiles::readOnly);
+    Session session(folder, sessionModeFromArgument(o.modeArgument), prompts, clock, Session::DataFiles::readOnly,
+                    SelectionReading::streamed);
     session.startUp();
     if (session.terminateRequested())
         return kBatchMessageShown;
@@ -149,6 +155,20 @@ int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts,
     }
     return enabled && report.written && !report.messageShown && !session.startupMessageShown() ? kBatchWritten
                                                                                                : kBatchMessageShown;
+}
+
+} // namespace
+
+int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts, const BatchOutput& output,
+             std::string& usageError)
+{
+    try {
+        return runSession(folder, o, prompts, output, usageError);
+    } catch (const std::bad_alloc&) {
+        // Whatever was being written is left uncommitted: the old file stays.
+        prompts.warning(messages::kOutOfMemory);
+        return kBatchMessageShown;
+    }
 }
 
 } // namespace tagler

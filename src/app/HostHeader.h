@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace tagler {
@@ -26,6 +27,8 @@ inline constexpr std::size_t kFirstSelectedRecord = 11;
 // A selection of one record; any header with points is longer.
 inline constexpr std::size_t kShortestSelection = 15;
 inline constexpr std::size_t kShortestWithPoints = 17;
+// The longest header, the four-point one, to its closing "#": all a mode without a selection reads.
+inline constexpr std::size_t kHeaderLinesRead = 19;
 } // namespace header_line
 
 enum class HeaderState {
@@ -57,5 +60,7 @@ HostHeader parseHostHeader(const Lines& lines, SessionMode mode);
 
 // Texts of the handed-over "ch" records, for the input box: as many as it takes.
 Lines importTextRecords(const Lines& exchangeLines);
+// The text of one handed-over record, when it is a text record.
+std::optional<std::string> textOfRecord(const std::string& record);
 
 } // namespace tagler

@@ -8,6 +8,7 @@
 #include "base/Number.h"
 #include "base/PortableMath.h"
 #include "base/ShownFailure.h"
+#include "base/StreamedFile.h"
 #include "settings/SettingsFields.h"
 
 #include <algorithm>
@@ -41,9 +42,10 @@ private:
 
 } // namespace
 
-Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles)
+Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles,
+                 SelectionReading selection)
     : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles),
-      state_(startFolder_), patterns_(startFolder_), slots_(startFolder_), memos_(startFolder_),
+      selection_(selection), state_(startFolder_), patterns_(startFolder_), slots_(startFolder_), memos_(startFolder_),
       textBook_(startFolder_, prompts)
 {
     exchange_.mode = mode;
@@ -67,7 +69,7 @@ void Session::startUp()
 {
     CountingPrompts prompts(prompts_, startupMessageShown_);
     try {
-        exchange_ = loadExchangeFile(startFolder_, mode_, prompts);
+        exchange_ = loadExchangeFile(startFolder_, mode_, prompts, selection_);
         if (!exchange_.completionEnabled)
             completionEnabled_ = false;
         if (exchange_.importedIntoBox)
@@ -183,14 +185,24 @@ CompletionReport Session::complete()
     if (mode_ == SessionMode::importText)
         return report;
     output_.clear();
-    const AnnotationOutcome outcome = runAnnotation(exchange_, settings_, inputLines_, clock_, output_);
+    AnnotationOutcome outcome;
+    // The records go into the file as they are made; it replaces the old one only when whole,
+    // and an error that ends the run before leaves the old one as it was.
+    report.written = tryWrite([&] {
+        StreamedFile file(exchangeFilePath(startFolder_));
+        output_.streamTo([&file](std::string_view bytes) { file.write(bytes); });
+        const struct StopStreaming {
+            OutputList& out;
+            ~StopStreaming() { out.streamTo({}); }
+        } stop{output_};
+        outcome = runAnnotation(exchange_, settings_, inputLines_, clock_, output_);
+        output_.flush();
+        file.commit();
+    });
     outcome.changes.applyTo(settings_);
-    if (outcome.errorMessage) {
+    if (outcome.errorMessage)
         prompts_.warning(*outcome.errorMessage);
-        report.messageShown = true;
-    }
-    report.written = tryWrite([this] { writeText(exchangeFilePath(startFolder_), output_.blocks()); });
-    report.messageShown = report.messageShown || !report.written;
+    report.messageShown = outcome.errorMessage.has_value() || !report.written;
     return report;
 }
 

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTranslator>
 #include <exception>
+#include <new>
 
 namespace tagler {
 
@@ -27,6 +28,8 @@ bool TaglerApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const std::bad_alloc&) {
+        QMessageBox::critical(nullptr, QString::fromUtf8(messages::kTitle), QString::fromUtf8(messages::kOutOfMemory));
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QString::fromUtf8(messages::kTitle), QString::fromUtf8(e.what()));
     } catch (...) {
