@@ -1,6 +1,7 @@
 #include "app/BatchRun.h"
 
 #include "app/InputText.h"
+#include "app/Messages.h"
 #include "app/Session.h"
 #include "base/Clock.h"
 #include "base/CodePage.h"
@@ -11,6 +12,8 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QStringDecoder>
+
+#include <new>
 
 namespace tagler {
 
@@ -104,8 +107,10 @@ std::optional<Lines> readTextFile(const std::string& path, std::ostream& notices
 
 } // namespace
 
-int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts, const BatchOutput& output,
-             std::string& usageError)
+namespace {
+
+int runSession(const std::string& folder, const BatchOptions& o, Prompts& prompts, const BatchOutput& output,
+               std::string& usageError)
 {
     AnnotationSettings overrides;
     for (const auto& [field, value] : o.sets) {
@@ -135,7 +140,8 @@ int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts,
     // A data file speaks for itself (one cut at its bound), outside the session's own count.
     bool dataFileSpoke = false;
     NotingPrompts noticing(prompts, dataFileSpoke);
-    Session session(folder, sessionModeFromArgument(o.modeArgument), noticing, clock, Session::DataFiles::readOnly);
+    Session session(folder, sessionModeFromArgument(o.modeArgument), noticing, clock, Session::DataFiles::readOnly,
+                    SelectionReading::streamed);
     session.startUp();
     if (session.terminateRequested())
         return kBatchMessageShown;
@@ -153,6 +159,20 @@ int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts,
         return clean ? kBatchWritten : kBatchMessageShown;
     }
     return clean && report.written ? kBatchWritten : kBatchMessageShown;
+}
+
+} // namespace
+
+int runBatch(const std::string& folder, const BatchOptions& o, Prompts& prompts, const BatchOutput& output,
+             std::string& usageError)
+{
+    try {
+        return runSession(folder, o, prompts, output, usageError);
+    } catch (const std::bad_alloc&) {
+        // Whatever was being written is left uncommitted: the old file stays.
+        prompts.warning(messages::kOutOfMemory);
+        return kBatchMessageShown;
+    }
 }
 
 } // namespace tagler

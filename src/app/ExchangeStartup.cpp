@@ -1,16 +1,54 @@
 #include "app/ExchangeStartup.h"
 
+#include "app/InputText.h"
 #include "app/Messages.h"
+#include "base/LineReader.h"
+
+#include <algorithm>
 
 namespace tagler {
 
+namespace {
+
+// A streamed selection keeps its lines up to the first record's group (line 15) and reads on
+// only for the texts the input box takes.
+constexpr std::size_t kSelectionHeadLines = 16;
+
+struct SelectionHead {
+    Lines lines;
+    Lines texts;
+    std::size_t lineCount = 0;
+};
+
+SelectionHead readSelectionHead(const std::string& path)
+{
+    SelectionHead head;
+    LineReader reader(path);
+    for (std::string line; reader.next(line); ++head.lineCount) {
+        if (head.lineCount == 0 && line != "hq")
+            break; // refused: nothing more is needed
+        if (head.lineCount >= header_line::kFirstSelectedRecord)
+            if (auto text = textOfRecord(line))
+                head.texts.push_back(std::move(*text));
+        if (head.lineCount < kSelectionHeadLines)
+            head.lines.push_back(line);
+        else if (head.texts.size() >= std::size_t(kInputMaxLines))
+            break;
+    }
+    head.texts.resize(std::min(head.texts.size(), std::size_t(kInputMaxLines)));
+    return head;
+}
+
+} // namespace
+
 std::string exchangeFilePath(const std::string& folder) { return folder + "/jwc_temp.txt"; }
 
-ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prompts& prompts)
+ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prompts& prompts, SelectionReading reading)
 {
     ExchangeState x;
     x.mode = mode;
     const std::string path = exchangeFilePath(folder);
+    x.path = path;
     auto refuse = [&](const char* text, bool warning) {
         if (warning)
             prompts.warning(text);
@@ -24,14 +62,29 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
         return x;
     }
 
-    x.exchangeLines = readLines(path);
     const SessionModeTraits& traits = tagler::traits(mode);
     if (traits.handsOverSelection) {
-        if (x.exchangeLines.size() < header_line::kShortestSelection) {
+        // One frame around all needs every text at once.
+        x.selectionStreamed = reading == SelectionReading::streamed && mode != SessionMode::frameWrite1;
+        SelectionHead head;
+        if (x.selectionStreamed) {
+            head = readSelectionHead(path);
+        } else {
+            head.lines = readLines(path);
+            head.lineCount = head.lines.size();
+        }
+        x.exchangeLines = std::move(head.lines);
+        // Records written back by an earlier run, or the emptied file an import leaves, are no
+        // selection: taking them would replace the host's records with nothing.
+        if (x.exchangeLines.empty() || x.exchangeLines[0] != "hq") {
+            refuse(messages::kExchangeTransformed, false);
+            return x;
+        }
+        if (head.lineCount < header_line::kShortestSelection) {
             refuse(messages::kExchangeInvalid, true);
             return x;
         }
-        x.importedText = importTextRecords(x.exchangeLines);
+        x.importedText = x.selectionStreamed ? std::move(head.texts) : importTextRecords(x.exchangeLines);
         x.importedIntoBox = true;
         if (traits.framesExistingText)
             x.header = parseHostHeader(x.exchangeLines, mode);
@@ -39,6 +92,8 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
             writeLines(path, {}); // importing hands the host back nothing: the texts go to the input box
         return x;
     }
+    // Only the header is used: a file of any length costs its header lines.
+    x.exchangeLines = readLeadingLines(path, header_line::kHeaderLinesRead);
     x.header = parseHostHeader(x.exchangeLines, mode);
     if (x.header.state == HeaderState::transformed)
         refuse(messages::kExchangeTransformed, false);

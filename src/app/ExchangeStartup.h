@@ -7,11 +7,19 @@
 namespace tagler {
 
 // What start-up takes from the exchange file, by session mode.
+// A selection is held whole where the window shows it; the batch program takes it a record at
+// a time, so a sheet of texts costs a record, not the sheet.
+enum class SelectionReading { held, streamed };
+
 struct ExchangeState {
     SessionMode mode = SessionMode::normal;
     HostHeader header;
-    Lines exchangeLines; // the file as handed over: header, then the selected records
-    Lines importedText;  // texts of the handed-over text records, for the input box
+    std::string path;
+    // The file as handed over: the header lines a mode without a selection reads; a selection
+    // whole, or when streamed its first lines only, the records read again at completion.
+    Lines exchangeLines;
+    bool selectionStreamed = false;
+    Lines importedText; // texts of the handed-over text records, for the input box
     bool importedIntoBox = false;
     bool completionEnabled = true;
     std::string refusal; // the start-up message that disabled completion
@@ -21,6 +29,7 @@ std::string exchangeFilePath(const std::string& folder);
 
 // Reads and checks the exchange file, showing the start-up messages. Errors of
 // the header's token scans propagate with their kind.
-ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prompts& prompts);
+ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prompts& prompts,
+                               SelectionReading reading = SelectionReading::held);
 
 } // namespace tagler

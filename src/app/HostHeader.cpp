@@ -113,12 +113,18 @@ Lines importTextRecords(const Lines& exchangeLines)
     // The input box takes five lines; a selection of a whole sheet need not be copied for them.
     for (std::size_t i = header_line::kFirstSelectedRecord;
          i < exchangeLines.size() && texts.size() < std::size_t(kInputMaxLines); ++i) {
-        const std::string& line = exchangeLines[i];
-        const auto quote = line.find('"');
-        if (line.rfind("ch", 0) == 0 && quote != std::string::npos)
-            texts.push_back(line.substr(quote + 1));
+        if (auto text = textOfRecord(exchangeLines[i]))
+            texts.push_back(std::move(*text));
     }
     return texts;
+}
+
+std::optional<std::string> textOfRecord(const std::string& record)
+{
+    const auto quote = record.find('"');
+    if (record.rfind("ch", 0) != 0 || quote == std::string::npos)
+        return std::nullopt;
+    return record.substr(quote + 1);
 }
 
 } // namespace tagler

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace tagler {
@@ -28,6 +29,8 @@ inline constexpr std::size_t kShortestSelection = 15;
 inline constexpr std::size_t kShortestWithPoints = 17;
 // 枠書込１ takes its record group from here when the line is a group record.
 inline constexpr std::size_t kFrameWrite1Group = 15;
+// The longest header, the four-point one, to its closing "#": all a mode without a selection reads.
+inline constexpr std::size_t kHeaderLinesRead = 19;
 } // namespace header_line
 
 enum class HeaderState {
@@ -59,5 +62,7 @@ HostHeader parseHostHeader(const Lines& lines, SessionMode mode);
 
 // Texts of the handed-over "ch" records, for the input box: as many as it takes.
 Lines importTextRecords(const Lines& exchangeLines);
+// The text of one handed-over record, when it is a text record.
+std::optional<std::string> textOfRecord(const std::string& record);
 
 } // namespace tagler

@@ -20,6 +20,7 @@ inline constexpr const char* kMemosCreated = "簡単選択メモデーター:SEN
 inline constexpr const char* kMemosMissing = "簡単選択メモデーター:SENTAKUMEMO.TX が見つかりません";
 inline constexpr const char* kNoCodePage = "このシステムには CP932 (シフトJIS) の文字コード変換がありません\r\n"
                                            "データーファイルを読み書きできないため終了します";
+inline constexpr const char* kOutOfMemory = "メモリーが足りません\r\nタグラーの処理は中断されます";
 inline constexpr const char* kIoError =
     "[入出力エラー]書込みまたは読込みできません\r\nディスクを確認する必要があります";
 

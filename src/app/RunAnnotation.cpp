@@ -2,6 +2,7 @@
 
 #include "app/DeriveSession.h"
 #include "app/Messages.h"
+#include "base/LineReader.h"
 #include "writer/AnnotationWriter.h"
 #include "writer/ExistingTextFrames.h"
 
@@ -51,6 +52,21 @@ private:
 // The first line of the handed-over records in the exchange file.
 constexpr std::size_t kFirstRecordLine = header_line::kFirstSelectedRecord;
 
+// Each handed-over record in turn: from the held lines, or read again from the file.
+template <typename Take> void forEachRecord(const ExchangeState& x, Take&& take)
+{
+    if (!x.selectionStreamed) {
+        for (std::size_t i = kFirstRecordLine; i < x.exchangeLines.size(); ++i)
+            take(x.exchangeLines[i]);
+        return;
+    }
+    LineReader reader(x.path);
+    std::string record;
+    for (std::size_t i = 0; reader.next(record); ++i)
+        if (i >= kFirstRecordLine)
+            take(record);
+}
+
 void runOnce(const ExchangeState& x, RunSettings& settings, const Lines& lines, const Clock& clock, OutputList& out)
 {
     const WriterInput in = deriveSession(x.header, x.mode, settings.current(), lines, out);
@@ -79,16 +95,14 @@ void runPerText(const ExchangeState& x, RunSettings& settings, const Lines& line
     settings.setTilt(true);
     in.settings = settings.current();
     ExistingTextState text; // sizes and base point carry from one record to the next
-    for (std::size_t i = kFirstRecordLine; i < x.exchangeLines.size(); ++i) {
-        const std::string& record = x.exchangeLines[i];
+    forEachRecord(x, [&](const std::string& record) {
         if (record.rfind("lg", 0) == 0) {
             framing.currentRecord = record;
             in = deriveSession(x.header, x.mode, settings.current(), lines, out, &framing);
         }
-        if (record.rfind("cn\"$", 0) == 0)
-            continue;
-        settings.apply(writeFrameAroundText(in, record, text, clock, out));
-    }
+        if (record.rfind("cn\"$", 0) != 0)
+            settings.apply(writeFrameAroundText(in, record, text, clock, out));
+    });
 }
 
 } // namespace

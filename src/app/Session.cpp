@@ -9,15 +9,18 @@
 #include "base/NotingPrompts.h"
 #include "base/Number.h"
 #include "base/PortableMath.h"
+#include "base/StreamedFile.h"
 #include "settings/SettingsFields.h"
 
 #include <cmath>
 
 namespace tagler {
 
-Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles)
+Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles,
+                 SelectionReading selection)
     : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles),
-      state_(startFolder_, prompts), patterns_(startFolder_, prompts), textBook_(startFolder_, prompts),
+      selection_(selection), state_(startFolder_, prompts), patterns_(startFolder_, prompts),
+      textBook_(startFolder_, prompts),
       quickSelect_(startFolder_, prompts, settings_, extras_, [this] { revertToPersistentState(); })
 {
     exchange_.mode = mode;
@@ -41,7 +44,7 @@ void Session::startUp()
 {
     NotingPrompts prompts(prompts_, startupMessageShown_); // a script can tell a clean start
     try {
-        exchange_ = loadExchangeFile(startFolder_, mode_, prompts);
+        exchange_ = loadExchangeFile(startFolder_, mode_, prompts, selection_);
         if (!exchange_.completionEnabled)
             completionEnabled_ = false;
         if (exchange_.importedIntoBox)
@@ -138,14 +141,24 @@ CompletionReport Session::complete()
     if (mode_ == SessionMode::importText)
         return report;
     output_.clear();
-    const AnnotationOutcome outcome = runAnnotation(exchange_, settings_, inputLines_, clock_, output_);
+    AnnotationOutcome outcome;
+    // The records go into the file as they are made; it replaces the old one only when whole,
+    // and an error that ends the run before leaves the old one as it was.
+    report.written = tryWrite(prompts_, [&] {
+        StreamedFile file(exchangeFilePath(startFolder_));
+        output_.streamTo([&file](std::string_view bytes) { file.write(bytes); });
+        const struct StopStreaming {
+            OutputList& out;
+            ~StopStreaming() { out.streamTo({}); }
+        } stop{output_};
+        outcome = runAnnotation(exchange_, settings_, inputLines_, clock_, output_);
+        output_.flush();
+        file.commit();
+    });
     outcome.changes.applyTo(settings_);
-    if (outcome.errorMessage) {
+    if (outcome.errorMessage)
         prompts_.warning(*outcome.errorMessage);
-        report.messageShown = true;
-    }
-    report.written = tryWrite(prompts_, [this] { writeText(exchangeFilePath(startFolder_), output_.blocks()); });
-    report.messageShown = report.messageShown || !report.written;
+    report.messageShown = outcome.errorMessage.has_value() || !report.written;
     return report;
 }
 

@@ -28,7 +28,7 @@ public:
     // A session that only reads its data files (the batch program) never writes them.
     enum class DataFiles { readWrite, readOnly };
     Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock,
-            DataFiles dataFiles = DataFiles::readWrite);
+            DataFiles dataFiles = DataFiles::readWrite, SelectionReading selection = SelectionReading::held);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -91,6 +91,7 @@ private:
     Lines inputLines_;
     OutputList output_;
     DataFiles dataFiles_;
+    SelectionReading selection_;
     PersistentStateStore state_;
     PatternStore patterns_;
     SessionExtras extras_;

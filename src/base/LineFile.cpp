@@ -1,11 +1,11 @@
 #include "base/LineFile.h"
 
 #include "base/Error.h"
+#include "base/StreamedFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tagler {
 
@@ -48,21 +48,10 @@ Lines readLines(const std::string& path)
 
 void writeText(const std::string& path, const std::vector<std::string>& pieces)
 {
-    QSaveFile file(QString::fromStdString(path));
-    // Unbuffered, so a full disk or a size limit shows at the write that meets it; a buffered
-    // write could be committed short.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(ErrorKind::InputOutput, "cannot write " + path + ": " + file.errorString().toStdString());
-    for (const std::string& bytes : pieces) {
-        const auto size = static_cast<qint64>(bytes.size());
-        if (file.write(bytes.data(), size) != size || file.error() != QFileDevice::NoError) {
-            const std::string why = file.errorString().toStdString();
-            file.cancelWriting();
-            fail(ErrorKind::InputOutput, "cannot write " + path + ": " + why);
-        }
-    }
-    if (!file.commit())
-        fail(ErrorKind::InputOutput, "cannot write " + path + ": " + file.errorString().toStdString());
+    StreamedFile file(path);
+    for (const std::string& bytes : pieces)
+        file.write(bytes);
+    file.commit();
 }
 
 void writeLines(const std::string& path, const Lines& lines)

@@ -16,6 +16,7 @@
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <new>
 
 int main(int argc, char** argv)
 {
@@ -59,6 +60,10 @@ int main(int argc, char** argv)
     std::unique_ptr<tagler::MainWindow> window;
     try {
         window = std::make_unique<tagler::MainWindow>(session, ime, choosers);
+    } catch (const std::bad_alloc&) {
+        QMessageBox::critical(nullptr, QString::fromUtf8(tagler::messages::kTitle),
+                              QString::fromUtf8(tagler::messages::kOutOfMemory));
+        return 1;
     } catch (const std::exception& e) {
         // Start-up reports the errors it knows; anything else ends here, visibly.
         QMessageBox::critical(nullptr, QString::fromUtf8(tagler::messages::kTitle), QString::fromUtf8(e.what()));

@@ -10,9 +10,14 @@ PersistentStateStore::Loaded PersistentStateStore::load(AnnotationSettings& sett
 {
     Loaded loaded;
     // Empty lines stand in for a missing file, so 「設定登録」 can still write one.
+    applied_ = false;
     loaded.state = file_.load(Lines(kPersistentStateLineCount, ""));
-    if (loaded.state == FileState::accepted)
+    if (loaded.state == FileState::missing)
+        applied_ = true;
+    else if (loaded.state == FileState::accepted) {
         loaded.padded = applyPersistentState(file_.lines(), settings, extras);
+        applied_ = true;
+    }
     return loaded;
 }
 
@@ -20,6 +25,7 @@ void PersistentStateStore::registerSettings(AnnotationSettings& settings, const 
 {
     storeSessionSettings(file_.lines(), settings, extras);
     file_.save();
+    applied_ = true;
 }
 
 void PersistentStateStore::revert(AnnotationSettings& settings, SessionExtras& extras)
@@ -35,7 +41,7 @@ void PersistentStateStore::rememberLength(AnnotationSettings& settings, const st
 
 bool PersistentStateStore::saveOnExit(const AnnotationSettings& settings, const SessionExtras& extras)
 {
-    if (!storeExitState(file_.lines(), settings, extras))
+    if (!applied_ || !storeExitState(file_.lines(), settings, extras))
         return false;
     return file_.save();
 }

@@ -33,12 +33,14 @@ public:
     // 「長さ記憶」: into the held lines, written with the next save.
     void rememberLength(AnnotationSettings& settings, const std::string& lengthText);
 
-    // Completion and close. A file refused at start is left alone and false
-    // returned, as it is when another window's file was kept.
+    // Completion and close. A file refused at start, for its length or for a
+    // value, is left alone and false returned, as it is when another window's
+    // file was kept: the settings hold defaults then.
     bool saveOnExit(const AnnotationSettings& settings, const SessionExtras& extras);
 
 private:
     DataFile file_;
+    bool applied_ = false; // the settings came from the held lines, or the lines from the settings
 };
 
 } // namespace tagler

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QTranslator>
 #include <exception>
+#include <new>
 
 namespace tagler {
 
@@ -29,6 +30,8 @@ bool TaglerApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const std::bad_alloc&) {
+        QMessageBox::critical(nullptr, QString::fromUtf8(messages::kTitle), QString::fromUtf8(messages::kOutOfMemory));
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QString::fromUtf8(messages::kTitle), QString::fromUtf8(e.what()));
     } catch (...) {

@@ -45,7 +45,8 @@ void TextBookPanel::connectControls()
                 if (current.isValid())
                     switchPage(current.row());
             });
-    c_.tableOfContents->viewport()->installEventFilter(this);
+    tableViewport_ = c_.tableOfContents->viewport();
+    tableViewport_->installEventFilter(this);
 
     connect(c_.registerBlock, &QPushButton::clicked, this, [this] {
         session_.textBook().registerBlock(c_.textBookGrid->currentBlock(), c_.input->cp932Lines());
@@ -63,6 +64,8 @@ void TextBookPanel::connectControls()
     connect(c_.switchTextBook, &QPushButton::clicked, this, &TextBookPanel::chooseFolder);
 }
 
+// The panel outlives the widgets it watches: while the window is torn down, a watched widget
+// still sends events here after others are gone, so only the watched object itself is touched.
 bool TextBookPanel::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == c_.deleteBlock && e->type() == QEvent::MouseButtonPress &&
@@ -70,8 +73,8 @@ bool TextBookPanel::eventFilter(QObject* watched, QEvent* e)
         deleteSelected();
         return true;
     }
-    if (watched == c_.tableOfContents->viewport() && e->type() == QEvent::MouseMove)
-        c_.tableOfContents->setFocus(Qt::MouseFocusReason);
+    if (watched == tableViewport_ && e->type() == QEvent::MouseMove)
+        tableViewport_->parentWidget()->setFocus(Qt::MouseFocusReason);
     return QObject::eventFilter(watched, e);
 }
 

@@ -2,6 +2,8 @@
 #include "app/TextBookCopy.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 namespace tagler {
 
@@ -47,6 +49,7 @@ private:
     Session& session_;
     TextBookModel* model_ = nullptr;
     TableOfContentsModel* table_ = nullptr;
+    QPointer<QWidget> tableViewport_; // null once the table of contents is gone
 };
 
 } // namespace tagler

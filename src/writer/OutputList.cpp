@@ -12,7 +12,13 @@ void OutputList::append(std::string_view record)
 {
     const std::size_t bytes = record.size() + 2;
     if (blocks_.empty() || blocks_.back().size() + bytes > blocks_.back().capacity()) {
-        blocks_.emplace_back();
+        if (sink_ && !blocks_.empty()) {
+            // What the sink has had is dropped; its block is kept for what follows.
+            flush();
+            blocks_.erase(blocks_.begin(), blocks_.end() - 1);
+        } else {
+            blocks_.emplace_back();
+        }
         blocks_.back().reserve(std::max(kBlockBytes, bytes));
     }
     std::string& block = blocks_.back();
@@ -20,6 +26,18 @@ void OutputList::append(std::string_view record)
     block.append("\r\n", 2);
     ++count_;
     linesStale_ = true;
+}
+
+void OutputList::streamTo(std::function<void(std::string_view)> sink) { sink_ = std::move(sink); }
+
+void OutputList::flush()
+{
+    if (!sink_)
+        return;
+    for (std::string& block : blocks_) {
+        sink_(block);
+        block.clear();
+    }
 }
 
 void OutputList::clear()

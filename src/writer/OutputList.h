@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,8 +12,13 @@ namespace tagler {
 class OutputList final {
 public:
     void append(std::string_view record);
-    // The exchange file's content, block by block.
+    // The exchange file's content, block by block: with a sink, what it has not been handed yet.
     const std::vector<std::string>& blocks() const { return blocks_; }
+    // Full blocks go to the sink as they fill, and are dropped, so records written into a file
+    // as they are made cost a block however many there are. An empty sink keeps them all.
+    void streamTo(std::function<void(std::string_view)> sink);
+    // Hands the sink what it has not had yet.
+    void flush();
     // One string a record, for readers that take them one by one.
     const std::vector<std::string>& records() const;
     std::size_t size() const { return count_; }
@@ -20,6 +26,7 @@ public:
 
 private:
     std::vector<std::string> blocks_;
+    std::function<void(std::string_view)> sink_;
     std::size_t count_ = 0;
     mutable std::vector<std::string> lines_;
     mutable bool linesStale_ = false;

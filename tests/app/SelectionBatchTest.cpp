@@ -28,16 +28,21 @@ struct BatchRun {
     Lines records;
 };
 
-BatchRun batch(const std::string& mode, const Lines& records, const QStringList& extra = {})
+BatchRun batchIn(const Folder& f, const std::string& mode, const QStringList& extra = {})
 {
-    Folder f(Folder::withDataFiles);
-    f.write("jwc_temp.txt", selection(records));
     QProcess p;
     p.setWorkingDirectory(QString::fromStdString(f.path()));
     p.start(QStringLiteral(TAGLER_BIN_DIR "/tagler-batch"), QStringList{QString::fromStdString(mode)} + extra);
     p.waitForFinished(60000);
     return {p.exitCode(), p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString(),
             f.read("jwc_temp.txt")};
+}
+
+BatchRun batch(const std::string& mode, const Lines& records, const QStringList& extra = {})
+{
+    Folder f(Folder::withDataFiles);
+    f.write("jwc_temp.txt", selection(records));
+    return batchIn(f, mode, extra);
 }
 
 std::size_t countOf(const Lines& records, const std::string& kind)
@@ -117,6 +122,23 @@ TEST(SelectionBatch, ABrokenRecordShowsTheConversionMessageAndKeepsWhatCameBefor
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("変換"), std::string::npos) << r.err;
     EXPECT_EQ(countOf(r.records, " "), 4u); // the first text's frame
+}
+
+TEST(SelectionBatch, ASecondRunRefusesTheProcessedFileAndWritesNothing)
+{
+    for (const char* mode : {"T1", "T2", "T3"}) {
+        Folder f(Folder::withDataFiles);
+        f.write("jwc_temp.txt", selection(kThreeTexts));
+        const BatchRun first = batchIn(f, mode);
+        ASSERT_EQ(first.exitCode, 0) << mode << first.err;
+        const std::string processed = f.bytes("jwc_temp.txt");
+
+        const BatchRun again = batchIn(f, mode);
+        EXPECT_EQ(again.exitCode, 1) << mode;
+        EXPECT_EQ(again.err, "info: jwc_temp.txt が変形済みです\n") << mode;
+        EXPECT_EQ(again.out, "") << mode;
+        EXPECT_EQ(f.bytes("jwc_temp.txt"), processed) << mode;
+    }
 }
 
 } // namespace

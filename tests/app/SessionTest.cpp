@@ -175,6 +175,7 @@ TEST(SessionCompletion, ImportingTextHandsBackNothing)
 {
     Folder f(Folder::withDataFiles);
     Lines records(11, "x");
+    records[0] = "hq";
     records.push_back("ch 0 0 1 0 \"" + sjis("取込む文字"));
     records.push_back("lg0");
     records.push_back("ch 0 0 1 0 \"second");

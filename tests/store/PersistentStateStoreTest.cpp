@@ -1,5 +1,6 @@
 #include "store/PersistentStateStore.h"
 
+#include "base/Error.h"
 #include "support/Folder.h"
 #include "support/RecordingPrompts.h"
 
@@ -51,6 +52,34 @@ TEST(PersistentStateStore, LoadingWritesNothingAndTheExitSaveSparesARefusedFile)
         } else {
             EXPECT_EQ(folder.bytes(kPersistentStateFileName), before);
         }
+    }
+}
+
+TEST(PersistentStateStore, TheExitSaveSparesAFileWithARefusedValue)
+{
+    const struct {
+        std::size_t line;
+        const char* value;
+    } bad[] = {{0, "99"}, {2, "abc"}, {4, "0"}, {15, "999"}, {19, "50"}};
+    for (const auto& b : bad) {
+        SCOPED_TRACE(b.line);
+        const test::Folder folder;
+        Lines lines = readLines(fixture("pl_full.tx"));
+        lines[11] = "\\sub";
+        lines[23] = "7";
+        lines[24] = "1";
+        lines[25] = "12.5";
+        lines[b.line] = b.value;
+        folder.write(kPersistentStateFileName, lines);
+        const std::string before = folder.bytes(kPersistentStateFileName);
+        test::RecordingPrompts prompts;
+        PersistentStateStore store(folder.path(), prompts);
+        AnnotationSettings settings;
+        SessionExtras extras;
+        EXPECT_THROW(store.load(settings, extras), Error);
+
+        EXPECT_FALSE(store.saveOnExit(settings, extras));
+        EXPECT_EQ(folder.bytes(kPersistentStateFileName), before);
     }
 }
 
