@@ -100,6 +100,47 @@ TEST(PersistentStateStore, PaddedLinesAreWhatARewriteWrites)
     EXPECT_EQ(folder.read(kPersistentStateFileName), expected);
 }
 
+TEST(PersistentStateStore, TheExitSaveOfASecondWindowAsksBeforeUndoingTheFirst)
+{
+    const struct {
+        const char* what;
+        bool moved; // the second window was moved
+        bool answer;
+        bool asked;
+        const char* leftAfter; // the file's window left afterwards; the first window left it at 100
+    } cases[] = {
+        {"moved, No", true, false, true, "100"},
+        {"moved, Yes", true, true, true, "200"},
+        {"not moved", false, true, false, "100"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const test::Folder folder;
+        folder.write(kPersistentStateFileName, readLines(fixture("pl_full.tx")));
+        test::RecordingPrompts prompts;
+        prompts.answer = c.answer;
+        PersistentStateStore second(folder.path(), prompts);
+        AnnotationSettings settings;
+        SessionExtras extras;
+        second.load(settings, extras);
+        ASSERT_NE(extras.windowLeft, "100");
+        {
+            test::RecordingPrompts quiet;
+            PersistentStateStore first(folder.path(), quiet);
+            AnnotationSettings s;
+            SessionExtras x;
+            first.load(s, x);
+            x.windowLeft = "100";
+            ASSERT_TRUE(first.saveOnExit(s, x));
+        }
+        if (c.moved)
+            extras.windowLeft = "200";
+        EXPECT_EQ(second.saveOnExit(settings, extras), c.asked && c.answer);
+        EXPECT_EQ(prompts.shown.size(), c.asked ? 1u : 0u);
+        EXPECT_EQ(folder.read(kPersistentStateFileName)[16], c.leftAfter);
+    }
+}
+
 TEST(PersistentStateStore, RegisteringWritesAWholeFileWhateverWasThere)
 {
     test::RecordingPrompts prompts;
