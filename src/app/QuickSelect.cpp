@@ -50,9 +50,12 @@ void QuickSelect::toggleSave()
 
 bool QuickSelect::storeSlot(int slot)
 {
-    // A value that would not load again is refused like a failed write.
-    return tryWrite(prompts_, [&] { slots_.store(slot, settings_, extras_.currentPage); },
-                    {ErrorKind::Range, ErrorKind::Conversion, ErrorKind::InputOutput});
+    // A value that would not load again is refused like a failed write; another
+    // window's slot kept instead is no store either.
+    bool stored = false;
+    tryWrite(prompts_, [&] { stored = slots_.store(slot, settings_, extras_.currentPage); },
+             {ErrorKind::Range, ErrorKind::Conversion, ErrorKind::InputOutput});
+    return stored;
 }
 
 SlotFeedback QuickSelect::applySlot(int slot)

@@ -35,13 +35,15 @@ void SlotStore::load()
     }
 }
 
-void SlotStore::store(int slot, const AnnotationSettings& settings, int currentPage)
+bool SlotStore::store(int slot, const AnnotationSettings& settings, int currentPage)
 {
     DataFile& file = files_.at(index(slot));
-    if (file.replaceLines(slotLines(settings, currentPage)))
+    const bool stored = file.replaceLines(slotLines(settings, currentPage));
+    if (stored)
         markers_.at(index(slot)) = SlotMarker::storedThisRun;
     else
         markers_.at(index(slot)) = file.accepted() ? SlotMarker::loaded : SlotMarker::empty;
+    return stored;
 }
 
 bool SlotStore::apply(int slot, AnnotationSettings& settings) const

@@ -28,8 +28,9 @@ public:
 
     // The settings into the slot's file and its held lines. A failure is an
     // I/O (or refused value) error, and the file and the held slot stay as
-    // they were. Another window's slot kept instead is what the slot holds.
-    void store(int slot, const AnnotationSettings& settings, int currentPage);
+    // they were. False when another window's slot was kept instead: that is
+    // what the slot holds then.
+    bool store(int slot, const AnnotationSettings& settings, int currentPage);
 
     // The held slot into the settings, all or nothing; false for an empty slot.
     bool apply(int slot, AnnotationSettings& settings) const;

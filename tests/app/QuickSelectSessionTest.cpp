@@ -170,6 +170,24 @@ TEST(QuickSelectSession, AFailedStoreSaysSoAndTheSlotStaysEmpty)
     EXPECT_TRUE(s.session.quickSelect().slots().isEmpty(4));
 }
 
+TEST(QuickSelectSession, AnotherWindowsSlotKeptIsNoStore)
+{
+    Folder f(Folder::withDataFiles);
+    withExchange(f);
+    f.write("PSDATA3.tx", slotLines(AnnotationSettings{}, 1));
+    Started s(f);
+    s.session.quickSelect().loadAtStart();
+    AnnotationSettings other;
+    other.frameType = 9;
+    f.write("PSDATA3.tx", slotLines(other, 1)); // another window stores slot 3
+    s.prompts.answer = false;                   // keep its slot
+    s.session.quickSelect().toggleSave();
+    EXPECT_EQ(s.session.quickSelect().pressSlot(3), SlotFeedback::none);
+    ASSERT_EQ(s.prompts.shown.size(), 1u);
+    EXPECT_EQ(s.prompts.shown[0].rfind("question: ", 0), 0u);
+    EXPECT_EQ(s.session.quickSelect().slotSettings(3, AnnotationSettings{})->frameType, 9);
+}
+
 TEST(QuickSelectSession, ASlotThatCannotBeAppliedSaysSoAndChangesNothing)
 {
     Folder f(Folder::withDataFiles);
