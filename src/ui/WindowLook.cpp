@@ -24,7 +24,9 @@ void showDownPlainly(QPushButton* toggle)
 {
     // Only the down state is styled; up stays the platform's own button.
     toggle->setStyleSheet(QStringLiteral("QPushButton:checked { border: 2px inset #4a4a4a; border-radius: 2px;"
-                                         " background-color: #9a9a9a; color: black; }"));
+                                         " background-color: #9a9a9a; color: black; }"
+                                         // The style sheet draws a down toggle whole: its focus mark too.
+                                         "QPushButton:checked:focus { border: 2px solid palette(highlight); }"));
     QObject::connect(toggle, &QPushButton::toggled, toggle, [toggle](bool down) {
         QFont f = toggle->font();
         f.setBold(down);

@@ -112,7 +112,8 @@ void KeyboardReachTest::aFocusedControlIsMarked()
 {
     const MainControls& c = w_->c();
     const QColor mark = c.registerSettings->palette().color(QPalette::Active, QPalette::Highlight);
-    for (QWidget* control : std::initializer_list<QWidget*>{c.registerSettings, c.complete, c.frameType}) {
+    c.tiltFrame->setChecked(true); // a down toggle is drawn by its style sheet
+    for (QWidget* control : std::initializer_list<QWidget*>{c.registerSettings, c.complete, c.frameType, c.tiltFrame}) {
         const QPoint edge(1, control->height() / 2);
         control->setFocus(Qt::TabFocusReason);
         QCOMPARE(control->grab().toImage().pixelColor(edge), mark);
