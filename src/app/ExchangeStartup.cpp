@@ -10,9 +10,9 @@ namespace tagler {
 
 namespace {
 
-// A streamed selection keeps its lines up to the first record's group (line 15) and reads on
-// only for the texts the input box takes.
-constexpr std::size_t kSelectionHeadLines = 16;
+// A streamed selection keeps its lines up to the one 枠書込１ takes its group from, and reads
+// on only for the texts the input box takes.
+constexpr std::size_t kSelectionHeadLines = header_line::kFrameWrite1Group + 1;
 
 struct SelectionHead {
     Lines lines;

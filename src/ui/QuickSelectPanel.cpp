@@ -237,9 +237,11 @@ void QuickSelectPanel::showMemoTip(int slot)
 void QuickSelectPanel::rememberLength()
 {
     session_.setInputLines(c_.input->cp932Lines());
+    const auto length = session_.rememberLeaderLength();
+    if (!length)
+        return; // the message has said why
     feedback_.flash(c_.rememberLength);
-    if (const auto length = session_.rememberLeaderLength())
-        note_(QStringLiteral("長さ記憶: 引出線の長さ %1 mm (1/1) を記憶しました").arg(QString::fromStdString(*length)));
+    note_(QStringLiteral("長さ記憶: 引出線の長さ %1 mm (1/1) を記憶しました").arg(QString::fromStdString(*length)));
 }
 
 std::optional<PreviewInputs> QuickSelectPanel::slotPreviewInputs() const

@@ -2,6 +2,7 @@
 
 #include "settings/ColourItems.h"
 
+#include <QEvent>
 #include <QPushButton>
 
 namespace tagler {
@@ -20,18 +21,41 @@ QFont namedFont(const QString& family)
 
 QFont windowFont() { return namedFont(QStringLiteral("ＭＳ ゴシック")); }
 
+namespace {
+
+void followCheckedState(QPushButton* toggle)
+{
+    if (toggle->font().bold() == toggle->isChecked())
+        return;
+    QFont f = toggle->font();
+    f.setBold(toggle->isChecked());
+    toggle->setFont(f);
+}
+
+class BoldWhileDown final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            followCheckedState(static_cast<QPushButton*>(watched));
+        return false;
+    }
+};
+
+} // namespace
+
 void showDownPlainly(QPushButton* toggle)
 {
-    // Only the down state is styled; up stays the platform's own button.
+    // Only the down state is styled; up stays the platform's own button. The caption keeps
+    // its palette colour (the slots' maroon while 保存 is down).
     toggle->setStyleSheet(QStringLiteral("QPushButton:checked { border: 2px inset #4a4a4a; border-radius: 2px;"
-                                         " background-color: #9a9a9a; color: black; }"
+                                         " background-color: #9a9a9a; }"
                                          // The style sheet draws a down toggle whole: its focus mark too.
                                          "QPushButton:checked:focus { border: 2px solid palette(highlight); }"));
-    QObject::connect(toggle, &QPushButton::toggled, toggle, [toggle](bool down) {
-        QFont f = toggle->font();
-        f.setBold(down);
-        toggle->setFont(f);
-    });
+    QObject::connect(toggle, &QPushButton::toggled, toggle, [toggle] { followCheckedState(toggle); });
+    // The window often sets a toggle with its signals blocked; painting catches up then.
+    toggle->installEventFilter(new BoldWhileDown(toggle));
 }
 
 QColor toQColor(std::int32_t c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }

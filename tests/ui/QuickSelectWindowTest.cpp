@@ -233,6 +233,7 @@ void QuickSelectWindowTest::rememberLengthWithoutPoints()
     QTest::mouseClick(c.rememberLength, Qt::LeftButton);
     QCOMPARE(w_->prompts.shown,
              std::vector<std::string>{"warning: " + *messages::dataErrorMessage(ErrorKind::Conversion)});
+    QVERIFY(c.rememberLength->palette().color(QPalette::ButtonText) != registeredCaptionColour()); // no success shown
     QVERIFY(w_->window.isVisible());
     QCOMPARE(c.input->toPlainText(), QStringLiteral("注釈"));
     w_->window.close();
