@@ -5,6 +5,7 @@
 #include "base/Clock.h"
 #include "settings/SessionMode.h"
 #include "ui/Choosers.h"
+#include "ui/FontConfigWarmUp.h"
 #include "ui/MainWindow.h"
 #include "ui/QtImeControl.h"
 #include "ui/QtPrompts.h"
@@ -42,7 +43,9 @@ int main(int argc, char** argv)
     if (parsed.notice)
         std::cerr << "tagler: " << *parsed.notice << "\n";
 
+    tagler::FontConfigWarmUp fontConfig;
     tagler::TaglerApplication app(argc, argv);
+    fontConfig.finish();
     app.setApplicationName(QString::fromUtf8(tagler::messages::kTitle));
     app.setFont(tagler::windowFont());
     if (const auto problem = tagler::codePageProblem()) {

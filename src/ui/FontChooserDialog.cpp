@@ -25,7 +25,7 @@ namespace {
 QFont openingFont(const QString& family)
 {
     const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
-    for (const QString& name : namedFont(family).families())
+    for (const QString& name : fontCandidates(family))
         for (const QString& installed : japanese)
             if (plainFamily(installed) == name)
                 return QFont(installed);

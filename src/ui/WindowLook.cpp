@@ -2,20 +2,39 @@
 
 #include "settings/ColourItems.h"
 
+#include <algorithm>
+
 #include <QEvent>
+#include <QFontDatabase>
 #include <QPushButton>
 
 namespace tagler {
 
-QFont namedFont(const QString& family)
+QStringList fontCandidates(const QString& family)
 {
-    QFont font;
     QStringList families{family};
     for (const char* standIn : {"ＭＳ ゴシック", "MS Gothic", "IPAGothic", "Noto Sans Mono CJK JP"})
         if (!families.contains(QString::fromUtf8(standIn)))
             families << QString::fromUtf8(standIn);
-    font.setFamilies(families);
+    return families;
+}
+
+QFont namedFont(const QString& family)
+{
+    QFont font;
     font.setPixelSize(kFontPixels);
+    const QStringList candidates = fontCandidates(family);
+#ifdef Q_OS_WIN
+    font.setFamilies(candidates);
+#else
+    // Two costs of FreeType's font engines that the window's start would pay: given more than
+    // one family, each engine looks up its fallback fonts at once rather than at the first
+    // missing glyph; and hinting runs the auto-hinter over every new glyph.
+    const auto installed = std::find_if(candidates.cbegin(), candidates.cend(),
+                                        [](const QString& name) { return QFontDatabase::hasFamily(name); });
+    font.setFamilies(installed == candidates.cend() ? candidates : QStringList{*installed});
+    font.setHintingPreference(QFont::PreferNoHinting);
+#endif
     return font;
 }
 

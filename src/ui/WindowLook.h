@@ -13,7 +13,9 @@ inline constexpr int kFontPixels = 12;
 
 // The window's font, with stand-ins where the Windows font is missing.
 QFont windowFont();
-// A font by name at the window's size; the stand-ins follow it.
+// The family, then the stand-ins for it, in the order they are tried.
+QStringList fontCandidates(const QString& family);
+// A font by name at the window's size: the first of its candidates that is installed.
 QFont namedFont(const QString& family);
 
 // A toggle button that is down looks plainly so: sunken, darker, bold.

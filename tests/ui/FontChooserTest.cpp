@@ -1,9 +1,11 @@
 #include "ui/FontChooserDialog.h"
+#include "ui/WindowLook.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QTest>
 
 namespace tagler {
@@ -16,6 +18,8 @@ private Q_SLOTS:
     void listsJapaneseFamiliesOnly();
     void opensOnTheChosenFamily_data();
     void opensOnTheChosenFamily();
+    void namedFontIsTheFaceItsCandidatesGive_data();
+    void namedFontIsTheFaceItsCandidatesGive();
 };
 
 void FontChooserTest::foundrySuffixIsNeverPartOfTheName_data()
@@ -70,6 +74,30 @@ void FontChooserTest::opensOnTheChosenFamily()
     QCOMPARE(dialog.chosenName(), stored);
     dialog.verticalBox()->toggle();
     QCOMPARE(dialog.chosenName(), (vertical ? QString() : QStringLiteral("@")) + opensOn);
+}
+
+void FontChooserTest::namedFontIsTheFaceItsCandidatesGive_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::newRow("installed") << QStringLiteral("Noto Sans Mono CJK JP");
+    QTest::newRow("Windows font") << QStringLiteral("ＭＳ ゴシック");
+    QTest::newRow("vertical form") << QStringLiteral("@ＭＳ 明朝");
+    QTest::newRow("unknown") << QStringLiteral("No Such Family");
+}
+
+// The window names one installed family where it can, and still gets the
+// face the whole list of candidates would have given it.
+void FontChooserTest::namedFontIsTheFaceItsCandidatesGive()
+{
+    QFETCH(QString, family);
+    QFont listed;
+    listed.setFamilies(fontCandidates(family));
+    listed.setPixelSize(kFontPixels);
+    const QFont named = namedFont(family);
+    QCOMPARE(QFontInfo(named).family(), QFontInfo(listed).family());
+#ifndef Q_OS_WIN
+    QCOMPARE(named.families().size(), 1);
+#endif
 }
 
 } // namespace tagler

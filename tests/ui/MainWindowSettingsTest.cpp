@@ -367,17 +367,18 @@ void MainWindowSettingsTest::fontSwitchAndFontChoice()
     WindowUnderTest w(folder);
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-    QCOMPARE(w.c().input->font().family(), QStringLiteral("ＭＳ ゴシック")); // the host's font
+    const QString hostFont = namedFont(QStringLiteral("ＭＳ ゴシック")).family();
+    QCOMPARE(w.c().input->font().family(), hostFont);
 
-    w.choosers.font = QStringLiteral("IPAGothic");
+    w.choosers.font = QStringLiteral("Noto Sans Mono CJK JP");
     QTest::mouseClick(w.c().fontName, Qt::LeftButton);
-    QCOMPARE(w.settings().chosenFontName, std::string("IPAGothic"));
-    QCOMPARE(w.c().fontName->text(), QStringLiteral("IPAGothic"));
+    QCOMPARE(w.settings().chosenFontName, std::string("Noto Sans Mono CJK JP"));
+    QCOMPARE(w.c().fontName->text(), QStringLiteral("Noto Sans Mono CJK JP"));
 
     QTest::mouseClick(w.c().fontSwitch, Qt::LeftButton);
     QCOMPARE(w.settings().fontSwitch, 1);
     QCOMPARE(w.c().fontName->palette().color(QPalette::Base), QColor(0, 255, 0));
-    QCOMPARE(w.c().input->font().family(), QStringLiteral("IPAGothic"));
+    QCOMPARE(w.c().input->font().family(), QStringLiteral("Noto Sans Mono CJK JP"));
 
     // A cancelled dialog and a name the code page cannot hold change nothing.
     w.choosers.font.reset();
@@ -385,11 +386,11 @@ void MainWindowSettingsTest::fontSwitchAndFontChoice()
     w.choosers.font = QStringLiteral("Font\U0001F600");
     QTest::mouseClick(w.c().fontName, Qt::LeftButton);
     QCOMPARE(w.choosers.fontAsked.size(), std::size_t(3));
-    QCOMPARE(w.settings().chosenFontName, std::string("IPAGothic"));
+    QCOMPARE(w.settings().chosenFontName, std::string("Noto Sans Mono CJK JP"));
 
     QTest::mouseClick(w.c().fontSwitch, Qt::LeftButton);
     QCOMPARE(w.settings().fontSwitch, 0);
-    QCOMPARE(w.c().input->font().family(), QStringLiteral("ＭＳ ゴシック"));
+    QCOMPARE(w.c().input->font().family(), hostFont);
 }
 
 void MainWindowSettingsTest::imeButtonFollowsClicks()
