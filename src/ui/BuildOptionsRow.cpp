@@ -2,6 +2,7 @@
 #include "settings/SettingsFields.h"
 #include "settings/TipSymbol.h"
 #include "ui/Builders.h"
+#include "ui/IconSizedCombo.h"
 #include "ui/ItemIcons.h"
 #include "ui/Placement.h"
 
@@ -16,20 +17,21 @@ constexpr int kControlTop = 14;
 
 // Drawing every item's icon and measuring the list took a tenth of the start-up;
 // the closed box needs only its current item's icon, the rest wait for the list.
-class IconCombo final : public QComboBox {
+class IconCombo final : public IconSizedCombo {
 public:
-    IconCombo(QWidget* parent, QIcon (*icon)(int)) : QComboBox(parent), icon_(icon) { setIconSize(icons::kSize); }
+    IconCombo(QWidget* parent, QIcon (*icon)(int)) : IconSizedCombo(icons::kSize, parent), icon_(icon) {}
 
     void showPopup() override
     {
         if (!listReady_) {
             listReady_ = true;
+            setIconSize(itemIconSize()); // before the list is measured
             for (int i = 0; i < count(); ++i)
                 drawIcon(i);
             // The list may be wider than the closed box, so no item is cut.
             view()->setMinimumWidth(view()->sizeHintForColumn(0) + 8);
         }
-        QComboBox::showPopup();
+        IconSizedCombo::showPopup();
     }
 
 protected:
@@ -37,7 +39,7 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         drawIcon(currentIndex());
-        QComboBox::paintEvent(event);
+        IconSizedCombo::paintEvent(event);
     }
 
 private:

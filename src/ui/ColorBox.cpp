@@ -18,9 +18,8 @@ QIcon swatch(std::int32_t colour)
 
 } // namespace
 
-ColorBox::ColorBox(QWidget* parent) : QComboBox(parent)
+ColorBox::ColorBox(QWidget* parent) : IconSizedCombo(QSize(16, 12), parent)
 {
-    setIconSize(QSize(16, 12));
     for (int i = 0; i < kColourItemCount; ++i)
         addItem(swatch(colourItemValue(i, custom_)), QString::fromUtf8(colourItemName(i)));
     setMaxVisibleItems(kColourItemCount);
@@ -49,7 +48,7 @@ void ColorBox::showPopup()
         setGeometry(*openGeometry_);
         raise();
     }
-    QComboBox::showPopup();
+    IconSizedCombo::showPopup();
 }
 
 void ColorBox::hidePopup()

@@ -1,5 +1,6 @@
 #pragma once
-#include <QComboBox>
+#include "ui/IconSizedCombo.h"
+
 #include <QPointer>
 #include <QRect>
 #include <cstdint>
@@ -9,7 +10,7 @@ namespace tagler {
 
 // A colour drop-down with a custom entry first, then the standard and the
 // extended colours (the order the data files' indexes rely on).
-class ColorBox final : public QComboBox {
+class ColorBox final : public IconSizedCombo {
     Q_OBJECT
 public:
     explicit ColorBox(QWidget* parent = nullptr);
