@@ -30,8 +30,11 @@ QFont namedFont(const QString& family)
     // Two costs of FreeType's font engines that the window's start would pay: given more than
     // one family, each engine looks up its fallback fonts at once rather than at the first
     // missing glyph; and hinting runs the auto-hinter over every new glyph.
-    const auto installed = std::find_if(candidates.cbegin(), candidates.cend(),
-                                        [](const QString& name) { return QFontDatabase::hasFamily(name); });
+    // The installed families themselves: hasFamily would ask fontconfig for an alias of each missing name.
+    const QStringList families = QFontDatabase::families();
+    const auto installed = std::find_if(candidates.cbegin(), candidates.cend(), [&](const QString& name) {
+        return families.contains(name, Qt::CaseInsensitive);
+    });
     font.setFamilies(installed == candidates.cend() ? candidates : QStringList{*installed});
     font.setHintingPreference(QFont::PreferNoHinting);
 #endif
