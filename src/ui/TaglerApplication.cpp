@@ -1,7 +1,7 @@
 #include "ui/TaglerApplication.h"
 
 #include "app/Messages.h"
-#include "ui/FocusMarkStyle.h"
+#include "ui/WindowStyle.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -16,7 +16,7 @@ TaglerApplication::TaglerApplication(int& argc, char** argv) : QApplication(argc
 {
     // The window is Japanese whatever the system's language: so are the standard dialogs' buttons.
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-    setStyle(new FocusMarkStyle);
+    setStyle(new WindowStyle);
     for (const char* name : {"qtbase_ja", "qt_ja"}) {
         auto* translator = new QTranslator(this);
         if (translator->load(QString::fromLatin1(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

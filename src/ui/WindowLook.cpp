@@ -1,6 +1,7 @@
 #include "ui/WindowLook.h"
 
 #include "settings/ColourItems.h"
+#include "ui/WindowStyle.h"
 
 #include <algorithm>
 
@@ -69,12 +70,9 @@ public:
 
 void showDownPlainly(QPushButton* toggle)
 {
-    // Only the down state is styled; up stays the platform's own button. The caption keeps
-    // its palette colour (the slots' maroon while 保存 is down).
-    toggle->setStyleSheet(QStringLiteral("QPushButton:checked { border: 2px inset #4a4a4a; border-radius: 2px;"
-                                         " background-color: #9a9a9a; }"
-                                         // The style sheet draws a down toggle whole: its focus mark too.
-                                         "QPushButton:checked:focus { border: 2px solid palette(highlight); }"));
+    // The window's style draws it down; up stays the platform's own button, and the caption
+    // keeps its palette colour (the slots' maroon while 保存 is down).
+    markDownPlainly(toggle);
     QObject::connect(toggle, &QPushButton::toggled, toggle, [toggle] { followCheckedState(toggle); });
     // The window often sets a toggle with its signals blocked; painting catches up then.
     toggle->installEventFilter(new BoldWhileDown(toggle));

@@ -1,7 +1,7 @@
 // The window by keyboard: where the focus starts, the Tab walk, the way out of the input box.
 #include "UiTestSupport.h"
 
-#include "ui/FocusMarkStyle.h"
+#include "ui/WindowStyle.h"
 #include "ui/InputBox.h"
 #include "ui/TextBookGrid.h"
 
@@ -19,7 +19,7 @@ using test::WindowUnderTest;
 class KeyboardReachTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(new FocusMarkStyle); } // as the program does
+    void initTestCase() { QApplication::setStyle(new WindowStyle); } // as the program does
     void init();
     void cleanup();
     void typedTextAtStartLandsInTheInputBox();

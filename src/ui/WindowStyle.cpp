@@ -1,11 +1,30 @@
-#include "ui/FocusMarkStyle.h"
+#include "ui/WindowStyle.h"
 
 #include <QPainter>
 #include <QStyleOption>
+#include <QWidget>
+#include <qdrawutil.h>
 
 namespace tagler {
 
 namespace {
+
+constexpr char kDownPlainly[] = "taglerDownPlainly";
+
+bool drawnDownPlainly(const QStyleOption* option, const QWidget* widget)
+{
+    return (option->state & QStyle::State_On) && widget && widget->property(kDownPlainly).toBool();
+}
+
+// Sunken two pixels deep, on a fill dark enough to tell from an up button at a glance.
+void drawDownPanel(const QStyleOption* option, QPainter* painter)
+{
+    QPalette shades = option->palette;
+    shades.setColor(QPalette::Dark, QColor(0x30, 0x30, 0x30));
+    shades.setColor(QPalette::Light, QColor(0x70, 0x70, 0x70));
+    const QBrush fill(QColor(0x9a, 0x9a, 0x9a));
+    qDrawShadePanel(painter, option->rect, shades, true, 2, &fill);
+}
 
 void drawMark(const QStyleOption* option, QPainter* painter)
 {
@@ -23,24 +42,29 @@ void drawMark(const QStyleOption* option, QPainter* painter)
 
 } // namespace
 
-void FocusMarkStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                                 const QWidget* widget) const
+void WindowStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const
 {
+    // The bevel, not the panel primitive: some platform styles draw a button's bevel without it.
+    if (element == CE_PushButtonBevel && drawnDownPlainly(option, widget)) {
+        drawDownPanel(option, painter);
+        return;
+    }
     QProxyStyle::drawControl(element, option, painter, widget);
     if (element == CE_PushButton)
         drawMark(option, painter);
 }
 
-void FocusMarkStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
-                                        const QWidget* widget) const
+void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                     const QWidget* widget) const
 {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     if (control == CC_ComboBox || control == CC_SpinBox)
         drawMark(option, painter);
 }
 
-void FocusMarkStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                                   const QWidget* widget) const
+void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                const QWidget* widget) const
 {
     // Check boxes and item views ask for a focus frame; some styles draw it
     // only after a Tab, so it is drawn here whatever moved the focus.
@@ -56,5 +80,7 @@ void FocusMarkStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
     if (element == PE_PanelLineEdit && widget && widget->hasFocus())
         drawMark(option, painter);
 }
+
+void markDownPlainly(QWidget* toggle) { toggle->setProperty(kDownPlainly, true); }
 
 } // namespace tagler

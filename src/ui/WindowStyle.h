@@ -3,9 +3,10 @@
 
 namespace tagler {
 
-// The platform's look with a focus mark that can be seen: every control that
-// has the keyboard focus is framed in the highlight colour, mouse or keyboard.
-class FocusMarkStyle final : public QProxyStyle {
+// The platform's look with states a drafter can see: every control that has
+// the keyboard focus is framed in the highlight colour, mouse or keyboard; a
+// toggle marked with markDownPlainly looks sunken and dark while it is down.
+class WindowStyle final : public QProxyStyle {
     Q_OBJECT
 public:
     using QProxyStyle::QProxyStyle;
@@ -17,5 +18,8 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
 };
+
+// Marks a toggle button for the plain down look.
+void markDownPlainly(QWidget* toggle);
 
 } // namespace tagler
