@@ -1,9 +1,9 @@
 // The window by keyboard: where the focus starts, the Tab walk, the way out of the input box.
 #include "UiTestSupport.h"
 
-#include "ui/WindowStyle.h"
 #include "ui/InputBox.h"
 #include "ui/TextBookGrid.h"
+#include "ui/WindowStyle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
