@@ -44,8 +44,7 @@ void HintsAndFeedbackTest::init()
     folder_->write("jwc_temp.txt", headerLines({}));
     w_ = std::make_unique<WindowUnderTest>(*folder_);
     w_->window.move(0, 0);
-    w_->window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w_->window));
+    QVERIFY(w_->shown());
 }
 
 void HintsAndFeedbackTest::cleanup()

@@ -74,8 +74,7 @@ void MainWindowLifecycleTest::registerBasicSettingsRenamesThePattern()
 {
     Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QVERIFY(w.shown());
     w.c().basicSettings->click();
     w.c().arrowLength->setValue(33);
     w.c().patternName->setFocus();
@@ -155,8 +154,7 @@ void MainWindowLifecycleTest::closingSavesTheStateAndLeavesTheExchangeFile()
     const std::string exchange = folder.bytes("jwc_temp.txt");
     const Lines before = folder.read("PLDATA.tx");
     WindowUnderTest w(folder);
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QVERIFY(w.shown());
     QTest::mouseClick(w.c().fixedLeaderLength, Qt::LeftButton, {}, QPoint(6, 8));
     QVERIFY(w.settings().fixedLeaderLength);
     w.c().frameType->setCurrentIndex(9); // not a line close saves

@@ -180,8 +180,7 @@ void MainWindowSettingsTest::togglesEditTheirFields()
     Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
     w.c().basicSettings->click(); // some toggles live on the basic-settings panel
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QVERIFY(w.shown());
     QAbstractButton* button = r.control(w.c());
     const bool before = w.settings().*(r.field);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
@@ -267,8 +266,7 @@ void MainWindowSettingsTest::patternSwitchAppliesThePattern()
     patterns[122] = sjis("図面用");
     folder.write("PKDATA.tx", patterns);
     WindowUnderTest w(folder);
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QVERIFY(w.shown());
     w.c().basicSettings->click();
     QVERIFY(w.c().basicPanel->isVisible());
 
@@ -347,8 +345,7 @@ void MainWindowSettingsTest::fillColourBoxWidensWhileOpen()
 {
     Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QVERIFY(w.shown());
     ColorBox* box = w.c().fillColor;
     QCOMPARE(box->geometry(), QRect(468, 133, 38, 22));
     box->showPopup();
@@ -367,8 +364,7 @@ void MainWindowSettingsTest::fontSwitchAndFontChoice()
     Folder folder(Folder::withDataFiles);
     folder.write("jwc_temp.txt", headerLines({}));
     WindowUnderTest w(folder);
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QVERIFY(w.shown());
     const QString hostFont = namedFont(QStringLiteral("ＭＳ ゴシック")).family();
     QCOMPARE(w.c().input->font().family(), hostFont);
 
@@ -402,8 +398,7 @@ void MainWindowSettingsTest::imeButtonFollowsClicks()
     state[14] = "2";
     folder.write("PLDATA.tx", state);
     WindowUnderTest w(folder);
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QVERIFY(w.shown());
     QPushButton* ime = w.c().imeStartMode;
     QVERIFY(ime->isChecked());
     QCOMPARE(ime->text(), QStringLiteral("日本語全カナ"));
@@ -428,8 +423,7 @@ void MainWindowSettingsTest::downTogglesLookDown()
 {
     Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QVERIFY(w.shown());
     for (QPushButton* b : {w.c().tiltFrame, w.c().fillInside, w.c().useEmbeddedText, w.c().slotSave}) {
         b->setChecked(false);
         const QImage up = b->grab().toImage();
@@ -452,8 +446,7 @@ void MainWindowSettingsTest::iconListsHaveTheirIconsWhereShown()
 {
     Folder folder(Folder::withDataFiles);
     WindowUnderTest w(folder);
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QVERIFY(w.shown());
     for (QComboBox* box : {w.c().tipSymbol, w.c().frameType, w.c().attachPosition, w.c().textSlide}) {
         // The closed box shows its current item's icon, however it was chosen.
         QVERIFY(!box->itemIcon(box->currentIndex()).isNull());

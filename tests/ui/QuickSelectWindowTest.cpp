@@ -82,8 +82,7 @@ void QuickSelectWindowTest::open()
 {
     w_ = std::make_unique<WindowUnderTest>(*folder_);
     w_->window.move(0, 0);
-    w_->window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w_->window));
+    QVERIFY(w_->shown());
     // The memos arrive once the window shows.
     QTRY_COMPARE(memoOf(*w_, 1), kDefaultMemo);
 }

@@ -230,8 +230,7 @@ void RealSizePreviewTest::f2OpensAndClosesItFromEitherWindow()
     Folder folder(Folder::withDataFiles);
     folder.write("jwc_temp.txt", headerLines({}));
     WindowUnderTest w(folder);
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QVERIFY(w.shown());
     RealSizePreviewWindow& preview = w.window.realSizePreview();
     QVERIFY(!preview.isVisible());
 
@@ -377,8 +376,7 @@ void RealSizePreviewTest::opensWhereItCoversNoPartOfTheWindow()
     {
         WindowUnderTest w(folder);
         w.window.move(100, 60); // as on the 1280 × 1024 screen: 439 free on the right, 360 below
-        w.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QVERIFY(w.shown());
         QTest::keyClick(w.c().input, Qt::Key_F2);
         QTRY_VERIFY(w.window.realSizePreview().isVisible());
         QVERIFY(clear(w));

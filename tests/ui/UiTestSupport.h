@@ -52,6 +52,12 @@ struct WindowUnderTest {
     {}
     const MainControls& c() const { return window.controls(); }
     AnnotationSettings& settings() { return session.settings(); }
+    // On screen, as a drafter first sees it: QVERIFY(w.shown()).
+    [[nodiscard]] bool shown()
+    {
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    }
 
     RecordingPrompts prompts;
     FixedClock clock{kTestTime};
