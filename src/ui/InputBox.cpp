@@ -4,6 +4,8 @@
 #include "app/InputText.h"
 #include "base/CodePage.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -74,25 +76,17 @@ bool InputBox::event(QEvent* event)
 
 namespace {
 
-// Their event text is a control character, which the text check below would refuse.
-bool isEditingShortcut(QKeyEvent* event)
+// Keys that type nothing (Backspace, Delete, Ctrl+C and the other editing keys) carry control
+// characters as their event text under X11; only what would be typed is held to the refusals.
+bool typesText(const QString& text)
 {
-    for (auto key : {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut, QKeySequence::SelectAll,
-                     QKeySequence::Undo, QKeySequence::Redo})
-        if (event->matches(key))
-            return true;
-    return false;
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() != QChar::Other_Control; });
 }
 
 } // namespace
 
 void InputBox::keyPressEvent(QKeyEvent* event)
 {
-    // A paste still goes through insertFromMimeData and the limits.
-    if (isEditingShortcut(event)) {
-        QPlainTextEdit::keyPressEvent(event);
-        return;
-    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & Qt::AltModifier)) {
         Q_EMIT completionRequested();
@@ -104,8 +98,9 @@ void InputBox::keyPressEvent(QKeyEvent* event)
     }
     if (event->key() == Qt::Key_Down && !(event->modifiers() & Qt::ShiftModifier) && caretOnLastAllowedLine())
         return;
+    // A paste goes through insertFromMimeData, which keeps to the same limits.
     const QString typed = event->text();
-    if (!typed.isEmpty() && acceptableInput(typed) != typed) {
+    if (typesText(typed) && acceptableInput(typed) != typed) {
         QApplication::beep();
         return;
     }

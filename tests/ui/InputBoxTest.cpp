@@ -36,6 +36,7 @@ private Q_SLOTS:
     void codePageLinesRoundTrip();
     void hoverFocusesAndLeavingDropsTheOwnImeMode();
     void editingShortcutsWork();
+    void deletingKeysEdit();
     void fiveLinesStayInReachWithATallFont();
 
 private:
@@ -211,17 +212,23 @@ void InputBoxTest::hoverFocusesAndLeavingDropsTheOwnImeMode()
 
 namespace {
 
-// The first binding of a standard key, with the control character X11 sends as its text.
+// A key as X11 sends it: Backspace, Delete and Ctrl+letter come with a control character as text.
+void pressKey(QWidget* w, Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(w, &release);
+}
+
+// The first binding of a standard key.
 void pressStandardKey(QWidget* w, QKeySequence::StandardKey key)
 {
     const QKeyCombination combo = QKeySequence::keyBindings(key).constFirst()[0];
     QString text;
     if (combo.keyboardModifiers() & Qt::ControlModifier && combo.key() >= Qt::Key_A && combo.key() <= Qt::Key_Z)
         text = QChar(combo.key() - Qt::Key_A + 1);
-    QKeyEvent press(QEvent::KeyPress, combo.key(), combo.keyboardModifiers(), text);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, combo.key(), combo.keyboardModifiers(), text);
-    QApplication::sendEvent(w, &release);
+    pressKey(w, combo.key(), combo.keyboardModifiers(), text);
 }
 
 } // namespace
@@ -256,6 +263,28 @@ void InputBoxTest::editingShortcutsWork()
         QCOMPARE(box_->toPlainText(), s.text);
         if (!s.clipboard.isEmpty())
             QCOMPARE(QApplication::clipboard()->text(), s.clipboard);
+    }
+}
+
+void InputBoxTest::deletingKeysEdit()
+{
+    QTest::keyClicks(box_, QStringLiteral("abcd"));
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        QString after;
+    };
+    const Step steps[] = {
+        {Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"), QStringLiteral("abc")},
+        {Qt::Key_Left, Qt::NoModifier, {}, QStringLiteral("abc")},
+        {Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"), QStringLiteral("ab")},
+        {Qt::Key_Home, Qt::ShiftModifier, {}, QStringLiteral("ab")},
+        {Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"), QString()}, // the selection
+    };
+    for (const Step& s : steps) {
+        pressKey(box_, s.key, s.modifiers, s.text);
+        QCOMPARE(box_->toPlainText(), s.after);
     }
 }
 
