@@ -41,6 +41,7 @@ struct RealSizePreviewWindow::Made {
     RealSizePicture picture;
     QImage image;
     std::optional<render::DrawingView> view;
+    int viewChange = 0; // the view it was made for
 };
 
 RealSizePreviewWindow::RealSizePreviewWindow(const Session& session, QWidget* owner)
@@ -61,6 +62,12 @@ RealSizePreviewWindow::RealSizePreviewWindow(const Session& session, QWidget* ow
 RealSizePreviewWindow::~RealSizePreviewWindow() = default;
 
 void RealSizePreviewWindow::changed()
+{
+    recordsStale_ = true;
+    viewChanged();
+}
+
+void RealSizePreviewWindow::viewChanged()
 {
     stale_ = true;
     if (isVisible())
@@ -88,18 +95,28 @@ void RealSizePreviewWindow::makePicture()
     const qreal ratio = devicePixelRatioF();
     const QSize size = this->size();
     auto made = std::make_shared<Made>();
+    made->viewChange = viewChanges_;
     render::RealSizeView view;
     view.zoomed = zoomed_;
-    pictures_.start([this, made, ratio, size, view, inputs = completionInputs(session_), handOver = handOver_] {
-        made->picture = makeRealSizePicture(inputs, handOver);
-        made->image = QImage(size * ratio, QImage::Format_RGB32);
-        made->image.setDevicePixelRatio(ratio);
-        QPainter painter(&made->image);
-        made->view = render::paintRealSize(painter, QRectF(QPointF(0, 0), QSizeF(size)), made->picture.scene, view);
-        painter.end();
-        QMetaObject::invokeMethod(
-            this, [this, made] { pictureMade(made); }, Qt::QueuedConnection);
-    });
+    // A new view of the same records draws the scene on show again; only new records run the writer.
+    std::optional<CompletionInputs> inputs;
+    std::optional<RealSizePicture> kept;
+    if (recordsStale_ || image_.isNull())
+        inputs = completionInputs(session_);
+    else
+        kept = RealSizePicture{scene_, handOver_};
+    recordsStale_ = false;
+    pictures_.start(
+        [this, made, ratio, size, view, inputs = std::move(inputs), kept = std::move(kept), handOver = handOver_] {
+            made->picture = kept ? *kept : makeRealSizePicture(*inputs, handOver);
+            made->image = QImage(size * ratio, QImage::Format_RGB32);
+            made->image.setDevicePixelRatio(ratio);
+            QPainter painter(&made->image);
+            made->view = render::paintRealSize(painter, QRectF(QPointF(0, 0), QSizeF(size)), made->picture.scene, view);
+            painter.end();
+            QMetaObject::invokeMethod(
+                this, [this, made] { pictureMade(made); }, Qt::QueuedConnection);
+        });
 }
 
 void RealSizePreviewWindow::pictureMade(const std::shared_ptr<Made>& made)
@@ -108,7 +125,9 @@ void RealSizePreviewWindow::pictureMade(const std::shared_ptr<Made>& made)
     handOver_ = made->picture.handOver;
     scene_ = std::move(made->picture.scene);
     image_ = std::move(made->image);
-    shownView_ = made->view;
+    // Wheel turns and drags made meanwhile have moved on from the view it was made for.
+    if (made->viewChange == viewChanges_)
+        shownView_ = made->view;
     ++refreshes_;
     update();
     if (stale_)
@@ -130,7 +149,8 @@ void RealSizePreviewWindow::paintEvent(QPaintEvent*)
 void RealSizePreviewWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    changed();
+    ++viewChanges_;
+    viewChanged();
 }
 
 void RealSizePreviewWindow::showEvent(QShowEvent* event)
@@ -144,13 +164,15 @@ void RealSizePreviewWindow::moveTo(const render::ViewPlace& place)
     zoomed_ = place;
     // Wheel turns and drags before the next picture build on this one.
     shownView_ = render::DrawingView(place, render::drawingArea(QRectF(rect())));
-    changed();
+    ++viewChanges_;
+    viewChanged();
 }
 
 void RealSizePreviewWindow::showWhole()
 {
     zoomed_.reset();
-    changed();
+    ++viewChanges_;
+    viewChanged();
 }
 
 void RealSizePreviewWindow::fitAnnotation()

@@ -60,6 +60,7 @@ private:
     void pictureMade(const std::shared_ptr<Made>& made);
     void placeBesideOwner();
     void moveTo(const render::ViewPlace& place);
+    void viewChanged();
 
     const Session& session_;
     const QWidget* keepClear_ = nullptr;
@@ -71,6 +72,8 @@ private:
     QPoint dragFrom_;
     QTimer coalesce_;
     bool stale_ = true;
+    bool recordsStale_ = true; // else only the view changed: the scene on show is drawn again
+    int viewChanges_ = 0;
     bool making_ = false;
     bool placed_ = false;
     int refreshes_ = 0;

@@ -172,6 +172,7 @@ private Q_SLOTS:
     void remembersWhetherItWasOpenAndWhereButNotInTheDataFiles();
     void opensWhereItCoversNoPartOfTheWindow();
     void zoomsAndPansAndKeepsTheViewWhileTyping();
+    void wheelTurnsWhileAPictureIsMadeAllCount();
 };
 
 void RealSizePreviewTest::drawsTheSamePixelsAsTheStandInHost()
@@ -473,6 +474,34 @@ void RealSizePreviewTest::zoomsAndPansAndKeepsTheViewWhileTyping()
     preview.fitAnnotation();
     QVERIFY(preview.zoomed());
     QCOMPARE(preview.zoomed()->centre.x, render::annotationPlace(preview.scene(), QRectF(preview.rect()))->centre.x);
+}
+
+void RealSizePreviewTest::wheelTurnsWhileAPictureIsMadeAllCount()
+{
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
+    WindowUnderTest w(folder);
+    w.window.show();
+    RealSizePreviewWindow& preview = w.window.realSizePreview();
+    preview.toggle();
+    QTRY_COMPARE(preview.refreshCount(), 1);
+    const QPointF at(300, 150);
+    const auto turn = [&] {
+        QWheelEvent wheel(at, preview.mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(&preview, &wheel);
+    };
+
+    // A picture of new records is being made for the whole view when the wheel turns.
+    QTest::keyClicks(w.c().input, "A");
+    QCoreApplication::processEvents();
+    turn();
+    const double once = preview.zoomed()->scale;
+    while (preview.refreshCount() < 2)
+        QCoreApplication::sendPostedEvents();
+    // It arrives; the next turn goes on from the first, not from the view the picture had.
+    turn();
+    QVERIFY(std::abs(preview.zoomed()->scale - once * 1.25) < once * 1e-9);
 }
 
 int main(int argc, char** argv)
