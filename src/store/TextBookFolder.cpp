@@ -19,15 +19,11 @@ static std::size_t nextSeparator(std::string_view text)
     return std::string_view::npos;
 }
 
-// Whether an existing folder, links followed, still lies inside the start folder.
-static bool staysInside(const std::string& startFolder, const std::string& path)
+bool liesInside(const std::string& startFolder, const std::string& folder)
 {
-    const QFileInfo info(QString::fromStdString(path));
-    if (!info.exists())
-        return true; // a missing folder is found missing by whoever looks for it
     const QString root = QDir(QString::fromStdString(startFolder)).canonicalPath();
-    const QString real = info.canonicalFilePath();
-    return !root.isEmpty() && (real == root || real.startsWith(root + QLatin1Char('/')));
+    const QString real = QFileInfo(QString::fromStdString(folder)).canonicalFilePath();
+    return !root.isEmpty() && !real.isEmpty() && (real == root || real.startsWith(root + QLatin1Char('/')));
 }
 
 std::optional<std::string> resolveTextBookFolder(const std::string& startFolder, std::string_view stored)
@@ -48,8 +44,9 @@ std::optional<std::string> resolveTextBookFolder(const std::string& startFolder,
             break;
         rest.remove_prefix(end + 1);
     }
-    // A link inside the start folder may lead anywhere; only its real place counts.
-    if (!staysInside(startFolder, path))
+    // A link inside the start folder may lead anywhere; only its real place counts. A missing
+    // folder is found missing by whoever looks for it.
+    if (QFileInfo::exists(QString::fromStdString(path)) && !liesInside(startFolder, path))
         return std::nullopt;
     return path;
 }

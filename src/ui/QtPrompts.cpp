@@ -1,6 +1,7 @@
 #include "ui/QtPrompts.h"
 
 #include "app/Messages.h"
+#include "store/TextBookFolder.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -15,12 +16,6 @@ int showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& text, QM
 {
     QMessageBox box(icon, QString::fromUtf8(messages::kTitle), messageBoxText(text), buttons, parent);
     return box.exec();
-}
-
-bool insideFolder(const QString& root, const QString& folder)
-{
-    const QString canonical = QDir(folder).canonicalPath();
-    return canonical == root || canonical.startsWith(root + QLatin1Char('/'));
 }
 
 } // namespace
@@ -53,10 +48,11 @@ std::optional<std::string> QtPrompts::chooseFolder(const std::string& root)
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setSidebarUrls({QUrl::fromLocalFile(rootPath)});
-    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&dialog, rootPath](const QString& entered) {
-        if (!insideFolder(rootPath, entered))
-            dialog.setDirectory(rootPath);
-    });
+    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog,
+                     [&dialog, &root, rootPath](const QString& entered) {
+                         if (!liesInside(root, entered.toStdString()))
+                             dialog.setDirectory(rootPath);
+                     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     // A folder outside still reaches the store, which refuses it with a message.

@@ -31,6 +31,9 @@ TextBookPanel::TextBookPanel(MainControls& controls, Session& session, QObject* 
     connectControls();
 }
 
+// The session outlives the window.
+TextBookPanel::~TextBookPanel() { session_.textBook().setPageEmptied({}); }
+
 void TextBookPanel::connectControls()
 {
     TextBookGrid* grid = c_.textBookGrid;

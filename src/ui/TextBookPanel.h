@@ -19,6 +19,7 @@ class TextBookPanel final : public QObject {
     Q_OBJECT
 public:
     TextBookPanel(MainControls& controls, Session& session, QObject* parent = nullptr);
+    ~TextBookPanel() override;
 
     // After start-up: the titles, the row of the current page, the page.
     void showAll();
