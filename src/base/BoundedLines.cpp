@@ -8,6 +8,21 @@
 
 namespace tagler {
 
+namespace {
+
+// A file cut at its bound may end in the lead byte of a character whose trail was left out.
+void dropHalfCharacter(QByteArray& head)
+{
+    const qsizetype lineStart = std::max(head.lastIndexOf('\r'), head.lastIndexOf('\n')) + 1;
+    qsizetype i = lineStart;
+    while (i < head.size())
+        i += isLeadByte(static_cast<unsigned char>(head[i])) ? 2 : 1;
+    if (i > head.size())
+        head.chop(1);
+}
+
+} // namespace
+
 BoundedLines readBoundedLines(const std::string& path, ReadBound bound)
 {
     QFile file(QString::fromStdString(path));
@@ -20,6 +35,7 @@ BoundedLines readBoundedLines(const std::string& path, ReadBound bound)
     BoundedLines read;
     if (static_cast<std::size_t>(head.size()) > bound.fileBytes) {
         head.truncate(static_cast<qsizetype>(bound.fileBytes));
+        dropHalfCharacter(head);
         read.cut = true;
     }
     // As splitLines, keeping no more of a line than its bound.

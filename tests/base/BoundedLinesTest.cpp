@@ -24,6 +24,8 @@ TEST(BoundedLines, CutsLongLinesAndLongFilesAndSaysSo)
         {"a file at its bound", "0123\r\n5678", {"0123", "5678"}, false},
         {"a file past it", "0123\r\n5678\r\nabcd", {"0123", "5678"}, true},
         {"cut inside a line", "0123\r\n56789abc", {"0123", "5678"}, true},
+        {"the file cut in half a character", "0123\r\n567\x95\x5C", {"0123", "567"}, true},
+        {"the file cut after a whole one", "0123\r\n5\x95\x5Cxy", {"0123", "5\x95\x5Cx"}, true},
         {"lines at their bound", "a\nb\nc\n", {"a", "b", "c"}, false},
         {"lines past it", "a\nb\nc\nd", {"a", "b", "c"}, true},
         {"empty lines count too", "\r\n\n\r\r\n", {"", "", ""}, true},
