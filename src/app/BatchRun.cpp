@@ -137,9 +137,9 @@ int runSession(const std::string& folder, const BatchOptions& o, Prompts& prompt
 
     SystemClock systemClock;
     const Clock& clock = fixed ? static_cast<const Clock&>(*fixed) : systemClock;
-    // A data file speaks for itself (one cut at its bound), outside the session's own count.
-    bool dataFileSpoke = false;
-    NotingPrompts noticing(prompts, dataFileSpoke);
+    // Every message of the session and its data files passes here: a clean run showed none.
+    bool spoke = false;
+    NotingPrompts noticing(prompts, spoke);
     Session session(folder, sessionModeFromArgument(o.modeArgument), noticing, clock, Session::DataFiles::readOnly,
                     SelectionReading::streamed);
     session.startUp();
@@ -151,7 +151,7 @@ int runSession(const std::string& folder, const BatchOptions& o, Prompts& prompt
         session.setInputLines(*text);
     const bool enabled = session.completionEnabled();
     const CompletionReport report = session.complete();
-    const bool clean = enabled && !report.messageShown && !session.startupMessageShown() && !dataFileSpoke;
+    const bool clean = enabled && !spoke;
     if (session.mode() == SessionMode::importText) {
         // Importing hands the host nothing back: the texts are the result.
         for (const std::string& line : session.inputLines())

@@ -6,11 +6,11 @@
 #include "app/Messages.h"
 #include "app/RunAnnotation.h"
 #include "base/Error.h"
-#include "base/NotingPrompts.h"
 #include "base/Number.h"
 #include "base/PortableMath.h"
 #include "base/StreamedFile.h"
 #include "settings/SettingsFields.h"
+#include "writer/OutputList.h"
 
 #include <cmath>
 
@@ -36,21 +36,19 @@ void Session::showStartupError(const Error& e)
     if (!text)
         throw;
     prompts_.warning(*text);
-    startupMessageShown_ = true;
     completionEnabled_ = false;
 }
 
 void Session::startUp()
 {
-    NotingPrompts prompts(prompts_, startupMessageShown_); // a script can tell a clean start
     try {
-        exchange_ = loadExchangeFile(startFolder_, mode_, prompts, selection_);
+        exchange_ = loadExchangeFile(startFolder_, mode_, prompts_, selection_);
         if (!exchange_.completionEnabled)
             completionEnabled_ = false;
         if (exchange_.importedIntoBox)
             setInputLines(exchange_.importedText);
-        loadPersistentState(prompts);
-        loadBasicSettings(prompts);
+        loadPersistentState();
+        loadBasicSettings();
         if (mode_ == SessionMode::frameWrite1)
             settings_.tiltFrame = false;
         if (dataFiles_ == DataFiles::readWrite)
@@ -60,29 +58,29 @@ void Session::startUp()
     }
 }
 
-void Session::loadPersistentState(Prompts& prompts)
+void Session::loadPersistentState()
 {
     const PersistentStateStore::Loaded loaded = state_.load(settings_, extras_);
     if (loaded.state == FileState::missing) {
-        prompts.information(messages::kStateMissing);
+        prompts_.information(messages::kStateMissing);
         // The program ends once the window would show.
         terminateRequested_ = true;
     } else if (loaded.state == FileState::refused) {
-        prompts.warning(messages::kStateInvalid);
+        prompts_.warning(messages::kStateInvalid);
         completionEnabled_ = false;
     } else if (loaded.padded && dataFiles_ == DataFiles::readWrite) {
         state_.rewrite();
     }
 }
 
-void Session::loadBasicSettings(Prompts& prompts)
+void Session::loadBasicSettings()
 {
     const FileState state = patterns_.load(settings_);
     if (state == FileState::missing) {
-        prompts.information(messages::patternsMissing());
+        prompts_.information(messages::patternsMissing());
         completionEnabled_ = false;
     } else if (state == FileState::refused) {
-        prompts.warning(messages::kPatternsInvalid);
+        prompts_.warning(messages::kPatternsInvalid);
         completionEnabled_ = false;
     }
 }
@@ -140,19 +138,15 @@ CompletionReport Session::complete()
     saveTextBook();
     if (mode_ == SessionMode::importText)
         return report;
-    output_.clear();
     AnnotationOutcome outcome;
     // The records go into the file as they are made; it replaces the old one only when whole,
     // and an error that ends the run before leaves the old one as it was.
     report.written = tryWrite(prompts_, [&] {
         StreamedFile file(exchangeFilePath(startFolder_));
-        output_.streamTo([&file](std::string_view bytes) { file.write(bytes); });
-        const struct StopStreaming {
-            OutputList& out;
-            ~StopStreaming() { out.streamTo({}); }
-        } stop{output_};
-        outcome = runAnnotation(exchange_, settings_, inputLines_, clock_, output_);
-        output_.flush();
+        OutputList out;
+        out.streamTo([&file](std::string_view bytes) { file.write(bytes); });
+        outcome = runAnnotation(exchange_, settings_, inputLines_, clock_, out);
+        out.flush();
         file.commit();
     });
     outcome.changes.applyTo(settings_);

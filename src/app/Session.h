@@ -7,7 +7,6 @@
 #include "store/PatternStore.h"
 #include "store/PersistentStateStore.h"
 #include "store/TextBookStore.h"
-#include "writer/OutputList.h"
 
 #include <optional>
 #include <string>
@@ -64,7 +63,6 @@ public:
 
     bool completionEnabled() const { return completionEnabled_; }
     bool terminateRequested() const { return terminateRequested_; }
-    bool startupMessageShown() const { return startupMessageShown_; }
     // The caption of 「入力完了」 in this mode.
     std::string completionCaption() const;
 
@@ -76,8 +74,8 @@ public:
 
 private:
     void showStartupError(const Error& e);
-    void loadPersistentState(Prompts& prompts);
-    void loadBasicSettings(Prompts& prompts);
+    void loadPersistentState();
+    void loadBasicSettings();
     void saveState();
     void revertToPersistentState();
     void saveTextBook();
@@ -89,7 +87,6 @@ private:
     AnnotationSettings settings_;
     ExchangeState exchange_;
     Lines inputLines_;
-    OutputList output_;
     DataFiles dataFiles_;
     SelectionReading selection_;
     PersistentStateStore state_;
@@ -99,7 +96,6 @@ private:
     QuickSelect quickSelect_;
     bool completionEnabled_ = true;
     bool terminateRequested_ = false;
-    bool startupMessageShown_ = false;
 };
 
 } // namespace tagler
