@@ -4,15 +4,13 @@
 #include "base/ShownFailure.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace tagler {
 
 bool tryWrite(Prompts& prompts, const std::function<void()>& write, std::initializer_list<ErrorKind> shown)
 {
-    const std::vector<ErrorKind> kinds(shown);
-    const auto messageFor = [&kinds](ErrorKind kind) -> std::optional<std::string> {
-        if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end())
+    const auto messageFor = [shown](ErrorKind kind) -> std::optional<std::string> {
+        if (std::find(shown.begin(), shown.end(), kind) == shown.end())
             return std::nullopt;
         return messages::dataErrorMessage(kind);
     };

@@ -83,10 +83,11 @@ bool QuickSelect::saveMemos(const SlotMemos& memos)
 
 std::optional<AnnotationSettings> QuickSelect::slotSettings(int slot, AnnotationSettings over) const
 {
-    if (slot < 1 || slot > kSlotCount || slots_.isEmpty(slot))
+    if (slot < 1 || slot > kSlotCount)
         return std::nullopt;
     try {
-        applySlotLines(slots_.lines(slot), over);
+        if (!slots_.apply(slot, over))
+            return std::nullopt;
     } catch (const Error&) {
         return std::nullopt;
     }

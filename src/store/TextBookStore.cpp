@@ -76,12 +76,8 @@ void TextBookStore::readTableOfContents()
         table_ = std::move(table);
         return;
     }
-    // Lines past the 20th stay as read.
-    if (table.lines().size() < static_cast<std::size_t>(kPageCount))
-        table.lines().resize(kPageCount);
     table_ = std::move(table);
-    for (std::size_t i = 0; i < titles_.size(); ++i)
-        titles_[i] = table_.lines()[i];
+    takeTitlesFromTable();
     if (state == FileState::missing)
         titles_[0] = sjis(textbook::kNoTableOfContents);
 }
@@ -98,13 +94,18 @@ bool TextBookStore::writeTableOfContents()
     if (!showingFailure(prompts_, ioMessage(textbook::kTocIoError),
                         [&] { written = table_.replaceLines(std::move(lines)); }))
         return false;
-    if (!written) {
-        if (table_.lines().size() < static_cast<std::size_t>(kPageCount))
-            table_.lines().resize(kPageCount);
-        for (std::size_t i = 0; i < titles_.size(); ++i)
-            titles_[i] = table_.lines()[i];
-    }
+    if (!written)
+        takeTitlesFromTable();
     return true;
+}
+
+void TextBookStore::takeTitlesFromTable()
+{
+    // Lines past the 20th stay as read.
+    if (table_.lines().size() < static_cast<std::size_t>(kPageCount))
+        table_.lines().resize(kPageCount);
+    for (std::size_t i = 0; i < titles_.size(); ++i)
+        titles_[i] = table_.lines()[i];
 }
 
 void TextBookStore::clearPage()

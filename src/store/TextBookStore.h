@@ -61,6 +61,7 @@ public:
 
 private:
     void loadPage(bool bareNameInQuestion);
+    void takeTitlesFromTable();
     void createPage();
     void clearPage();
     bool writePage();
