@@ -38,8 +38,8 @@ wrote.
 
 The package holds the window (tagler), the same session without a window
 for scripts (tagler-batch), a stand-in host that writes exchange files
-and draws the records to PNG or SVG (tagler-host), the default data
-files and the host's batch files.")
+and draws the records to PNG or SVG (tagler-host) and the default data
+files. The host's batch files start the Windows build and come with it.")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # qt6-qpa-plugins comes only as a recommendation of Qt's GUI library. Debian 12 keeps xcb and

@@ -47,21 +47,21 @@ char hexDigit(int value) { return "0123456789abcdef"[value & 15]; }
 
 // The tag, a "-" when the point was taken with a rubber-band line, blanks to
 // column 6, then x and y.
-std::string pointLine(int tagNumber, const Point& p, bool rubberBand = false)
+std::string pointLine(int tagNumber, const Point& p, bool rubberBand)
 {
     std::string tag = "hp" + std::to_string(tagNumber) + (rubberBand ? "-" : "");
     tag.resize(std::max<std::size_t>(tag.size() + 1, 6), ' ');
     return tag + hostDecimal(p.x) + " " + hostDecimal(p.y);
 }
 
-std::string rangeLine(std::initializer_list<Point> points)
+std::string rangeLine(const std::vector<HeaderPoint>& points)
 {
-    if (points.size() == 0)
+    if (points.empty())
         return "hn 0 0 0 0";
-    double x1 = points.begin()->x, y1 = points.begin()->y, x2 = x1, y2 = y1;
-    for (const Point& p : points) {
-        x1 = std::min(x1, p.x), y1 = std::min(y1, p.y);
-        x2 = std::max(x2, p.x), y2 = std::max(y2, p.y);
+    double x1 = points.front().at.x, y1 = points.front().at.y, x2 = x1, y2 = y1;
+    for (const HeaderPoint& p : points) {
+        x1 = std::min(x1, p.at.x), y1 = std::min(y1, p.at.y);
+        x2 = std::max(x2, p.at.x), y2 = std::max(y2, p.at.y);
     }
     return "hn " + hostDecimal(x1) + " " + hostDecimal(y1) + " " + hostDecimal(x2) + " " + hostDecimal(y2);
 }
@@ -110,7 +110,18 @@ std::string hostDecimal(double value)
     return text;
 }
 
-Lines buildHeader(const HeaderRequest& r)
+std::vector<HeaderPoint> askedPoints(const HeaderRequest& r)
+{
+    const Point* byNumber[] = {nullptr, &r.p1, &r.p2, &r.p3, &r.p4};
+    std::vector<HeaderPoint> points;
+    for (const AskedPoint& asked : traits(r.mode).points)
+        points.push_back({*byNumber[asked.fills], asked.rubberBand});
+    return points;
+}
+
+Lines buildHeader(const HeaderRequest& r) { return buildHeader(r, askedPoints(r)); }
+
+Lines buildHeader(const HeaderRequest& r, const std::vector<HeaderPoint>& points)
 {
     checkRequest(r);
     const HostSheet& s = r.sheet;
@@ -129,29 +140,10 @@ Lines buildHeader(const HeaderRequest& r)
                    "hcw " + joined(widths, 10),
                    "hch " + joined(heights, 10),
                    "hcd " + joined(spacings, 10),
-                   colors};
-    switch (traits(r.mode).header) {
-    case HeaderLayout::points:
-        lines.push_back(rangeLine({r.p1, r.p2, r.p3}));
-        lines.push_back(pointLine(1, r.p1));
-        lines.push_back(pointLine(2, r.p2));
-        lines.push_back(pointLine(3, r.p3, true));
-        break;
-    case HeaderLayout::textMode:
-        lines.push_back(rangeLine({r.p1, r.p3}));
-        lines.push_back(pointLine(1, r.p1));
-        lines.push_back(pointLine(2, r.p3));
-        break;
-    case HeaderLayout::fourPoint:
-        // Tags follow the order the user indicated: tip, bend, leader end, direction.
-        lines.push_back(rangeLine({r.p1, r.p2, r.p3, r.p4}));
-        lines.push_back(pointLine(1, r.p1));
-        lines.push_back(pointLine(2, r.p4));
-        lines.push_back(pointLine(3, r.p2));
-        lines.push_back(pointLine(4, r.p3));
-        break;
-    case HeaderLayout::selection: lines.push_back(rangeLine({})); break;
-    }
+                   colors,
+                   rangeLine(points)};
+    for (std::size_t i = 0; i < points.size(); ++i)
+        lines.push_back(pointLine(static_cast<int>(i) + 1, points[i].at, points[i].rubberBand));
     // The host writes its colour before its line type in every mode.
     lines.push_back(std::string("lg") + hexDigit(s.group));
     lines.push_back(std::string("ly") + hexDigit(s.layer));

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The header the host writes into jwc_temp.txt before it starts the program.
 namespace tagler::host {
@@ -28,9 +29,20 @@ struct HeaderRequest {
     render::Point p1, p2, p3, p4;
 };
 
+// A point line of the header, in the order the host asked for the point.
+struct HeaderPoint {
+    render::Point at;
+    bool rubberBand = false; // tagged "hpn-"
+};
+
+// The request's points as the mode's own batch file asks for them.
+std::vector<HeaderPoint> askedPoints(const HeaderRequest& request);
+
 // Every line at the position the program reads for the mode. In the
 // selection modes (T1..T3) the records follow the returned lines.
 Lines buildHeader(const HeaderRequest& request);
+// The same with the points a batch file asked for, whatever the mode reads.
+Lines buildHeader(const HeaderRequest& request, const std::vector<HeaderPoint>& points);
 
 // A number as the host writes it: plain decimal, up to 15 significant digits,
 // more only when 15 would not read back to the same single-precision value.

@@ -22,7 +22,17 @@ const char* const hostUsage =
     "  tagler-host select DIR --mode T1|T2|T3 RECORDS [same header options, no points]\n"
     "      the header, then the selected records of RECORDS (cn, cc, lg, font and text lines,\n"
     "      UTF-8) as given; new DIR --mode T1|T2|T3 [--records RECORDS] does the same\n"
+    "  tagler-host new DIR --batch FILE [--point X,Y]... [--records RECORDS] [same header options]\n"
+    "      as the host reads the batch: its argument gives the mode, its #1..#n the points,\n"
+    "      taken in that order; #h3 takes the texts of RECORDS\n"
     "  tagler-host run DIR [ARG] [--program PATH]\n"
+    "  tagler-host run DIR --batch FILE [--program PATH] [--out PICTURE]\n"
+    "      starts what the batch starts in DIR (wine cmd /c for a .exe beside it), waits,\n"
+    "      then says 未実行 or draws the records (default DIR/jwc_temp.png)\n"
+    "  tagler-host check-batch FILE...\n"
+    "      one line per fault that would keep the host from running the batch as it should\n"
+    "  tagler-host write-batches DIR\n"
+    "      the batch file of every mode, as shipped, from the program's mode table\n"
     "  tagler-host render FILE OUT.png|OUT.svg [--header HDR]\n"
     "      a hand-over draws its selected records; a processed file is drawn over the\n"
     "      selection kept in jwc_temp.hdr beside it, as the host's drawing still holds it\n"
@@ -38,7 +48,7 @@ std::string text(const QString& s) { return s.toStdString(); }
 class Arguments {
 public:
     // Options are named as typed, "--p1".
-    Arguments(const QStringList& args, const std::set<std::string>& known)
+    Arguments(const QStringList& args, const std::set<std::string>& known, const std::set<std::string>& repeated = {})
     {
         QCommandLineParser parser;
         for (const std::string& name : known)
@@ -48,10 +58,10 @@ public:
             wrong(text(parser.errorText()));
         for (const std::string& name : known) {
             const QStringList values = parser.values(QString::fromStdString(name.substr(2)));
-            if (values.size() > 1)
+            if (values.size() > 1 && !repeated.contains(name))
                 wrong(name + " given twice");
-            if (!values.isEmpty())
-                values_.emplace(name, values.constFirst());
+            for (const QString& v : values)
+                values_.emplace(name, v);
         }
         const QStringList words = parser.positionalArguments();
         positionals.assign(words.begin(), words.end());
@@ -63,10 +73,17 @@ public:
             return std::nullopt;
         return it->second;
     }
+    std::vector<QString> takeAll(const std::string& name) const
+    {
+        std::vector<QString> all;
+        for (auto [it, end] = values_.equal_range(name); it != end; ++it)
+            all.push_back(it->second);
+        return all;
+    }
     std::vector<QString> positionals;
 
 private:
-    std::map<std::string, QString> values_;
+    std::multimap<std::string, QString> values_;
 };
 
 double number(const QString& value, const std::string& option)
@@ -193,20 +210,32 @@ std::set<std::string> withSheetOptions(std::initializer_list<std::string> own)
 
 NewCommand parseNewCommand(const QStringList& args)
 {
-    Arguments a(args, withSheetOptions({"--p1", "--p2", "--p3", "--p4", "--mode", "--records"}));
+    Arguments a(args, withSheetOptions({"--p1", "--p2", "--p3", "--p4", "--mode", "--records", "--batch", "--point"}),
+                {"--point"});
     if (a.positionals.size() != 1)
         wrong("new takes one folder");
     NewCommand c;
     c.folder = text(a.positionals[0]);
+    readSheetOptions(a, c.request.sheet);
+    if (auto r = a.take("--records"))
+        c.recordsFile = text(*r);
+    if (auto b = a.take("--batch")) {
+        // The batch says which points are asked and whether texts are selected.
+        for (const char* own : {"--p1", "--p2", "--p3", "--p4", "--mode"})
+            if (a.take(own))
+                wrong(std::string(own) + " does not go with --batch: the batch asks for the points");
+        c.batchFile = text(*b);
+        for (const QString& p : a.takeAll("--point"))
+            c.points.push_back(point(p, "--point"));
+        return c;
+    }
+    if (!a.takeAll("--point").empty())
+        wrong("--point belongs to --batch; give --p1, --p2, ... by the program's numbering");
     if (std::optional<HostMode> mode = readMode(a))
         c.request.mode = *mode;
-    readSheetOptions(a, c.request.sheet);
     readPoints(a, c.request);
-    if (auto r = a.take("--records")) {
-        if (!handsOverSelection(c.request.mode))
-            wrong("--records belongs to the modes T1, T2 and T3");
-        c.recordsFile = text(*r);
-    }
+    if (c.recordsFile && !handsOverSelection(c.request.mode))
+        wrong("--records belongs to the modes T1, T2 and T3");
     return c;
 }
 
@@ -228,15 +257,23 @@ NewCommand parseSelectCommand(const QStringList& args)
 
 RunCommand parseRunCommand(const QStringList& args)
 {
-    Arguments a(args, {"--program"});
-    if (a.positionals.empty() || a.positionals.size() > 2)
-        wrong("run takes a folder and at most one argument for the program");
+    Arguments a(args, {"--program", "--batch", "--out"});
     RunCommand c;
+    if (auto b = a.take("--batch"))
+        c.batchFile = text(*b);
+    if (a.positionals.empty() || a.positionals.size() > (c.batchFile ? 1u : 2u))
+        wrong(c.batchFile ? "run --batch takes a folder; the batch gives the argument"
+                          : "run takes a folder and at most one argument for the program");
     c.folder = text(a.positionals[0]);
     if (a.positionals.size() == 2)
         c.argument = text(a.positionals[1]);
     if (auto p = a.take("--program"))
         c.program = text(*p);
+    if (auto o = a.take("--out")) {
+        if (!c.batchFile)
+            wrong("--out belongs to run --batch");
+        c.out = text(*o);
+    }
     return c;
 }
 

@@ -21,14 +21,23 @@ bool exchangeFileUnprocessed(const std::string& folder)
 RunOutcome runProgram(const std::string& program, const std::string& folder, const std::optional<std::string>& argument,
                       int timeoutMs)
 {
+    return runProgram(program, folder, argument ? std::vector<std::string>{*argument} : std::vector<std::string>{},
+                      timeoutMs);
+}
+
+RunOutcome runProgram(const std::string& program, const std::string& folder, const std::vector<std::string>& arguments,
+                      int timeoutMs)
+{
     QProcess process;
     // A path names a file from our folder; the program starts in another one.
     QString path = QString::fromStdString(program);
     if (path.contains(u'/'))
         path = QFileInfo(path).absoluteFilePath();
     process.setProgram(path);
-    if (argument)
-        process.setArguments({QString::fromStdString(*argument)});
+    QStringList args;
+    for (const std::string& a : arguments)
+        args << QString::fromStdString(a);
+    process.setArguments(args);
     process.setWorkingDirectory(QString::fromStdString(folder));
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 // Starting the program the way the host does: in the exchange folder, with
 // at most one argument, waiting until it has ended.
@@ -20,6 +21,8 @@ inline constexpr int defaultRunTimeoutMs = 10 * 60 * 1000;
 // working folder, a bare name from PATH. A program that runs past the timeout
 // is killed.
 RunOutcome runProgram(const std::string& program, const std::string& folder, const std::optional<std::string>& argument,
+                      int timeoutMs = defaultRunTimeoutMs);
+RunOutcome runProgram(const std::string& program, const std::string& folder, const std::vector<std::string>& arguments,
                       int timeoutMs = defaultRunTimeoutMs);
 
 // The host's check after the wait: a first line still beginning "hq" means

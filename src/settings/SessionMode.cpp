@@ -4,6 +4,17 @@ namespace tagler {
 
 namespace {
 
+constexpr std::size_t pointsRead(HeaderLayout layout)
+{
+    switch (layout) {
+    case HeaderLayout::points: return 3;
+    case HeaderLayout::textMode: return 2;
+    case HeaderLayout::fourPoint: return 4;
+    case HeaderLayout::selection: return 0;
+    }
+    return 0;
+}
+
 constexpr bool tableIsSound()
 {
     for (const SessionModeTraits& t : session_modes::kTraits) {
@@ -11,10 +22,20 @@ constexpr bool tableIsSound()
             return false;
         if ((t.header == HeaderLayout::selection) != t.handsOverSelection)
             return false;
+        // The batch asks for exactly the points the header reader takes, each once.
+        if (t.points.size() != pointsRead(t.header) || (t.selectionPrompt[0] != '\0') != t.handsOverSelection)
+            return false;
+        int seen = 0;
+        for (const AskedPoint& p : t.points) {
+            if (p.fills < 1 || p.fills > 4 || (seen & (1 << p.fills)) || p.prompt[0] == '\0')
+                return false;
+            seen |= 1 << p.fills;
+        }
     }
     return session_modes::kTraits[0].argument[0] == '\0';
 }
-static_assert(tableIsSound(), "a mode that frames existing text hands over a selection, and reads no points");
+static_assert(tableIsSound(), "a mode that frames existing text hands over a selection, and reads no points; a "
+                              "batch asks for the points its header is read for");
 
 } // namespace
 

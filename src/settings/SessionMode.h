@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 namespace tagler {
@@ -25,6 +26,13 @@ enum class HeaderLayout {
     selection, // no points: the selected records follow the host's records
 };
 
+// A point the host asks the drafter for, as the mode's batch file directs it.
+struct AskedPoint {
+    int fills;          // the point it is read as: 1 tip, 2 leader end, 3 direction, 4 bend
+    bool rubberBand;    // "#n-": drawn from the previous point, tagged "hpn-"
+    const char* prompt; // UTF-8, the host's status line while it waits for the point
+};
+
 struct SessionModeTraits {
     const char* argument; // as the host passes it, in either case; "" for normal
     const char* caption;  // UTF-8, the completion button's caption
@@ -33,6 +41,13 @@ struct SessionModeTraits {
     // Frames are drawn around the texts handed over instead of a new annotation.
     bool framesExistingText;
     HeaderLayout header;
+    // The batch file the host is given for the mode: its name, the description
+    // its 外部変形 dialog lists (UTF-8), the points it asks for in order, and
+    // the prompt of the range selection where it hands one over.
+    const char* batchFile;
+    const char* batchDescription;
+    std::span<const AskedPoint> points;
+    const char* selectionPrompt; // UTF-8; "" where no selection is made
 };
 
 namespace session_modes {
@@ -40,14 +55,37 @@ namespace session_modes {
 using L = HeaderLayout;
 
 // clang-format off
+inline constexpr AskedPoint kLeaderPoints[] = {
+    {1, false, "引出線の始点（矢印の先）を指示してください"},
+    {2, false, "引出線の終点（文字の位置）を指示してください"},
+    {3, true,  "文字の方向（延長線の終点）を指示してください"},
+};
+// Point 2 is read from point 1's line: the text stands where the leader would end.
+inline constexpr AskedPoint kTextPoints[] = {
+    {1, false, "文字の基点を指示してください"},
+    {3, true,  "文字の方向を指示してください"},
+};
+inline constexpr AskedPoint kBentLeaderPoints[] = {
+    {1, false, "引出線の始点（矢印の先）を指示してください"},
+    {4, false, "引出線の折れ点を指示してください"},
+    {2, false, "引出線の終点（文字の位置）を指示してください"},
+    {3, true,  "文字の方向（延長線の終点）を指示してください"},
+};
+
 inline constexpr std::array<SessionModeTraits, kSessionModeCount> kTraits{{
     // argument caption     selection framing header
-    {"",   "入力完了", false, false, L::points},
-    {"T1", "取込完了", true,  false, L::selection},
-    {"T2", "枠書込１", true,  true,  L::selection},
-    {"T3", "枠書込２", true,  true,  L::selection},
-    {"T4", "入力完了", false, false, L::textMode},
-    {"T5", "入力完了", false, false, L::fourPoint},
+    {"",   "入力完了", false, false, L::points,
+     "TAGLER.BAT",  "タグラー 注釈（引出線・文字枠）",       kLeaderPoints, ""},
+    {"T1", "取込完了", true,  false, L::selection,
+     "TAGLER1.BAT", "タグラー 文字の取込（T1）",             {}, "取り込む文字を範囲選択してください（終点は右クリック）"},
+    {"T2", "枠書込１", true,  true,  L::selection,
+     "TAGLER2.BAT", "タグラー 既存文字に枠（T2）",           {}, "枠を付ける文字を範囲選択してください（終点は右クリック）"},
+    {"T3", "枠書込２", true,  true,  L::selection,
+     "TAGLER3.BAT", "タグラー 既存文字に一つずつ枠（T3）",   {}, "一つずつ枠を付ける文字を範囲選択してください（終点は右クリック）"},
+    {"T4", "入力完了", false, false, L::textMode,
+     "TAGLER4.BAT", "タグラー 引出線なしの文字（T4）",       kTextPoints, ""},
+    {"T5", "入力完了", false, false, L::fourPoint,
+     "TAGLER5.BAT", "タグラー 折れ線の引出線（T5）",         kBentLeaderPoints, ""},
 }};
 // clang-format on
 
