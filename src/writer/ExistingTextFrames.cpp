@@ -182,8 +182,8 @@ WriterResult writeFrameAroundAll(const WriterInput& in, std::span<const std::str
     for (const std::string& record : records) {
         if (readHandedOverRecord(record, in.hostTextSizes, text, p) != HandedOverKind::text)
             continue;
-        if (count == 0)
-            layout.steepExtension = p.dx < p.dy ? 1 : 0;
+        if (count == 0) // as the values are held between steps: in single precision
+            layout.steepExtension = finite(p.dx) < finite(p.dy) ? 1 : 0;
         const TextBox box = textBox(p, text.charHeight * scale, text.basePoint, layout.rotated());
         TextBox shortened = box;
         if (longRound)
