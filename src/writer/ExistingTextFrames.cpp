@@ -108,15 +108,15 @@ void shortenForLongRound(TextBox& box, const ExistingTextState& t, float scale)
 
 // The half circles stand on the shortened ends with the box's half height and gap as radius; a
 // text of wide, low characters would poke its corners out of them. Shorten no further than keeps
-// every corner of `whole` (the unshortened box) inside, nor past the middle, where the round ends
-// would cross. A gap set below zero asks for a frame inside the text's height: left as it is.
+// every corner of `whole` (the unshortened box) inside. A gap set below zero asks for a frame
+// inside the text's height: left as it is.
 void keepCornersInsideRoundEnds(TextBox& shortened, const TextBox& whole, double acrossGap)
 {
     const double inner = (whole.across.hi - whole.across.lo) / 2;
     const double radius = inner + acrossGap / 2;
     if (!(radius > inner))
         return;
-    const double reach = std::min(std::sqrt(radius * radius - inner * inner), (whole.along.hi - whole.along.lo) / 2);
+    const double reach = std::sqrt(radius * radius - inner * inner);
     shortened.along.lo = std::min(shortened.along.lo, whole.along.lo + reach);
     shortened.along.hi = std::max(shortened.along.hi, whole.along.hi - reach);
 }
