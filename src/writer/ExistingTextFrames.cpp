@@ -47,9 +47,8 @@ struct TextBox {
 // The ground a text's characters cover: its rectangle laid out from the base point along its own
 // direction, as one frame per text lays it out, then the axis-parallel box of the four corners.
 // `rotated` gives it in the rotated layout's terms: along y, across x.
-TextBox coveredBox(const TextPlacement& p, double height, int basePoint, bool rotated)
+TextBox coveredBox(const TextPlacement& p, double length, double height, int basePoint, bool rotated)
 {
-    const double length = std::sqrt(p.dx * p.dx + p.dy * p.dy);
     const double c = p.dx / length;
     const double s = p.dy / length;
     const Span along = alongText(0, length, basePoint);
@@ -67,13 +66,26 @@ TextBox coveredBox(const TextPlacement& p, double height, int basePoint, bool ro
     return rotated ? TextBox{ys, xs} : TextBox{xs, ys};
 }
 
-// The layout's own box reads a text along +x (+y rotated) and misses one that runs elsewhere;
-// texts less than 45° off that axis keep it, so ordinary drawings frame as they always have.
-bool offLayoutAxis(const TextPlacement& p, bool rotated)
+Span unite(Span a, Span b) { return {std::min(a.lo, b.lo), std::max(a.hi, b.hi)}; }
+TextBox unite(const TextBox& a, const TextBox& b) { return {unite(a.along, b.along), unite(a.across, b.across)}; }
+
+// The layout's own box reads a text along +x (+y rotated) and misses one turned off that axis;
+// with the box its characters cover added, a turned text is held too. Along the axis the two are
+// the same box to the last bit, so ordinary selections frame as they always have.
+TextBox textBox(const TextPlacement& p, double height, int basePoint, bool rotated)
 {
-    const double forward = rotated ? p.dy : p.dx;
-    const double sideways = std::fabs(rotated ? p.dx : p.dy);
-    return (p.dx != 0 || p.dy != 0) && !(forward > sideways);
+    TextBox literal;
+    if (!rotated) {
+        literal = {alongText(p.x, p.dx, basePoint), acrossText(p.y, height, p.dy, basePoint)};
+    } else {
+        // Across a rotated text the box runs from its right side leftwards.
+        const Span a = acrossText(-p.x, height, 0, basePoint);
+        literal = {alongText(p.y, p.dy, basePoint), {-a.hi, -a.lo}};
+    }
+    const double length = std::sqrt(p.dx * p.dx + p.dy * p.dy);
+    if (!(length > 0) || !std::isfinite(length))
+        return literal;
+    return unite(literal, coveredBox(p, length, height, basePoint, rotated));
 }
 
 struct Gaps {
@@ -92,6 +104,21 @@ void shortenForLongRound(TextBox& box, const ExistingTextState& t, float scale)
     const double cut = t.halfCharWidth / 3 * scale;
     box.along.lo += cut;
     box.along.hi -= cut;
+}
+
+// The half circles stand on the shortened ends with the box's half height and gap as radius; a
+// text of wide, low characters would poke its corners out of them. Shorten no further than keeps
+// every corner of `whole` (the unshortened box) inside. A gap set below zero asks for a frame
+// inside the text's height: left as it is.
+void keepCornersInsideRoundEnds(TextBox& shortened, const TextBox& whole, double acrossGap)
+{
+    const double inner = (whole.across.hi - whole.across.lo) / 2;
+    const double radius = inner + acrossGap / 2;
+    if (!(radius > inner))
+        return;
+    const double reach = std::sqrt(radius * radius - inner * inner);
+    shortened.along.lo = std::min(shortened.along.lo, whole.along.lo + reach);
+    shortened.along.hi = std::max(shortened.along.hi, whole.along.hi - reach);
 }
 
 LeaderLayout framingLayout(const WriterInput& in)
@@ -150,36 +177,29 @@ WriterResult writeFrameAroundAll(const WriterInput& in, std::span<const std::str
     TextPlacement p;
     int count = 0;
     int widest = 1;
+    TextBox whole{};
     TextBox merged{};
     for (const std::string& record : records) {
         if (readHandedOverRecord(record, in.hostTextSizes, text, p) != HandedOverKind::text)
             continue;
-        const double h = text.charHeight * scale;
-        if (count == 0)
-            layout.steepExtension = p.dx < p.dy ? 1 : 0;
-        TextBox box;
-        if (offLayoutAxis(p, layout.rotated())) {
-            box = coveredBox(p, h, text.basePoint, layout.rotated());
-        } else if (!layout.rotated()) {
-            box = {alongText(p.x, p.dx, text.basePoint), acrossText(p.y, h, p.dy, text.basePoint)};
-        } else {
-            // Across a rotated text the box runs from its right side leftwards.
-            const Span a = acrossText(-p.x, h, 0, text.basePoint);
-            box = {alongText(p.y, p.dy, text.basePoint), {-a.hi, -a.lo}};
-        }
+        if (count == 0) // as the values are held between steps: in single precision
+            layout.steepExtension = finite(p.dx) < finite(p.dy) ? 1 : 0;
+        const TextBox box = textBox(p, text.charHeight * scale, text.basePoint, layout.rotated());
+        TextBox shortened = box;
         if (longRound)
-            shortenForLongRound(box, text, float(scale));
-        widest = std::max(widest, bytesAcross(std::fabs(layout.rotated() ? p.dy : p.dx), text, float(scale)));
-        merged = count == 0
-                     ? box
-                     : TextBox{{std::min(merged.along.lo, box.along.lo), std::max(merged.along.hi, box.along.hi)},
-                               {std::min(merged.across.lo, box.across.lo), std::max(merged.across.hi, box.across.hi)}};
+            shortenForLongRound(shortened, text, float(scale));
+        // A text's characters are as many whichever way it runs.
+        widest = std::max(widest, bytesAcross(std::sqrt(p.dx * p.dx + p.dy * p.dy), text, float(scale)));
+        whole = count == 0 ? box : unite(whole, box);
+        merged = count == 0 ? shortened : unite(merged, shortened);
         ++count;
     }
     if (count == 0)
         return result;
 
     const Gaps g = frameGaps(in.settings, text, longRound, float(scale));
+    if (longRound)
+        keepCornersInsideRoundEnds(merged, whole, g.across);
     const Span along{merged.along.lo - g.along / 2, merged.along.hi + g.along / 2};
     const Span across{merged.across.lo - g.across / 2, merged.across.hi + g.across / 2};
     FrameBox box({}, {});
@@ -212,11 +232,16 @@ WriterResult writeFrameAroundText(const WriterInput& in, std::string_view record
     layout.textDx = p.dx;
     layout.textDy = p.dy;
     const double length = std::sqrt(p.dx * p.dx + p.dy * p.dy);
-    // Laid out along +x from the insertion point, then turned onto the text.
-    TextBox box{alongText(p.x, length, text.basePoint), acrossText(p.y, text.charHeight * scale, 0, text.basePoint)};
-    if (longRound)
-        shortenForLongRound(box, text, float(scale));
+    // Laid out along +x from the insertion point, then turned onto the text: in its own direction a
+    // text's box is the ground its characters cover.
+    const TextBox whole{alongText(p.x, length, text.basePoint),
+                        acrossText(p.y, text.charHeight * scale, 0, text.basePoint)};
+    TextBox box = whole;
     const Gaps g = frameGaps(in.settings, text, longRound, float(scale));
+    if (longRound) {
+        shortenForLongRound(box, text, float(scale));
+        keepCornersInsideRoundEnds(box, whole, g.across);
+    }
     const FrameBox placed(makePoint(box.along.lo - g.along / 2, box.across.lo - g.across / 2),
                           makePoint(box.along.hi + g.along / 2, box.across.hi + g.across / 2));
     TextBlockMetrics m = framedMetrics(text, 0, bytesAcross(length, text, float(scale)));

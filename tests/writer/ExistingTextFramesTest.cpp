@@ -254,6 +254,21 @@ TEST(ExistingTextFrames, RotatedLayoutFramesFromTheRightSide)
     EXPECT_NEAR(a[2], 8 - (2 / 7.0 + 1.2) / 2, 1e-5);  // the text's height to the left
 }
 
+TEST(ExistingTextFrames, FirstTextChoosesTheLayoutInSinglePrecision)
+{
+    // The rotated layout starts its box at the right side, so its first edge runs towards -x.
+    const struct {
+        const char* direction;
+        bool rotated;
+    } rows[] = {{"1000.00001 1000.00002", false}, {"1000 1000.1", true}, {"1000 1000", false}};
+    for (const auto& row : rows) {
+        const Records r = aroundAll(2, {"cn1", std::string("ch 0 0 ") + row.direction + " \"AB"});
+        ASSERT_EQ(r.size(), 5u) << row.direction;
+        const std::vector<double> first = numbersOf(r[1]);
+        EXPECT_EQ(first[2] < first[0], row.rotated) << row.direction;
+    }
+}
+
 TEST(ExistingTextFrames, NothingToFrame)
 {
     EXPECT_TRUE(aroundAll(2, {"cn1", "lg0", "#"}).empty());
