@@ -7,6 +7,7 @@
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "base/NotingPrompts.h"
+#include "base/TextGate.h"
 #include "settings/AnnotationSettings.h"
 
 #include <QCommandLineParser>
@@ -88,12 +89,12 @@ std::optional<Lines> readTextFile(const std::string& path, std::ostream& notices
             error = where + " is not UTF-8";
             return std::nullopt;
         }
-        const auto bytes = toCp932Text(line);
-        if (!bytes) {
-            error = where + " holds a control character or a character the CP932 code page cannot hold";
+        GatedText gated = passTextGate(line);
+        if (gated.refused) {
+            error = where + ": " + refusalNote(*gated.refused);
             return std::nullopt;
         }
-        lines.push_back(*bytes);
+        lines.push_back(std::move(gated.bytes));
     }
     Lines taken = applyInputBoxRules(lines);
     if (lines.size() > taken.size())

@@ -4,6 +4,7 @@
 #include "fuzz/FuzzSupport.h"
 
 #include "base/CodePage.h"
+#include "base/TextGate.h"
 #include "store/PatternStore.h"
 
 using namespace tagler;
@@ -48,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // the file's first line.
     const Lines read = splitLines(file);
     const std::string typed = size % 2 == 1 && !read.empty() ? fuzz::userText(read.front()) : std::string();
-    const std::string newName = patternNameFromBox(toCp932(QString::fromStdString(typed)));
+    const std::string newName = patternNameFromBox(toCp932Text(QString::fromStdString(typed)).value_or(std::string()));
     mustSucceed("registering the pattern", [&] { store.registerPattern(settings.selectedPattern, settings, newName); });
     const Lines written = readLines(store.path());
     fuzz::checkWrittenLines(store.path(), written);
