@@ -146,6 +146,9 @@ int runSession(const std::string& folder, const BatchOptions& o, Prompts& prompt
     session.startUp();
     if (session.terminateRequested())
         return kBatchMessageShown;
+    if (session.mode() == SessionMode::importText && session.exchange().importedTextsLeftOut)
+        output.notices << "notice: the selection holds more than " << kInputMaxLines << " texts; the first "
+                       << kInputMaxLines << " are imported\n";
     for (const auto& [field, value] : o.sets)
         setSettingsField(session.settings(), field, value);
     if (text)

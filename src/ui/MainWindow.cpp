@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "app/CompletionShortcut.h"
+#include "app/InputText.h"
 #include "app/Session.h"
 #include "app/StatusLine.h"
 #include "base/CodePage.h"
@@ -353,6 +354,9 @@ void MainWindow::startUp()
                                                       c_.deleteBlock, c_.switchTextBook})
         w->setEnabled(bookOpen);
     showStatusLine();
+    if (session_.mode() == SessionMode::importText && session_.exchange().importedTextsLeftOut)
+        showNote(QStringLiteral("選択した文字が %1 件を超えています。最初の %1 件だけを取り込みました。")
+                     .arg(kInputMaxLines));
     placeWindow();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "base/CodePage.h"
+#include "base/Number.h"
 #include "base/TextGate.h"
 #include "ui/InputBox.h"
 #include "ui/MainControls.h"
@@ -247,7 +248,8 @@ void QuickSelectPanel::rememberLength()
     if (!length)
         return; // the message has said why
     feedback_.flash(c_.rememberLength);
-    note_(QStringLiteral("長さ記憶: 引出線の長さ %1 mm (1/1) を記憶しました").arg(QString::fromStdString(*length)));
+    note_(QStringLiteral("長さ記憶: 引出線の長さ %1 mm (1/1) を記憶しました")
+              .arg(QString::fromStdString(formatReadableLength(parseDecimal(*length)))));
 }
 
 std::optional<PreviewInputs> QuickSelectPanel::slotPreviewInputs() const
