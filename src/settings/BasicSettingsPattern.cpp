@@ -101,7 +101,7 @@ void storeBasicSettingsPattern(Lines& lines, int patternIndex, const AnnotationS
     // A custom colour of 0 reads back as "none, money green", whatever entry was chosen; the
     // chosen entry's own colour stands in for it, so applying gives back the window registered.
     // A custom colour of the user's own stays: it reads back with the index beside it.
-    if (settings.windowColor == 0)
+    if (settings.windowColor == 0 && settings.windowColorIndex != kMoneyGreenIndex)
         block[offsetOf(&AnnotationSettings::windowColor)] =
             std::to_string(colourItemValue(settings.windowColorIndex, settings.windowColor));
     const std::string name = patternNameFromBox(newName);

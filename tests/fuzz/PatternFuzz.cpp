@@ -5,6 +5,7 @@
 
 #include "base/CodePage.h"
 #include "base/TextGate.h"
+#include "settings/ColourItems.h"
 #include "store/PatternStore.h"
 
 using namespace tagler;
@@ -64,7 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mustSucceed("loading the written PKDATA.tx", [&] { stateAgain = reread.load(again); });
     if (stateAgain != FileState::accepted)
         fuzz::violation("the written PKDATA.tx is refused");
-    fuzz::checkFieldsSurvive(&SettingsField::patternOffset, settings, again, "registering");
+    // A custom colour of 0 is registered as the colour of the entry chosen beside it.
+    AnnotationSettings registered = settings;
+    if (registered.windowColor == 0 && registered.windowColorIndex != kMoneyGreenIndex)
+        registered.windowColor = colourItemValue(registered.windowColorIndex, 0);
+    fuzz::checkFieldsSurvive(&SettingsField::patternOffset, registered, again, "registering");
     PatternNames names = store.names();
     if (reread.names() != names)
         fuzz::violation("the pattern names do not survive registering");
