@@ -7,6 +7,7 @@
 #include "base/CodePage.h"
 #include "base/Error.h"
 #include "base/NotingPrompts.h"
+#include "base/TextGate.h"
 #include "settings/AnnotationSettings.h"
 
 #include <QCommandLineParser>
@@ -88,12 +89,12 @@ std::optional<Lines> readTextFile(const std::string& path, std::ostream& notices
             error = where + " is not UTF-8";
             return std::nullopt;
         }
-        const auto bytes = toCp932Text(line);
-        if (!bytes) {
-            error = where + " holds a control character or a character the CP932 code page cannot hold";
+        GatedText gated = passTextGate(line);
+        if (gated.refused) {
+            error = where + ": " + refusalNote(*gated.refused);
             return std::nullopt;
         }
-        lines.push_back(*bytes);
+        lines.push_back(std::move(gated.bytes));
     }
     Lines taken = applyInputBoxRules(lines);
     if (lines.size() > taken.size())
@@ -145,6 +146,9 @@ int runSession(const std::string& folder, const BatchOptions& o, Prompts& prompt
     session.startUp();
     if (session.terminateRequested())
         return kBatchMessageShown;
+    if (session.mode() == SessionMode::importText && session.exchange().importedTextsLeftOut)
+        output.notices << "notice: the selection holds more than " << kInputMaxLines << " texts; the first "
+                       << kInputMaxLines << " are imported\n";
     for (const auto& [field, value] : o.sets)
         setSettingsField(session.settings(), field, value);
     if (text)

@@ -32,10 +32,9 @@ SelectionHead readSelectionHead(const std::string& path)
                 head.texts.push_back(std::move(*text));
         if (head.lineCount < kSelectionHeadLines)
             head.lines.push_back(line);
-        else if (head.texts.size() >= std::size_t(kInputMaxLines))
-            break;
+        else if (head.texts.size() > std::size_t(kInputMaxLines))
+            break; // one text past what the box takes is enough to say some are left out
     }
-    head.texts.resize(std::min(head.texts.size(), std::size_t(kInputMaxLines)));
     return head;
 }
 
@@ -85,6 +84,8 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
             return x;
         }
         x.importedText = x.selectionStreamed ? std::move(head.texts) : importTextRecords(x.exchangeLines);
+        x.importedTextsLeftOut = x.importedText.size() > std::size_t(kInputMaxLines);
+        x.importedText.resize(std::min(x.importedText.size(), std::size_t(kInputMaxLines)));
         x.importedIntoBox = true;
         if (traits.framesExistingText)
             x.header = parseHostHeader(x.exchangeLines, mode);

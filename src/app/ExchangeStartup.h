@@ -21,6 +21,7 @@ struct ExchangeState {
     bool selectionStreamed = false;
     Lines importedText; // texts of the handed-over text records, for the input box
     bool importedIntoBox = false;
+    bool importedTextsLeftOut = false; // the selection held more texts than the box takes
     bool completionEnabled = true;
     std::string refusal; // the start-up message that disabled completion
 };

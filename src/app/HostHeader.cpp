@@ -110,9 +110,10 @@ HostHeader parseHostHeader(const Lines& lines, SessionMode mode)
 Lines importTextRecords(const Lines& exchangeLines)
 {
     Lines texts;
-    // The input box takes five lines; a selection of a whole sheet need not be copied for them.
+    // The input box takes five lines; a selection of a whole sheet need not be copied for them,
+    // only one text more, to say that some were left out.
     for (std::size_t i = header_line::kFirstSelectedRecord;
-         i < exchangeLines.size() && texts.size() < std::size_t(kInputMaxLines); ++i) {
+         i < exchangeLines.size() && texts.size() <= std::size_t(kInputMaxLines); ++i) {
         if (auto text = textOfRecord(exchangeLines[i]))
             texts.push_back(std::move(*text));
     }

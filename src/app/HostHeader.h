@@ -60,7 +60,8 @@ struct HostHeader {
 
 HostHeader parseHostHeader(const Lines& lines, SessionMode mode);
 
-// Texts of the handed-over "ch" records, for the input box: as many as it takes.
+// Texts of the handed-over "ch" records, for the input box: as many as it takes and, when
+// the selection holds more, one more.
 Lines importTextRecords(const Lines& exchangeLines);
 // The text of one handed-over record, when it is a text record.
 std::optional<std::string> textOfRecord(const std::string& record);

@@ -1,7 +1,6 @@
 #include "app/InputBoxRules.h"
 
 #include "app/InputText.h"
-#include "base/CodePage.h"
 
 #include <algorithm>
 
@@ -15,11 +14,12 @@ int unitsAt(const QString& text, int i)
     return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
 }
 
-// Byte length of one character in CP932, or 0 when it has none.
-int cp932Bytes(QStringView character)
+// Byte length of one character in CP932, or 0 when the gate refuses it (and says why).
+int cp932Bytes(QStringView character, std::optional<Refusal>& refused)
 {
-    const auto bytes = toCp932Text(character.toString());
-    return bytes ? static_cast<int>(bytes->size()) : 0;
+    GatedText gated = passTextGate(character.toString());
+    refused = gated.refused;
+    return gated.refused ? 0 : static_cast<int>(gated.bytes.size());
 }
 
 void addRemoval(std::vector<TextRange>& removals, int start, int end)
@@ -62,8 +62,11 @@ InputBoxCorrection correctInputBox(const QString& text, int caret)
         int bytes = 0;
         for (int i = lineStart; i < lineEnd;) {
             const int units = unitsAt(text, i);
-            const int size = cp932Bytes(QStringView(text).mid(i, units));
+            std::optional<Refusal> refused;
+            const int size = cp932Bytes(QStringView(text).mid(i, units), refused);
             if (size == 0) {
+                if (!c.refused)
+                    c.refused = Refusal{refused->character, i, refused->reason};
                 addRemoval(c.removals, i, i + units);
             } else if (bytes + size > kInputMaxLineBytes) {
                 addRemoval(c.removals, i, lineEnd);
@@ -98,23 +101,31 @@ QString applyRemovals(QString text, const std::vector<TextRange>& removals)
 
 bool withinLineLimit(const QString& text) { return text.count(QLatin1Char('\n')) < kInputMaxLines; }
 
-QString acceptableInput(const QString& text)
+AcceptedInput acceptableInput(const QString& text)
 {
+    AcceptedInput accepted;
     QString unified = text;
     unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     for (QChar& ch : unified)
         if (ch == QLatin1Char('\r') || ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator)
             ch = QLatin1Char('\n');
-    QString kept;
-    kept.reserve(unified.size());
+    accepted.text.reserve(unified.size());
     for (int i = 0; i < unified.size();) {
         const int units = unitsAt(unified, i);
         const QStringView character = QStringView(unified).mid(i, units);
-        if (character == u"\n" || cp932Bytes(character) > 0)
-            kept += character;
+        std::optional<Refusal> refused;
+        if (character == u"\n" || cp932Bytes(character, refused) > 0)
+            accepted.text += character;
+        else if (!accepted.refused)
+            accepted.refused = Refusal{refused->character, i, refused->reason};
         i += units;
     }
-    return kept;
+    return accepted;
+}
+
+bool typesText(const QString& keyText)
+{
+    return std::any_of(keyText.cbegin(), keyText.cend(), [](QChar c) { return c.category() != QChar::Other_Control; });
 }
 
 } // namespace tagler

@@ -1,5 +1,8 @@
 #pragma once
+#include "base/TextGate.h"
+
 #include <QString>
+#include <optional>
 #include <vector>
 
 // The annotation box's limits on the text as the user edits it: only
@@ -17,6 +20,7 @@ struct TextRange {
 struct InputBoxCorrection {
     std::vector<TextRange> removals; // ascending, disjoint; empty when the text obeys the limits
     int caret = 0;                   // where the caret belongs once they are removed
+    std::optional<Refusal> refused;  // the first character the text gate refused
 };
 
 // Lines are separated by '\n'; caret is a position in text. Everything the
@@ -31,8 +35,17 @@ QString applyRemovals(QString text, const std::vector<TextRange>& removals);
 // Whether text still fits the five lines, e.g. after a typed line break.
 bool withinLineLimit(const QString& text);
 
-// Line breaks of every platform become '\n'; characters with no CP932 form
-// are dropped. What paste, drop and input-method commits pass through.
-QString acceptableInput(const QString& text);
+struct AcceptedInput {
+    QString text;
+    std::optional<Refusal> refused; // the first character dropped; its position is in the text with '\n' breaks
+};
+
+// Line breaks of every platform become '\n'; characters the text gate refuses
+// are dropped. What keys, paste, drop and input-method commits pass through.
+AcceptedInput acceptableInput(const QString& text);
+
+// Keys that type nothing (Backspace, Delete, Ctrl+C and the other editing keys) carry control
+// characters as their event text under X11; only what would be typed is held to the refusals.
+bool typesText(const QString& keyText);
 
 } // namespace tagler

@@ -1,6 +1,7 @@
 #include "app/InputText.h"
 
 #include "base/CodePage.h"
+#include "base/TextGate.h"
 
 namespace tagler {
 

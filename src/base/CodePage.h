@@ -20,14 +20,11 @@ bool startsCharacter(std::string_view text, std::size_t index);
 std::string cutToBytes(std::string_view text, std::size_t maxBytes);
 
 // Conversions at the window's edge and for the program's Japanese constants.
+// What a drafter types goes through the text gate (TextGate.h) instead.
 QString fromCp932(std::string_view bytes);
-std::string toCp932(const QString& text);                      // unmappable characters become '?'
-std::optional<std::string> toCp932Strict(const QString& text); // nullopt if any character has no CP932 form
-bool representableInCp932(const QString& text);
-// Control characters other than tab and line breaks have no place in a text or a record.
-bool isRefusedControl(QChar c);
-// Text a user may enter: every character has a CP932 form and none is a refused control.
-std::optional<std::string> toCp932Text(const QString& text);
+// Nothing if any character has no CP932 form. No other form is taken for it: a
+// name the file system or another program must find again stays as it is.
+std::optional<std::string> toCp932Strict(const QString& text);
 
 // A UTF-8 literal as CP932 bytes; for the program's own constants.
 std::string sjis(std::string_view utf8);

@@ -13,7 +13,10 @@ bool available();
 
 // Bytes the code page cannot decode become U+FFFD.
 QString decode(std::string_view bytes);
-// Characters without a CP932 form become '?'.
+// Characters without a CP932 form become a stand-in ('?' here, FC FC through ICU), so
+// nothing but the round trip of toCp932Strict may hand it a drafter's text. The JIS forms
+// CP932 holds under other code points are mapped before that, in TextGate.cpp, once for
+// both converters.
 std::string encode(const QString& text);
 
 } // namespace tagler::cp932

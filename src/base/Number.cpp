@@ -50,6 +50,19 @@ static std::string_view trimBlanks(std::string_view text)
     return text;
 }
 
+std::string formatReadableLength(double mm)
+{
+    char text[64];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, mm, std::chars_format::fixed, 3);
+    if (ec != std::errc())
+        fail(ErrorKind::InvalidFloatOp, "length out of range");
+    std::string shown(text, end);
+    shown.erase(shown.find_last_not_of('0') + 1);
+    if (shown.back() == '.')
+        shown.pop_back();
+    return shown == "-0" ? "0" : shown;
+}
+
 double parseDecimal(std::string_view text)
 {
     std::string_view t = trimBlanks(text);

@@ -10,6 +10,9 @@ namespace tagler {
 std::string formatNumber(float value);
 std::string formatNumber(double value); // rounds to single precision first
 
+// A length as the drafter reads it: in mm, at most three decimals, no trailing zeros.
+std::string formatReadableLength(double mm);
+
 // Text to number: surrounding blanks allowed, anything else is a conversion error.
 double parseDecimal(std::string_view text);
 float parseFloat(std::string_view text);

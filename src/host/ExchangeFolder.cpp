@@ -2,6 +2,7 @@
 
 #include "base/CodePage.h"
 #include "base/Error.h"
+#include "base/TextGate.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,11 +72,10 @@ Lines readUtf8Records(const std::string& path)
         if (!text)
             fail(ErrorKind::Conversion, path + ": not UTF-8 (line " + std::to_string(i + 1) + ")" +
                                             (looksLikeCp932(lines) ? "; the file looks like CP932" : ""));
-        std::optional<std::string> cp932 = toCp932Strict(*text);
-        if (!cp932)
-            fail(ErrorKind::Conversion,
-                 path + " line " + std::to_string(i + 1) + ": a character has no CP932 form: " + lines[i]);
-        lines[i] = *cp932;
+        GatedText gated = passTextGate(*text);
+        if (gated.refused)
+            fail(ErrorKind::Conversion, path + " line " + std::to_string(i + 1) + ": " + refusalNote(*gated.refused));
+        lines[i] = std::move(gated.bytes);
     }
     return lines;
 }

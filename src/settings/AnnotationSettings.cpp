@@ -2,6 +2,7 @@
 
 #include "base/CodePage.h"
 #include "base/Number.h"
+#include "base/TextGate.h"
 #include "settings/SettingsFields.h"
 
 #include <array>
@@ -40,9 +41,12 @@ std::optional<std::string> setSettingsField(AnnotationSettings& s, std::string_v
     }
     const auto member = std::get<std::string AnnotationSettings::*>(f->member);
     // A line break or control character would end the stored line or the record early.
-    const auto text = toCp932Text(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
-    if (!text || text->find_first_of("\t\r\n") != std::string::npos)
-        return bad + " (no line breaks, control characters or characters without a CP932 form)";
+    const GatedText gated = passTextGate(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    if (gated.refused)
+        return bad + " (" + refusalNote(*gated.refused) + ")";
+    const std::string& text = gated.bytes;
+    if (text.find_first_of("\t\r\n") != std::string::npos)
+        return bad + " (no line breaks)";
     if (f->form == StoredForm::decimalText) {
         try {
             parseDecimal(value);
@@ -52,7 +56,7 @@ std::optional<std::string> setSettingsField(AnnotationSettings& s, std::string_v
         s.*member = std::string(value);
         return std::nullopt;
     }
-    s.*member = *text;
+    s.*member = text;
     return std::nullopt;
 }
 

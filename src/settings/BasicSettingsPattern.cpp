@@ -2,6 +2,7 @@
 
 #include "base/CodePage.h"
 #include "base/Error.h"
+#include "settings/ColourItems.h"
 #include "settings/SettingsFields.h"
 #include "settings/StoredValues.h"
 
@@ -96,7 +97,13 @@ void storeBasicSettingsPattern(Lines& lines, int patternIndex, const AnnotationS
                                std::string_view newName)
 {
     checkPatternIndex(patternIndex);
-    const Lines block = blockLines(settings);
+    Lines block = blockLines(settings);
+    // A custom colour of 0 reads back as "none, money green", whatever entry was chosen; the
+    // chosen entry's own colour stands in for it, so applying gives back the window registered.
+    // A custom colour of the user's own stays: it reads back with the index beside it.
+    if (settings.windowColor == 0 && settings.windowColorIndex != kMoneyGreenIndex)
+        block[offsetOf(&AnnotationSettings::windowColor)] =
+            std::to_string(colourItemValue(settings.windowColorIndex, settings.windowColor));
     const std::string name = patternNameFromBox(newName);
     singleLine(name, "pattern name");
     for (const std::string& n : names)

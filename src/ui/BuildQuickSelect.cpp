@@ -1,5 +1,6 @@
 #include "ui/Builders.h"
 #include "ui/Placement.h"
+#include "ui/TextGateValidator.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -36,6 +37,7 @@ void buildMemoPanel(QWidget* w, MainControls& c)
     c.memoGrid->verticalHeader()->setDefaultSectionSize(19);
     c.memoGrid->verticalHeader()->setMinimumSectionSize(19);
     c.memoGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    c.memoGrid->setItemDelegate(new TextGateDelegate(c.memoGrid));
     for (int row = 0; row < 10; ++row)
         c.memoGrid->setItem(row, 0, new QTableWidgetItem);
     c.showMemos = place::at(new QCheckBox(QStringLiteral("メモを表示する"), c.memoPanel), 6, 218, kWidth - 12, kRow);

@@ -2,6 +2,7 @@
 #include "ui/ItemIcons.h"
 #include "ui/Placement.h"
 #include "ui/TextBookGrid.h"
+#include "ui/TextGateValidator.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -33,6 +34,7 @@ QTableView* tableOfContents(QWidget* parent)
                        QAbstractItemView::DoubleClicked);
     t->setMouseTracking(true);
     t->setTabKeyNavigation(false); // Tab moves on to the buttons below; the arrows move between titles
+    t->setItemDelegate(new TextGateDelegate(t));
     return t;
 }
 

@@ -4,9 +4,6 @@
 #include "app/InputText.h"
 #include "base/CodePage.h"
 
-#include <algorithm>
-
-#include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -74,17 +71,6 @@ bool InputBox::event(QEvent* event)
     return QPlainTextEdit::event(event);
 }
 
-namespace {
-
-// Keys that type nothing (Backspace, Delete, Ctrl+C and the other editing keys) carry control
-// characters as their event text under X11; only what would be typed is held to the refusals.
-bool typesText(const QString& text)
-{
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() != QChar::Other_Control; });
-}
-
-} // namespace
-
 void InputBox::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -100,20 +86,22 @@ void InputBox::keyPressEvent(QKeyEvent* event)
         return;
     // A paste goes through insertFromMimeData, which keeps to the same limits.
     const QString typed = event->text();
-    if (typesText(typed) && acceptableInput(typed) != typed) {
-        QApplication::beep();
-        return;
+    if (typesText(typed)) {
+        if (const AcceptedInput accepted = acceptableInput(typed); accepted.refused) {
+            Q_EMIT refused(refusalMessage(*accepted.refused));
+            return;
+        }
     }
     QPlainTextEdit::keyPressEvent(event);
 }
 
 void InputBox::inputMethodEvent(QInputMethodEvent* event)
 {
-    const QString commit = acceptableInput(event->commitString());
-    if (commit != event->commitString()) {
-        QApplication::beep();
+    const AcceptedInput accepted = acceptableInput(event->commitString());
+    if (accepted.refused) {
+        Q_EMIT refused(refusalMessage(*accepted.refused));
         QInputMethodEvent filtered(event->preeditString(), event->attributes());
-        filtered.setCommitString(commit, event->replacementStart(), event->replacementLength());
+        filtered.setCommitString(accepted.text, event->replacementStart(), event->replacementLength());
         QPlainTextEdit::inputMethodEvent(&filtered);
         return;
     }
@@ -124,10 +112,10 @@ void InputBox::insertFromMimeData(const QMimeData* source)
 {
     if (!source->hasText())
         return;
-    const QString text = acceptableInput(source->text());
-    if (text != source->text())
-        QApplication::beep();
-    textCursor().insertText(text);
+    const AcceptedInput accepted = acceptableInput(source->text());
+    if (accepted.refused)
+        Q_EMIT refused(refusalMessage(*accepted.refused));
+    textCursor().insertText(accepted.text);
     ensureCursorVisible();
 }
 
@@ -139,6 +127,8 @@ void InputBox::enforceLimits()
     const InputBoxCorrection c = correctInputBox(toPlainText(), caret.position());
     if (c.removals.empty())
         return;
+    if (c.refused)
+        Q_EMIT refused(refusalMessage(*c.refused));
     const bool linesRemoved = document()->blockCount() > kInputMaxLines;
     correcting_ = true;
     // One undo step with the edit that broke the limits.

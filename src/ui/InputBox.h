@@ -7,7 +7,7 @@
 namespace tagler {
 
 // The annotation text box (注釈文字): five lines of at most 70 CP932 bytes,
-// nothing the code page cannot hold, Alt+Enter asks for completion.
+// nothing the text gate refuses, Alt+Enter asks for completion.
 class InputBox final : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -24,6 +24,8 @@ public:
 
 Q_SIGNALS:
     void completionRequested();
+    // A character was kept out; the message names it and says why.
+    void refused(const QString& message);
 
 protected:
     bool event(QEvent* event) override;

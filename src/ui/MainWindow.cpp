@@ -1,9 +1,11 @@
 #include "ui/MainWindow.h"
 
 #include "app/CompletionShortcut.h"
+#include "app/InputText.h"
 #include "app/Session.h"
 #include "app/StatusLine.h"
 #include "base/CodePage.h"
+#include "base/TextGate.h"
 #include "settings/ColourItems.h"
 #include "settings/ControlEnabling.h"
 #include "settings/PopupMenus.h"
@@ -11,7 +13,6 @@
 #include "ui/Builders.h"
 #include "ui/Choosers.h"
 #include "ui/ColorBox.h"
-#include "ui/Cp932Validator.h"
 #include "ui/GridPopupMenu.h"
 #include "ui/Help.h"
 #include "ui/InputBox.h"
@@ -21,8 +22,11 @@
 #include "ui/RealSizePreviewWindow.h"
 #include "ui/RegisterFeedback.h"
 #include "ui/SettingsBinding.h"
+#include "ui/TableOfContentsModel.h"
 #include "ui/TextBookGrid.h"
+#include "ui/TextBookModel.h"
 #include "ui/TextBookPanel.h"
+#include "ui/TextGateValidator.h"
 #include "ui/WindowLook.h"
 #include "ui/WindowPlace.h"
 
@@ -82,13 +86,13 @@ void MainWindow::build()
     buildCharacterModePanel(this, c_);
     buildBasicSettingsPanel(this, c_);
     applyHints(c_);
-    c_.patternName->setValidator(new Cp932Validator(c_.patternName));
     gridMenu_ = new GridPopupMenu(this);
     textBook_ = new TextBookPanel(c_, session_, this);
     feedback_ = new RegisterFeedback({c_.registerSettings, c_.registerPattern, c_.rememberLength},
                                      {c_.savedLabel, c_.nothingSavedLabel}, this);
     quickSelect_ = new QuickSelectPanel(
         c_, session_, *feedback_, [this] { showAfterSlot(); }, [this](const QString& text) { showNote(text); }, this);
+    connectRefusals();
     setMouseTracking(true);
     c_.settingsPreview->setSource(
         [this]() -> std::optional<PreviewInputs> { return previewInputs(session_.settings(), session_.mode()); });
@@ -225,6 +229,23 @@ void MainWindow::chooseCustomColour(ColorBox* box, std::int32_t& colour, int& in
     index = kCustomColourItem;
 }
 
+// Every place a drafter types says on the status line what it kept out and why.
+void MainWindow::connectRefusals()
+{
+    const auto show = [this](const QString& message) { showRefusal(message); };
+    auto* patternName = new TextGateValidator(c_.patternName);
+    c_.patternName->setValidator(patternName);
+    connect(patternName, &TextGateValidator::refused, this, show);
+    connect(c_.input, &InputBox::refused, this, show);
+    connect(c_.textBookGrid, &TextBookGrid::refused, this, show);
+    connect(&textBook_->model(), &TextBookModel::refused, this, show);
+    connect(&textBook_->tableModel(), &TableOfContentsModel::refused, this, show);
+    for (QAbstractItemView* grid :
+         {static_cast<QAbstractItemView*>(c_.tableOfContents), static_cast<QAbstractItemView*>(c_.memoGrid)})
+        connect(qobject_cast<TextGateDelegate*>(grid->itemDelegate()), &TextGateDelegate::refused, this, show);
+    connect(quickSelect_, &QuickSelectPanel::refused, this, show);
+}
+
 void MainWindow::connectActions()
 {
     AnnotationSettings& s = session_.settings();
@@ -333,6 +354,9 @@ void MainWindow::startUp()
                                                       c_.deleteBlock, c_.switchTextBook})
         w->setEnabled(bookOpen);
     showStatusLine();
+    if (session_.mode() == SessionMode::importText && session_.exchange().importedTextsLeftOut)
+        showNote(QStringLiteral("選択した文字が %1 件を超えています。最初の %1 件だけを取り込みました。")
+                     .arg(kInputMaxLines));
     placeWindow();
 }
 
@@ -444,6 +468,9 @@ void MainWindow::showNote(const QString& text)
         c_.statusBar->setText(text);
 }
 
+// Unlike a note, a refusal is shown over the hints too: the drafter typed and saw nothing happen.
+void MainWindow::showRefusal(const QString& message) { c_.statusBar->setText(message); }
+
 void MainWindow::selectPattern(int index)
 {
     session_.selectPattern(index);
@@ -455,11 +482,13 @@ void MainWindow::registerPattern()
 {
     feedback_->flash(c_.registerPattern);
     const QString name = c_.patternName->text();
-    const auto bytes = toCp932Strict(name);
-    if (!bytes)
-        return; // the validator lets nothing else through
+    const GatedText bytes = passTextGate(name);
+    if (bytes.refused) {
+        showRefusal(refusalMessage(*bytes.refused));
+        return;
+    }
     storeWindowPlace();
-    if (!session_.registerBasicSettings(*bytes))
+    if (!session_.registerBasicSettings(bytes.bytes))
         return;
     if (!name.isEmpty())
         c_.patternName->clear();
@@ -472,12 +501,14 @@ void MainWindow::chooseFont()
     const auto family = choosers_.chooseFont(fromCp932(s.chosenFontName));
     if (!family)
         return;
-    const auto bytes = toCp932Strict(*family);
-    if (!bytes || bytes->empty()) {
-        QApplication::beep();
+    GatedText bytes = passTextGate(*family);
+    if (bytes.refused) {
+        showRefusal(QStringLiteral("フォント名の") + refusalMessage(*bytes.refused));
         return;
     }
-    s.chosenFontName = *bytes;
+    if (bytes.bytes.empty())
+        return;
+    s.chosenFontName = std::move(bytes.bytes);
     showDerived();
 }
 

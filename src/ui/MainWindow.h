@@ -51,6 +51,7 @@ private:
     void build();
     void bindSettings();
     void connectActions();
+    void connectRefusals();
     void connectColourBoxes();
     void chainTabOrder();
     void startUp();
@@ -63,6 +64,7 @@ private:
     void showPatternNames();
     void showImeButton();
     void showNote(const QString& text);
+    void showRefusal(const QString& message);
 
     void selectPattern(int index);
     void registerPattern();

@@ -1,6 +1,10 @@
 #include "ui/MultiLineCellDelegate.h"
 
+#include "app/InputBoxRules.h"
+
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 
 namespace tagler {
 
@@ -34,6 +38,12 @@ void MultiLineCellEditor::keyPressEvent(QKeyEvent* e)
         insertPlainText(QStringLiteral("\n"));
         return;
     }
+    if (typesText(e->text())) {
+        if (const AcceptedInput accepted = acceptableInput(e->text()); accepted.refused) {
+            Q_EMIT refused(refusalMessage(*accepted.refused));
+            return;
+        }
+    }
     if (isArrow(e->key()) && ctrl) {
         QTextCursor cursor = textCursor();
         cursor.clearSelection();
@@ -45,6 +55,29 @@ void MultiLineCellEditor::keyPressEvent(QKeyEvent* e)
     // At the first or last line an arrow would reach the grid; it stays here.
     if (isArrow(e->key()))
         e->accept();
+}
+
+void MultiLineCellEditor::inputMethodEvent(QInputMethodEvent* e)
+{
+    const AcceptedInput accepted = acceptableInput(e->commitString());
+    if (!accepted.refused) {
+        QPlainTextEdit::inputMethodEvent(e);
+        return;
+    }
+    Q_EMIT refused(refusalMessage(*accepted.refused));
+    QInputMethodEvent filtered(e->preeditString(), e->attributes());
+    filtered.setCommitString(accepted.text, e->replacementStart(), e->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&filtered);
+}
+
+void MultiLineCellEditor::insertFromMimeData(const QMimeData* source)
+{
+    if (!source->hasText())
+        return;
+    const AcceptedInput accepted = acceptableInput(source->text());
+    if (accepted.refused)
+        Q_EMIT refused(refusalMessage(*accepted.refused));
+    insertPlainText(accepted.text);
 }
 
 QWidget* MultiLineCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
@@ -60,6 +93,7 @@ QWidget* MultiLineCellDelegate::createEditor(QWidget* parent, const QStyleOption
         Q_EMIT self->closeEditor(editor);
     });
     connect(editor, &MultiLineCellEditor::cellMoveRequested, self, &MultiLineCellDelegate::cellMoveRequested);
+    connect(editor, &MultiLineCellEditor::refused, self, &MultiLineCellDelegate::refused);
     return editor;
 }
 

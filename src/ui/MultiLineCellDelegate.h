@@ -6,7 +6,7 @@ namespace tagler {
 
 // The in-place editor of a text-book cell: Enter breaks the line,
 // Ctrl+Enter ends the edit, the arrows move the caret and Ctrl+arrows the
-// grid's current cell.
+// grid's current cell. A character the text gate refuses stays out.
 class MultiLineCellEditor final : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -15,9 +15,12 @@ public:
 Q_SIGNALS:
     void editEnded();
     void cellMoveRequested(int key);
+    void refused(const QString& message);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 };
 
 // Opens MultiLineCellEditor on a cell and hands every change of its text to
@@ -35,6 +38,7 @@ public:
 
 Q_SIGNALS:
     void cellMoveRequested(int key);
+    void refused(const QString& message);
 };
 
 } // namespace tagler

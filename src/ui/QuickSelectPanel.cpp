@@ -2,6 +2,8 @@
 
 #include "app/Session.h"
 #include "base/CodePage.h"
+#include "base/Number.h"
+#include "base/TextGate.h"
 #include "ui/InputBox.h"
 #include "ui/MainControls.h"
 #include "ui/PreviewBox.h"
@@ -156,7 +158,12 @@ void QuickSelectPanel::saveMemoPanel()
         // A memo is one line of the file: a pasted line break would shift every later memo.
         QString text = c_.memoGrid->item(row, 0)->text();
         text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        m.texts[static_cast<std::size_t>(row)] = toCp932(text);
+        GatedText gated = passTextGate(text);
+        if (gated.refused) {
+            Q_EMIT refused(QStringLiteral("メモ %1: ").arg(row + 1) + refusalMessage(*gated.refused));
+            return;
+        }
+        m.texts[static_cast<std::size_t>(row)] = std::move(gated.bytes);
     }
     m.showMemos = c_.showMemos->isChecked();
     m.hoverPreview = c_.hoverPreview->isChecked();
@@ -241,7 +248,8 @@ void QuickSelectPanel::rememberLength()
     if (!length)
         return; // the message has said why
     feedback_.flash(c_.rememberLength);
-    note_(QStringLiteral("長さ記憶: 引出線の長さ %1 mm (1/1) を記憶しました").arg(QString::fromStdString(*length)));
+    note_(QStringLiteral("長さ記憶: 引出線の長さ %1 mm (1/1) を記憶しました")
+              .arg(QString::fromStdString(formatReadableLength(parseDecimal(*length)))));
 }
 
 std::optional<PreviewInputs> QuickSelectPanel::slotPreviewInputs() const

@@ -34,6 +34,10 @@ public:
     // The mouse left the buttons: the settings picture comes back.
     void leaveSlotPreview();
 
+Q_SIGNALS:
+    // A memo held a character the text gate refuses; nothing was saved.
+    void refused(const QString& message);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,6 +1,7 @@
 #include "ui/TableOfContentsModel.h"
 
 #include "base/CodePage.h"
+#include "base/TextGate.h"
 #include "store/TextBookStore.h"
 
 namespace tagler {
@@ -27,7 +28,12 @@ bool TableOfContentsModel::setData(const QModelIndex& index, const QVariant& val
     // One line per title: a break would shift every later page's title.
     QString title = value.toString();
     title.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-    store_.setTitle(index.row(), toCp932(title));
+    GatedText gated = passTextGate(title);
+    if (gated.refused) {
+        Q_EMIT refused(refusalMessage(*gated.refused));
+        return false;
+    }
+    store_.setTitle(index.row(), std::move(gated.bytes));
     Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }

@@ -19,6 +19,10 @@ public:
 
     void refresh();
 
+Q_SIGNALS:
+    // An edit held a character the text gate refuses and was not stored.
+    void refused(const QString& message);
+
 private:
     TextBookStore& store_;
 };

@@ -33,6 +33,7 @@ TextBookGrid::TextBookGrid(QWidget* parent) : QTableView(parent)
     setTabKeyNavigation(false);
     auto* delegate = new MultiLineCellDelegate(this);
     setItemDelegate(delegate);
+    connect(delegate, &MultiLineCellDelegate::refused, this, &TextBookGrid::refused);
     connect(delegate, &MultiLineCellDelegate::cellMoveRequested, this, [this](int key) {
         const QModelIndex at = currentIndex();
         const int row = at.row() + (key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0);

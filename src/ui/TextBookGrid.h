@@ -27,6 +27,8 @@ public:
     void refresh();
 
 Q_SIGNALS:
+    // The cell editor kept a character out; the message names it and says why.
+    void refused(const QString& message);
     void blockPicked();      // the block view shows it by rule B
     void copyRequested();    // double click
     void blockViewToggled(); // middle button

@@ -1,6 +1,7 @@
 #include "ui/TextBookModel.h"
 
 #include "base/CodePage.h"
+#include "base/TextGate.h"
 #include "store/TextBookStore.h"
 
 namespace tagler {
@@ -9,15 +10,21 @@ namespace {
 
 // The editor's text back to CP932. A line the user left as shown keeps its
 // stored bytes, so bytes the code page cannot show survive an edit nearby.
-std::string cellBytes(const QString& text, const BlockLines& stored)
+GatedText cellBytes(const QString& text, const BlockLines& stored)
 {
     const QStringList pieces = text.split(QLatin1Char('\n'));
-    std::string cell;
+    GatedText cell;
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         if (i > 0)
-            cell += "\r\n";
-        const bool same = i < kLinesPerBlock && fromCp932(stored[static_cast<std::size_t>(i)]) == pieces[i];
-        cell += same ? stored[static_cast<std::size_t>(i)] : toCp932(pieces[i]);
+            cell.bytes += "\r\n";
+        if (i < kLinesPerBlock && fromCp932(stored[static_cast<std::size_t>(i)]) == pieces[i]) {
+            cell.bytes += stored[static_cast<std::size_t>(i)];
+            continue;
+        }
+        GatedText line = passTextGate(pieces[i]);
+        if (line.refused)
+            return line;
+        cell.bytes += line.bytes;
     }
     return cell;
 }
@@ -53,11 +60,15 @@ bool TextBookModel::setData(const QModelIndex& index, const QVariant& value, int
         return false;
     const int block = blockNumber(index.column(), index.row());
     const BlockLines stored = store_.blockLines(block);
-    const std::string cell = cellBytes(value.toString(), stored);
+    const GatedText cell = cellBytes(value.toString(), stored);
+    if (cell.refused) {
+        Q_EMIT refused(refusalMessage(*cell.refused));
+        return false;
+    }
     // Closing the editor hands back what it holds; an unchanged cell is no edit.
-    if (splitEditedCell(cell) == stored)
+    if (splitEditedCell(cell.bytes) == stored)
         return true;
-    store_.editBlock(block, cell);
+    store_.editBlock(block, cell.bytes);
     Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }

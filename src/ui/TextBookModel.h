@@ -24,6 +24,10 @@ public:
     // The store read or changed the page.
     void refresh();
 
+Q_SIGNALS:
+    // An edit held a character the text gate refuses and was not stored.
+    void refused(const QString& message);
+
 private:
     TextBookStore& store_;
     int selectedRow_ = 0;

@@ -1,8 +1,10 @@
 #include "support/ExchangeFixture.h"
 #include "support/Folder.h"
+#include "support/TextGateTable.h"
 
 #include <QFile>
 #include <QProcess>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 // What tagler-batch takes as the annotation text and as settings values: nothing that could be
@@ -15,6 +17,7 @@ using test::Folder;
 struct Outcome {
     int exitCode;
     std::string err;
+    Lines exchange; // jwc_temp.txt as the run left it
 };
 
 Outcome batch(const QByteArray& text, const QStringList& extra = {})
@@ -29,7 +32,7 @@ Outcome batch(const QByteArray& text, const QStringList& extra = {})
     p.setWorkingDirectory(QString::fromStdString(f.path()));
     p.start(QStringLiteral(TAGLER_BIN_DIR "/tagler-batch"), QStringList{"--text", "t.txt"} + extra);
     p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()).toStdString()};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()).toStdString(), f.read("jwc_temp.txt")};
 }
 
 TEST(BatchText, RefusedTextIsAUsageErrorNamingTheLine)
@@ -40,16 +43,38 @@ TEST(BatchText, RefusedTextIsAUsageErrorNamingTheLine)
         const char* said;
     } rows[] = {
         {"not UTF-8", "fine\nbad \xff here\n", "t.txt line 2 is not UTF-8"},
-        {"replacement character", "a\xef\xbf\xbd\n", "t.txt line 1 holds a control character"},
-        {"NUL", QByteArray("ok\nx\0y\n", 7), "t.txt line 2 holds a control character"},
-        {"vertical tab", "x\vy\n", "t.txt line 1 holds a control character"},
-        {"no CP932 form", "caf\xc3\xa9\n", "t.txt line 1 holds a control character or a character the CP932"},
+        {"replacement character", "a\xef\xbf\xbd\n", "t.txt line 1: U+FFFD marks a character lost"},
+        {"NUL", QByteArray("ok\nx\0y\n", 7), "t.txt line 2: control character U+0000"},
+        {"vertical tab", "x\vy\n", "t.txt line 1: control character U+000B"},
     };
     for (const auto& row : rows) {
         const Outcome o = batch(row.text);
         EXPECT_EQ(o.exitCode, 2) << row.name;
         EXPECT_NE(o.err.find(row.said), std::string::npos) << row.name << ": " << o.err;
     }
+}
+
+TEST(BatchText, EveryCharacterIsWrittenAsTheHostReadsItOrNamedWithItsLine)
+{
+    QByteArray held = "W=";
+    std::string bytes = "W=";
+    for (const test::GateRow& row : test::textGateTable()) {
+        if (!row.bytes) {
+            const Outcome o = batch(QByteArray("fine\nx") + row.typed + "\n");
+            EXPECT_EQ(o.exitCode, 2) << row.name;
+            EXPECT_NE(o.err.find("t.txt line 2: '" + std::string(row.typed) + "'"), std::string::npos) << o.err;
+            continue;
+        }
+        held += row.typed;
+        bytes += *row.bytes;
+    }
+    const Outcome o = batch(held + "\n");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    const auto text = std::find_if(o.exchange.begin(), o.exchange.end(), [&](const std::string& record) {
+        return record.size() > bytes.size() &&
+               record.compare(record.size() - bytes.size() - 1, std::string::npos, "\"" + bytes) == 0;
+    });
+    EXPECT_NE(text, o.exchange.end()) << "no text record ends in the CP932 bytes";
 }
 
 TEST(BatchText, SettingsValuesCarryNoLineBreakOrControl)

@@ -31,6 +31,7 @@ TEST(InputBoxRules, CorrectionRemovesWhatBreaksTheLimitsAndMovesTheCaret)
          QString(69, QLatin1Char('a')), 69},
         {"35 double-byte characters fit", QString(35, QChar(0x3042)), 35, QString(35, QChar(0x3042)), 35},
         {"36th double-byte character cut", QString(36, QChar(0x3042)), 36, QString(35, QChar(0x3042)), 35},
+        {"wave dashes count their CP932 bytes", QString(36, QChar(0x301C)), 36, QString(35, QChar(0x301C)), 35},
         {"half-width katakana count one byte", QString(70, QChar(0xFF71)), 0, QString(70, QChar(0xFF71)), 0},
         {"tab counts one byte", QStringLiteral("\t") + QString(69, QLatin1Char('a')), 0,
          QStringLiteral("\t") + QString(69, QLatin1Char('a')), 0},
@@ -48,22 +49,31 @@ TEST(InputBoxRules, CorrectionRemovesWhatBreaksTheLimitsAndMovesTheCaret)
     }
 }
 
-TEST(InputBoxRules, AcceptableInputUnifiesLineEndsAndDropsWhatTheCodePageLacks)
+TEST(InputBoxRules, AcceptableInputUnifiesLineEndsAndDropsWhatTheGateRefuses)
 {
     const struct {
         const char* name;
         QString input;
         QString accepted;
+        char32_t firstRefused; // 0: none
+        qsizetype at;
     } cases[] = {
-        {"windows line ends", QStringLiteral("a\r\nb"), QStringLiteral("a\nb")},
-        {"old mac line ends", QStringLiteral("a\rb"), QStringLiteral("a\nb")},
-        {"unicode separators", QStringLiteral("a\u2028b\u2029c"), QStringLiteral("a\nb\nc")},
-        {"emoji dropped", QStringLiteral("x\U0001F600y"), QStringLiteral("xy")},
-        {"accented latin dropped", QStringLiteral("\u00e9t\u00e9"), QStringLiteral("t")},
-        {"code page specials kept", QStringLiteral("①～ｱ\t"), QStringLiteral("①～ｱ\t")},
+        {"windows line ends", QStringLiteral("a\r\nb"), QStringLiteral("a\nb"), 0, 0},
+        {"old mac line ends", QStringLiteral("a\rb"), QStringLiteral("a\nb"), 0, 0},
+        {"unicode separators", QStringLiteral("a\u2028b\u2029c"), QStringLiteral("a\nb\nc"), 0, 0},
+        {"emoji dropped", QStringLiteral("x\U0001F600y"), QStringLiteral("xy"), 0x1F600, 1},
+        {"accented latin dropped", QStringLiteral("\u00e9t\u00e9"), QStringLiteral("t"), 0xE9, 0},
+        {"code page specials kept", QStringLiteral("①～ｱ\t"), QStringLiteral("①～ｱ\t"), 0, 0},
+        {"JIS forms kept", QStringLiteral("W=1200\u301C1500 \u22125"), QStringLiteral("W=1200\u301C1500 \u22125"), 0,
+         0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(utf8(acceptableInput(c.input)), utf8(c.accepted)) << c.name;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const AcceptedInput accepted = acceptableInput(c.input);
+        EXPECT_EQ(utf8(accepted.text), utf8(c.accepted));
+        EXPECT_EQ(accepted.refused ? accepted.refused->character : 0, c.firstRefused);
+        EXPECT_EQ(accepted.refused ? accepted.refused->position : 0, c.at);
+    }
 }
 
 TEST(InputBoxRules, FiveLinesAreTheLimit)

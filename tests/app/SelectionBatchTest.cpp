@@ -53,16 +53,25 @@ std::size_t countOf(const Lines& records, const std::string& kind)
 
 const Lines kThreeTexts = {"ch 0 0 12 0 \"ABCDEF", "ch 0 -5 8 0 \"GHIJ", sjis("ch 20 -10 10 0 \"注記です")};
 
-TEST(SelectionBatch, ImportPrintsTheTextsTheInputBoxTakesAndEmptiesTheFile)
+TEST(SelectionBatch, ImportPrintsTheTextsTheInputBoxTakesAndSaysWhenSomeAreLeftOut)
 {
-    Lines many = kThreeTexts;
-    for (int i = 0; i < 4; ++i)
-        many.push_back("ch 0 0 1 0 \"more" + std::to_string(i));
-    const BatchRun r = batch("T1", many);
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, "ABCDEF\nGHIJ\n注記です\nmore0\nmore1\n");
-    EXPECT_TRUE(r.records.empty());
+    const struct {
+        int more;
+        const char* said;
+    } rows[] = {
+        {2, ""},
+        {4, "notice: the selection holds more than 5 texts; the first 5 are imported\n"},
+    };
+    for (const auto& row : rows) {
+        Lines many = kThreeTexts;
+        for (int i = 0; i < row.more; ++i)
+            many.push_back("ch 0 0 1 0 \"more" + std::to_string(i));
+        const BatchRun r = batch("T1", many);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.err, row.said);
+        EXPECT_EQ(r.out, "ABCDEF\nGHIJ\n注記です\nmore0\nmore1\n");
+        EXPECT_TRUE(r.records.empty());
+    }
 }
 
 TEST(SelectionBatch, FramesOneAroundAllOrOneEach)

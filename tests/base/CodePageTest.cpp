@@ -1,4 +1,5 @@
 #include "base/CodePage.h"
+#include "base/TextGate.h"
 
 #include <gtest/gtest.h>
 
@@ -17,32 +18,11 @@ TEST(CodePage, ConvertsTheProgramsJapaneseBothWays)
     EXPECT_EQ(toUtf8("abc"), "abc");
 }
 
-TEST(CodePage, RefusesCharactersTheCodePageCannotHold)
+TEST(CodePage, StrictConversionTakesNoOtherForm)
 {
-    EXPECT_FALSE(representableInCp932(QString::fromUtf8("注釈😀")));
-    EXPECT_TRUE(representableInCp932(QString::fromUtf8("注釈 ABC ｶﾅ")));
-}
-
-TEST(CodePage, TextAUserMayEnter)
-{
-    const struct {
-        const char* name;
-        QString text;
-        bool accepted;
-    } rows[] = {
-        {"Japanese and ASCII", QStringLiteral("防火戸 W=1200"), true},
-        {"tab and line breaks", QStringLiteral("a\tb\r\nc\n"), true},
-        {"replacement character", QStringLiteral("a\uFFFDb"), false},
-        {"NUL", QString(QChar(0)) + QStringLiteral("a"), false},
-        {"vertical tab", QStringLiteral("a\vb"), false},
-        {"form feed", QStringLiteral("a\fb"), false},
-        {"end of file mark", QStringLiteral("a\u001Ab"), false},
-        {"delete", QStringLiteral("a\u007Fb"), false},
-        {"C1 control", QStringLiteral("a\u0085b"), false},
-        {"no CP932 form", QStringLiteral("a\u00E9b"), false},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(toCp932Text(row.text).has_value(), row.accepted) << row.name;
+    // A name the file system must find again keeps its own code point or is refused.
+    EXPECT_FALSE(toCp932Strict(QString::fromUtf8("\u301C")).has_value());
+    EXPECT_EQ(toCp932Strict(QString::fromUtf8("\uFF5E")), std::optional<std::string>("\x81\x60"));
     // The round trip alone would let U+FFFD through as the undefined code FC FC.
     EXPECT_FALSE(toCp932Strict(QStringLiteral("\uFFFD")).has_value());
 }

@@ -60,6 +60,24 @@ TEST(NumberFormat, RefusesNonFiniteValues)
     EXPECT_THROW(formatNumber(1e300), Error); // beyond single precision
 }
 
+TEST(NumberFormat, ShowsALengthAsTheDrafterReadsIt)
+{
+    const struct {
+        double mm;
+        const char* shown;
+    } rows[] = {
+        {36.0555114746094, "36.056"},
+        {20, "20"},
+        {0.100000001490116, "0.1"},
+        {12.5, "12.5"},
+        {-0.0004, "0"},
+        {0.0005, "0.001"},
+        {1234.9996, "1235"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(formatReadableLength(row.mm), row.shown) << row.mm;
+}
+
 TEST(NumberParse, AcceptsSurroundingBlanksAndRejectsAnythingElse)
 {
     EXPECT_EQ(parseInteger(" 42 "), 42);

@@ -4,6 +4,7 @@
 #include "app/RunAnnotation.h"
 #include "base/CodePage.h"
 #include "base/Error.h"
+#include "base/TextGate.h"
 #include "host/ExchangeHeader.h"
 #include "settings/PersistentState.h"
 #include "store/PatternStore.h"

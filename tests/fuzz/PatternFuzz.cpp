@@ -4,6 +4,8 @@
 #include "fuzz/FuzzSupport.h"
 
 #include "base/CodePage.h"
+#include "base/TextGate.h"
+#include "settings/ColourItems.h"
 #include "store/PatternStore.h"
 
 using namespace tagler;
@@ -48,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // the file's first line.
     const Lines read = splitLines(file);
     const std::string typed = size % 2 == 1 && !read.empty() ? fuzz::userText(read.front()) : std::string();
-    const std::string newName = patternNameFromBox(toCp932(QString::fromStdString(typed)));
+    const std::string newName = patternNameFromBox(toCp932Text(QString::fromStdString(typed)).value_or(std::string()));
     mustSucceed("registering the pattern", [&] { store.registerPattern(settings.selectedPattern, settings, newName); });
     const Lines written = readLines(store.path());
     fuzz::checkWrittenLines(store.path(), written);
@@ -63,7 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mustSucceed("loading the written PKDATA.tx", [&] { stateAgain = reread.load(again); });
     if (stateAgain != FileState::accepted)
         fuzz::violation("the written PKDATA.tx is refused");
-    fuzz::checkFieldsSurvive(&SettingsField::patternOffset, settings, again, "registering");
+    // A custom colour of 0 is registered as the colour of the entry chosen beside it.
+    AnnotationSettings registered = settings;
+    if (registered.windowColor == 0 && registered.windowColorIndex != kMoneyGreenIndex)
+        registered.windowColor = colourItemValue(registered.windowColorIndex, 0);
+    fuzz::checkFieldsSurvive(&SettingsField::patternOffset, registered, again, "registering");
     PatternNames names = store.names();
     if (reread.names() != names)
         fuzz::violation("the pattern names do not survive registering");

@@ -7,6 +7,7 @@
 #include "app/HostHeader.h"
 #include "app/InputText.h"
 #include "base/CodePage.h"
+#include "base/TextGate.h"
 #include "host/ExchangeHeader.h"
 
 #include <cmath>
@@ -52,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     r.sheet.lineColor = in.inRange(1, 8);
     r.sheet.textType = in.inRange(1, 10);
     // A font name is one line of the header.
-    r.sheet.font = toCp932(QString::fromStdString(fuzz::userText(in.text(32))));
+    r.sheet.font = toCp932Text(QString::fromStdString(fuzz::userText(in.text(32)))).value_or(std::string());
     std::erase_if(r.sheet.font, [](char c) { return c == '\r' || c == '\n'; });
     r.p1 = point(in);
     r.p2 = point(in);

@@ -315,8 +315,13 @@ TEST(ExchangeFolder, RecordsAreReadAsUtf8AndAFileInAnotherCodePageIsNamed)
          "\xEF\xBB\xBF"
          "lg1\nch 0 0 10 0 \"\xE6\xB3\xA8\xE9\x87\x88\n",
          Lines{"lg1", "ch 0 0 10 0 \"" + sjis("注釈")}, ""},
-        {"an emoji has no CP932 form", "ch 0 0 10 0 \"\xF0\x9F\x98\x80\n", std::nullopt,
-         " line 1: a character has no CP932 form"},
+        {"JIS forms become CP932's own", "ch 0 0 10 0 \"W=1200\u301C1500 \u22125\n",
+         Lines{"ch 0 0 10 0 \"W=1200\x81\x60"
+               "1500 \x81\x7C"
+               "5"},
+         ""},
+        {"an emoji has no CP932 form", "lg1\nch 0 0 10 0 \"\xF0\x9F\x98\x80\n", std::nullopt,
+         " line 2: '\xF0\x9F\x98\x80' (U+1F600) has no CP932 form"},
         {"CP932, as the host writes its files", "lg1\r\nch 0 0 10 0 \"" + sjis("注釈") + "\r\n", std::nullopt,
          ": not UTF-8 (line 2); the file looks like CP932"},
         {"neither", "lg1\nch 0 0 10 0 \"\xFF\xFE\x80\n", std::nullopt, ": not UTF-8 (line 2)"},

@@ -2,6 +2,7 @@
 
 #include "SettingsTestSupport.h"
 #include "base/CodePage.h"
+#include "settings/ColourItems.h"
 
 namespace tagler {
 namespace {
@@ -184,6 +185,34 @@ TEST(BasicSettingsPattern, RegisteringTouchesOnlyItsBlockAndTheNames)
         if (i < 80 || i >= 100) {
             EXPECT_EQ(lines[i], before[i]) << i;
         }
+}
+
+TEST(BasicSettingsPattern, ApplyingGivesBackTheRegisteredWindowColour)
+{
+    const struct {
+        const char* name;
+        int index;
+        std::int32_t custom;
+    } rows[] = {
+        {"custom colour", kCustomColourItem, 4210752},
+        {"standard colour, no custom one", 9, 0},
+        {"standard colour beside a custom one", 10, 4210752},
+        {"extended colour", 19, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        AnnotationSettings s;
+        s.windowColorIndex = row.index;
+        s.windowColor = row.custom;
+        Lines lines = validPatterns();
+        PatternNames names;
+        storeBasicSettingsPattern(lines, 2, s, names, "");
+        AnnotationSettings applied;
+        applyBasicSettingsPattern(lines, 2, applied, false, names);
+        EXPECT_EQ(applied.windowColorIndex, row.index);
+        EXPECT_EQ(colourItemValue(applied.windowColorIndex, applied.windowColor),
+                  colourItemValue(row.index, row.custom));
+    }
 }
 
 TEST(BasicSettingsPattern, EmptyNameKeepsTheOldOneAndANewNameReplacesIt)
