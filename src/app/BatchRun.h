@@ -32,6 +32,9 @@ struct ParsedBatchOptions {
 inline constexpr const char* kBatchUsageText =
     "usage: tagler-batch [T1|T2|T3|T4|T5|t1..t5] [--text FILE] [--set FIELD=VALUE]... "
     "[--now YYYY-MM-DDTHH:MM:SS] [--list-fields] [--help] [--version]\n";
+inline constexpr const char* kBatchStreamsText =
+    "Messages go to stderr, imported texts (T1) to stdout: in UTF-8, or in the console's own code page\n"
+    "where a Windows console shows them.\n";
 // `args` omits the program's name.
 ParsedBatchOptions parseBatchOptions(const QStringList& args);
 

@@ -142,7 +142,7 @@ CompletionReport Session::complete()
     // The records go into the file as they are made; it replaces the old one only when whole,
     // and an error that ends the run before leaves the old one as it was.
     report.written = tryWrite(prompts_, [&] {
-        StreamedFile file(exchangeFilePath(startFolder_));
+        StreamedFile file(exchangeFilePath(startFolder_), StreamedFile::Fallback::inPlace);
         OutputList out;
         out.streamTo([&file](std::string_view bytes) { file.write(bytes); });
         outcome = runAnnotation(exchange_, settings_, inputLines_, clock_, out);

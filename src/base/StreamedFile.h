@@ -10,8 +10,12 @@ namespace tagler {
 // the old file is whole, and a writer that stops without committing leaves it so.
 class StreamedFile final {
 public:
-    // Throws an input/output error when the file cannot be opened for writing.
-    explicit StreamedFile(const std::string& path);
+    // What to do when the folder cannot take the new file but the old one may be written.
+    enum class Fallback { none, inPlace };
+    // Throws an input/output error when the file cannot be opened for writing. With
+    // inPlace, a folder that refuses the new file gets the whole content written over the old
+    // file at commit: the file the host waits for is then written at all.
+    explicit StreamedFile(const std::string& path, Fallback fallback = Fallback::none);
     StreamedFile(const StreamedFile&) = delete;
     StreamedFile& operator=(const StreamedFile&) = delete;
 
@@ -24,6 +28,8 @@ private:
 
     std::string path_;
     QSaveFile file_;
+    bool inPlace_ = false;
+    std::string held_; // the content, while written in place
 };
 
 } // namespace tagler

@@ -1,4 +1,5 @@
 #include "app/BatchRun.h"
+#include "app/ConsoleStreams.h"
 #include "app/ProgramStart.h"
 #include "app/StderrPrompts.h"
 #include "settings/SettingsFieldListing.h"
@@ -10,6 +11,7 @@
 int main(int argc, char** argv)
 {
     tagler::useBinaryStandardStreams();
+    tagler::useConsoleCodePage();
     tagler::ignoreFileSizeSignal();
     QCoreApplication app(argc, argv);
     if (const auto problem = tagler::codePageProblem()) {
@@ -23,7 +25,7 @@ int main(int argc, char** argv)
         return tagler::kBatchUsage;
     }
     if (parsed.help) {
-        std::cout << tagler::kBatchUsageText;
+        std::cout << tagler::kBatchUsageText << tagler::kBatchStreamsText;
         return 0;
     }
     if (parsed.version) {

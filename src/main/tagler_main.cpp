@@ -13,6 +13,7 @@
 #include "ui/WindowLook.h"
 
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 #include <iostream>
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
     tagler::TaglerApplication app(argc, argv);
     fontConfig.finish();
     app.setApplicationName(QString::fromUtf8(tagler::messages::kTitle));
+    app.setWindowIcon(QIcon(QStringLiteral(":/tagler-64.png")));
     app.setFont(tagler::windowFont());
     if (const auto problem = tagler::codePageProblem()) {
         QMessageBox::critical(nullptr, QString::fromUtf8(tagler::messages::kTitle), QString::fromUtf8(*problem));
