@@ -17,6 +17,9 @@ constexpr double kNoLimit = std::numeric_limits<double>::infinity();
 
 enum class HeightTest { below, atMost, above };
 
+// A shallow leader over low text counts as this much less steep when the text moves for it.
+constexpr double kEasedSteepness = 1.7;
+
 // When the text runs back over the leader: how steep a leader may pass the
 // block's corner untouched, and when the text must make way for it instead.
 struct CrossingRow {
@@ -55,7 +58,7 @@ void resolveCrossing(FrameResults& r, double hA, double& steep)
             continue;
         r.leaderOverText = false;
         if (row.eases)
-            steep /= 1.7;
+            steep /= kEasedSteepness;
         if (row.movesText)
             r.underlineShifted = true;
         return;
@@ -71,6 +74,91 @@ void moveFarCornerAlong(WriterState& s, double t)
         s.box.setFarCorner(Point{b.x, finite(b.y + t)});
 }
 
+// A leader straight across the text is very steep, not infinitely so.
+constexpr double kLevelLeaderRun = 0.0000000001;
+// Steepness is counted in tenths of the rise over the run.
+constexpr double kSteepnessScale = 10;
+// An extension's length in mm, over this, adds to the steepness while the crossing is judged.
+constexpr double kExtensionWeight = 1.4;
+// Every this much steepness lets the underline make 1 mm less way for the leader.
+constexpr double kSteepnessPerMm = 12;
+// The underline makes way by half the height it clears plus this margin (mm): below slid lines, or
+// below the whole block when the text must move.
+constexpr double kSlidLinesMargin = 2;
+constexpr double kMovedTextMargin = 3;
+// An extended underline shares the way it makes with the extension.
+constexpr double kExtendedSlidShare = 2;
+constexpr double kExtendedMoveShare = 1.7;
+
+// The leader's steepness against the text's run, and the extension's share of it.
+struct Steepness {
+    double value;
+    double extensionMm;
+    double across; // drawing units from the box's anchor to point 1, across the text
+};
+
+Steepness leaderSteepness(const WriterState& s, bool horizontal, bool extended)
+{
+    const double along =
+        horizontal ? double(s.layout.p1.x) - s.box.anchor().x : double(s.layout.p1.y) - s.box.anchor().y;
+    const double across =
+        horizontal ? double(s.layout.p1.y) - s.box.anchor().y : double(s.layout.p1.x) - s.box.anchor().x;
+    double steep = std::fabs(across / (along == 0 ? kLevelLeaderRun : along)) * kSteepnessScale;
+    steep += steep * s.settings.frameGapHorizontal / 100;
+    double extensionMm = 0;
+    if (extended) {
+        const double length = std::fabs(horizontal ? s.layout.extensionVector.x : s.layout.extensionVector.y);
+        extensionMm = divide(length, s.scale) / kExtensionWeight;
+        steep += extensionMm;
+    }
+    return {steep, extensionMm, across};
+}
+
+// Moves the underline's far end out of the leader's way; returns how far.
+double makeWayForLeader(WriterState& s, FrameResults& r, double steep, double hA, double hB, bool extended)
+{
+    const int lines = s.m.writtenLines();
+    const int slide = s.m.effectiveSlide;
+    const double q = steep / kSteepnessPerMm;
+    const bool forward = !s.rotated() ? s.layout.extendsRight : s.layout.extendsUp;
+    double t = 0;
+    if (s.layout.leaderUnderText && slide >= 1) {
+        t = (hB * 0.5 + kSlidLinesMargin - q) * s.scale;
+        if (!forward)
+            t = -t;
+        if (extended)
+            t /= kExtendedSlidShare;
+        moveFarCornerAlong(s, t);
+        r.underlineShifted = true;
+    } else if (r.underlineShifted) {
+        t = (hA * 0.5 + kMovedTextMargin - q) * s.scale;
+        if (!forward)
+            t = -t;
+        if (extended)
+            t /= kExtendedMoveShare;
+        if (slide >= lines)
+            r.underlineShifted = false;
+        else
+            moveFarCornerAlong(s, t);
+    }
+    return t;
+}
+
+void drawUnderline(WriterState& s, bool horizontal, bool extended)
+{
+    // 下線延長 draws the extension as part of the underline, so it takes the extension's colour.
+    appendColour(s, extended ? s.settings.extensionColor : s.settings.frameColor);
+    Point near = s.box.anchor();
+    Point far =
+        horizontal ? Point{s.box.farCorner().x, s.box.anchor().y} : Point{s.box.anchor().x, s.box.farCorner().y};
+    if (s.tilted()) {
+        far = tiltPoint(s, far);
+        if (s.mode == SessionMode::frameWrite2 || s.mode == SessionMode::textMode)
+            near = tiltPoint(s, near);
+    }
+    s.out.append(lineRecord(near, far));
+}
+
 } // namespace
 
 FrameResults writeUnderlineFrame(WriterState& s, FrameResults r)
@@ -84,70 +172,23 @@ FrameResults writeUnderlineFrame(WriterState& s, FrameResults r)
     const int lines = m.writtenLines();
     const int slide = m.effectiveSlide;
 
-    const double along =
-        horizontal ? double(s.layout.p1.x) - s.box.anchor().x : double(s.layout.p1.y) - s.box.anchor().y;
-    const double across =
-        horizontal ? double(s.layout.p1.y) - s.box.anchor().y : double(s.layout.p1.x) - s.box.anchor().x;
-    double steep = std::fabs(across / (along == 0 ? 0.0000000001 : along)) * 10;
-    steep += steep * s.settings.frameGapHorizontal / 100;
-    double extensionMm = 0;
-    if (extended) {
-        const double length = std::fabs(horizontal ? s.layout.extensionVector.x : s.layout.extensionVector.y);
-        extensionMm = divide(length, s.scale) / 1.4;
-        steep += extensionMm;
-    }
-
+    Steepness steep = leaderSteepness(s, horizontal, extended);
     const double gap = s.settings.frameGapVertical / 10.0;
     const double pitchMm = m.charHeight + m.lineSpacing;
     const double hA = lines == 0 ? gap + pitchMm : gap + pitchMm * (lines - slide);
     const double hB = gap + pitchMm * slide;
 
     if (r.leaderOverText)
-        resolveCrossing(r, hA, steep);
+        resolveCrossing(r, hA, steep.value);
     // A tip inside the text above the underline would have its leader drawn through the text.
-    if (r.leaderOverText && m.frameHeight - hB * s.scale > std::fabs(across))
+    if (r.leaderOverText && m.frameHeight - hB * s.scale > std::fabs(steep.across))
         r.leaderVisible = false;
 
-    steep -= extensionMm;
-    const double q = steep / 12;
-    const bool forward = horizontal ? s.layout.extendsRight : s.layout.extendsUp;
-    double t = 0;
-    if (s.layout.leaderUnderText && slide >= 1) {
-        t = (hB * 0.5 + 2 - q) * s.scale;
-        if (!forward)
-            t = -t;
-        if (extended)
-            t /= 2;
-        moveFarCornerAlong(s, t);
-        r.underlineShifted = true;
-    } else if (r.underlineShifted) {
-        t = (hA * 0.5 + 3 - q) * s.scale;
-        if (!forward)
-            t = -t;
-        if (extended)
-            t /= 1.7;
-        if (slide >= lines)
-            r.underlineShifted = false;
-        else
-            moveFarCornerAlong(s, t);
-    }
-    r.underlineShift = finite(t);
+    r.underlineShift = finite(makeWayForLeader(s, r, steep.value - steep.extensionMm, hA, hB, extended));
 
     if (extended)
         s.box.translateFarCorner(s.layout.extensionVector.x, s.layout.extensionVector.y);
-
-    // 下線延長 draws the extension as part of the underline, so it takes the extension's colour.
-    appendColour(s, extended ? s.settings.extensionColor : s.settings.frameColor);
-    Point near = s.box.anchor();
-    Point far =
-        horizontal ? Point{s.box.farCorner().x, s.box.anchor().y} : Point{s.box.anchor().x, s.box.farCorner().y};
-    if (s.tilted()) {
-        far = tiltPoint(s, far);
-        if (s.mode == SessionMode::frameWrite2 || s.mode == SessionMode::textMode)
-            near = tiltPoint(s, near);
-    }
-    s.out.append(lineRecord(near, far));
-
+    drawUnderline(s, horizontal, extended);
     if (extended) {
         const Point a = s.box.anchor();
         if (horizontal)
