@@ -212,9 +212,10 @@ void paintTip(Grid& g, const TipTraits& tip, Pt p, bool fourPoint)
     const Pt b2 = fourPoint ? Pt{p.x + 8, p.y - 10} : Pt{p.x + 11, p.y - 8};
     const Pt b3 = fourPoint ? Pt{p.x + 8, p.y - 9} : Pt{p.x + 10, p.y - 7};
     g.pen(Qt::black);
-    if (tip.family == TipFamily::dot) {
-        g.ellipse({p.x - 3, p.y - 3}, {p.x + 3, p.y + 3}, tip.filled ? kBlue : kCream);
-    } else if (tip.family == TipFamily::arrow) {
+    switch (tip.family) {
+    case TipFamily::none: break;
+    case TipFamily::dot: g.ellipse({p.x - 3, p.y - 3}, {p.x + 3, p.y + 3}, tip.filled ? kBlue : kCream); break;
+    case TipFamily::arrow:
         if (tip.barbs == 1) {
             g.line(p, a);
         } else if (!tip.closed) {
@@ -224,6 +225,7 @@ void paintTip(Grid& g, const TipTraits& tip, Pt p, bool fourPoint)
             if (tip.filled)
                 g.fillPolygon({a, p, b3}, kBlue);
         }
+        break;
     }
 }
 

@@ -50,9 +50,10 @@ QIcon tipSymbol(int index)
         const QPointF w1(9, 5.5);
         const QPointF w2(10.5, 10);
         p.setBrush(t.filled ? Qt::black : Qt::white);
-        if (t.family == TipFamily::dot) {
-            p.drawEllipse(tip, 2.2, 2.2);
-        } else if (t.family == TipFamily::arrow) {
+        switch (t.family) {
+        case TipFamily::none: break;
+        case TipFamily::dot: p.drawEllipse(tip, 2.2, 2.2); break;
+        case TipFamily::arrow:
             if (t.closed) {
                 p.setBrush(t.filled ? QBrush(Qt::black) : QBrush());
                 p.drawPolygon(QPolygonF{tip, w1, w2});
@@ -61,6 +62,7 @@ QIcon tipSymbol(int index)
                 if (t.barbs == 2)
                     p.drawLine(tip, w2);
             }
+            break;
         }
     });
 }

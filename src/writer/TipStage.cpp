@@ -51,6 +51,42 @@ Point polar(Point origin, double length, double degrees)
     return makePoint(origin.x + length * pmath::cos(r), origin.y + length * pmath::sin(r));
 }
 
+void writeDot(WriterState& s, const TipTraits& tip, double theta)
+{
+    const Point p1 = s.layout.p1;
+    const double radius = s.settings.dotRadius / 10.0 * s.scale;
+    const float r = finite(radius);
+    s.out.append(tip.filled ? solidCircleRecord(p1, r, " 1 0 0 3.1416 100") : circleRecord(p1, r));
+    s.leaderStart = polar(p1, radius, theta);
+}
+
+void writeArrow(WriterState& s, const TipTraits& tip, const FrameTraits& frame, double theta)
+{
+    const AnnotationSettings& set = s.settings;
+    const Point p1 = s.layout.p1;
+    double bent = theta;
+    if (frame.curve != 0) {
+        // The head turns into the curve's first stretch, more for a longer leader.
+        const double d = pmath::hypot(double(s.layout.leaderEnd.x) - p1.x, double(s.layout.leaderEnd.y) - p1.y);
+        const double k = 1.7 * std::sqrt(divide(d, s.scale)) + 7.3;
+        bent += (frame.curve == 1) == curveSide(s) ? k : -k;
+    }
+    const double a = arrowHalfAngleDegrees(set.arrowAngle);
+    const double length = set.arrowLength * double(s.scale) / 10;
+    const Point w1 = polar(p1, length, bent + a);
+    const Point w2 = polar(p1, length, bent - a);
+    if (tip.barbs == 1) {
+        s.out.append(lineRecord(p1, s.layout.leaderRunsLeft ? w2 : w1));
+        return;
+    }
+    s.out.append(lineRecord(p1, w1));
+    s.out.append(lineRecord(p1, w2));
+    if (tip.closed)
+        s.out.append(lineRecord(w1, w2));
+    if (tip.filled)
+        s.out.append(solidPolygonRecord(p1, w1, w2));
+}
+
 } // namespace
 
 void runTipStage(WriterState& s)
@@ -63,38 +99,17 @@ void runTipStage(WriterState& s)
         frame.drawsOwnLeader)
         return;
 
-    const bool curved = frame.curve != 0;
-    const double theta = curved ? leaderDirection(s) : directionFromTip(s, firstLeaderTarget(s));
-    const bool dot = tip.family == TipFamily::dot;
-    appendColour(s, dot ? set.dotColor : set.arrowColor);
-
-    const Point p1 = s.layout.p1;
-    const double radius = set.dotRadius / 10.0 * s.scale;
-    if (dot) {
-        const float r = finite(radius);
-        s.out.append(tip.filled ? solidCircleRecord(p1, r, " 1 0 0 3.1416 100") : circleRecord(p1, r));
-        s.leaderStart = polar(p1, radius, theta);
-    } else if (tip.family == TipFamily::arrow) {
-        double bent = theta;
-        if (curved) {
-            const double d = pmath::hypot(double(s.layout.leaderEnd.x) - p1.x, double(s.layout.leaderEnd.y) - p1.y);
-            const double k = 1.7 * std::sqrt(divide(d, s.scale)) + 7.3;
-            bent += (frame.curve == 1) == curveSide(s) ? k : -k;
-        }
-        const double a = arrowHalfAngleDegrees(set.arrowAngle);
-        const double length = set.arrowLength * double(s.scale) / 10;
-        const Point w1 = polar(p1, length, bent + a);
-        const Point w2 = polar(p1, length, bent - a);
-        if (tip.barbs == 1) {
-            s.out.append(lineRecord(p1, s.layout.leaderRunsLeft ? w2 : w1));
-        } else {
-            s.out.append(lineRecord(p1, w1));
-            s.out.append(lineRecord(p1, w2));
-            if (tip.closed)
-                s.out.append(lineRecord(w1, w2));
-            if (tip.filled)
-                s.out.append(solidPolygonRecord(p1, w1, w2));
-        }
+    const double theta = frame.curve != 0 ? leaderDirection(s) : directionFromTip(s, firstLeaderTarget(s));
+    switch (tip.family) {
+    case TipFamily::none: appendColour(s, set.arrowColor); break;
+    case TipFamily::dot:
+        appendColour(s, set.dotColor);
+        writeDot(s, tip, theta);
+        break;
+    case TipFamily::arrow:
+        appendColour(s, set.arrowColor);
+        writeArrow(s, tip, frame, theta);
+        break;
     }
 }
 
