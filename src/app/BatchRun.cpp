@@ -146,7 +146,7 @@ int runSession(const std::string& folder, const BatchOptions& o, Prompts& prompt
     session.startUp();
     if (session.terminateRequested())
         return kBatchMessageShown;
-    if (session.mode() == SessionMode::importText && session.exchange().importedTextsLeftOut)
+    if (traits(session.mode()).completion == Completion::importTexts && session.exchange().importedTextsLeftOut)
         output.notices << "notice: the selection holds more than " << kInputMaxLines << " texts; the first "
                        << kInputMaxLines << " are imported\n";
     for (const auto& [field, value] : o.sets)
@@ -156,7 +156,7 @@ int runSession(const std::string& folder, const BatchOptions& o, Prompts& prompt
     const bool enabled = session.completionEnabled();
     const CompletionReport report = session.complete();
     const bool clean = enabled && !spoke;
-    if (session.mode() == SessionMode::importText) {
+    if (traits(session.mode()).completion == Completion::importTexts) {
         // Importing hands the host nothing back: the texts are the result.
         for (const std::string& line : session.inputLines())
             output.imported << toUtf8(line) << '\n';

@@ -22,7 +22,7 @@ CompletionPreview previewCompletion(const CompletionInputs& in)
         preview.message = in.exchange->refusal;
         return preview;
     }
-    if (in.mode == SessionMode::importText)
+    if (traits(in.mode).completion == Completion::importTexts)
         return preview;
     OutputList out;
     try {

@@ -163,7 +163,7 @@ WriterInput deriveSession(const HostHeader& header, SessionMode mode, const Anno
     const int targetGroup = set.writeGroup == 0 ? hostGroup : set.writeGroup - 1;
 
     std::string currentRecord = framing ? framing->currentRecord : std::string();
-    if (mode == SessionMode::frameWrite1) {
+    if (traits(mode).completion == Completion::frameAll) {
         constexpr std::size_t at = header_line::kFrameWrite1Group;
         const bool groupLine =
             framing && framing->exchangeLines.size() > at && framing->exchangeLines[at].rfind("lg", 0) == 0;
@@ -181,7 +181,7 @@ WriterInput deriveSession(const HostHeader& header, SessionMode mode, const Anno
     }
     if (recordGroup) {
         const float recordScale = tokenValue(scales, group);
-        if (mode == SessionMode::frameWrite1)
+        if (traits(mode).completion == Completion::frameAll)
             out.append("by" + formatNumber(divide(tokenValue(scales, targetGroup), recordScale)));
         else
             out.append("by" + formatNumber(divide(in.scale, recordScale)));
@@ -202,13 +202,13 @@ WriterInput deriveSession(const HostHeader& header, SessionMode mode, const Anno
     }
 
     in.point1 = pointOf(header.point1Line);
-    if (mode == SessionMode::fourPoint)
+    if (traits(mode).bendsLeader)
         in.point4 = pointOf(header.point4Line);
     in.point2 = pointOf(header.point2Line);
     in.point3 = pointOf(header.point3Line);
 
     const bool bends = traits(frameTypeAt(set.frameType)).bendsThroughPoint4;
-    const Point far = mode == SessionMode::fourPoint && bends ? in.point4 : in.point2;
+    const Point far = traits(mode).bendsLeader && bends ? in.point4 : in.point2;
     in.leaderDx = double(far.x) - in.point1.x;
     in.leaderDy = double(far.y) - in.point1.y;
     const double a = (set.arrowLength - 1) * double(in.scale) / 10;
@@ -229,10 +229,10 @@ std::vector<IndicatedPoint> indicatedPoints(const HostHeader& header, SessionMod
     if (traits(mode).handsOverSelection)
         return {};
     std::vector<IndicatedPoint> points{{1, pointOf(header.point1Line)}};
-    if (mode != SessionMode::textMode)
+    if (!traits(mode).textOnly)
         points.push_back({2, pointOf(header.point2Line)});
     points.push_back({3, pointOf(header.point3Line)});
-    if (mode == SessionMode::fourPoint)
+    if (traits(mode).bendsLeader)
         points.push_back({4, pointOf(header.point4Line)});
     return points;
 }

@@ -64,7 +64,8 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
     const SessionModeTraits& traits = tagler::traits(mode);
     if (traits.handsOverSelection) {
         // One frame around all needs every text at once.
-        x.selectionStreamed = reading == SelectionReading::streamed && mode != SessionMode::frameWrite1;
+        x.selectionStreamed =
+            reading == SelectionReading::streamed && tagler::traits(mode).completion != Completion::frameAll;
         SelectionHead head;
         if (x.selectionStreamed) {
             head = readSelectionHead(path);

@@ -113,12 +113,12 @@ AnnotationOutcome runAnnotation(const ExchangeState& x, const AnnotationSettings
     AnnotationOutcome outcome;
     RunSettings run(settings);
     try {
-        if (x.mode == SessionMode::frameWrite2)
-            runPerText(x, run, lines, clock, out);
-        else if (x.mode == SessionMode::frameWrite1)
-            runAroundAll(x, run, lines, clock, out);
-        else
-            runOnce(x, run, lines, clock, out);
+        switch (traits(x.mode).completion) {
+        case Completion::frameEach: runPerText(x, run, lines, clock, out); break;
+        case Completion::frameAll: runAroundAll(x, run, lines, clock, out); break;
+        case Completion::annotation:
+        case Completion::importTexts: runOnce(x, run, lines, clock, out); break;
+        }
     } catch (const Error& e) {
         outcome.errorMessage = messages::writerErrorMessage(e.kind());
         if (!outcome.errorMessage)

@@ -169,7 +169,7 @@ Tile annotateSelection(const SelectionTile& t)
     const AnnotationOutcome outcome = runAnnotation(exchange, settings, {}, clock, out);
     Tile tile;
     tile.caption = QString::fromUtf8("%1 · %2 · %3")
-                       .arg(QString::fromUtf8(t.mode == SessionMode::frameWrite1 ? "枠書込１" : "枠書込２"))
+                       .arg(QString::fromUtf8(traits(t.mode).caption))
                        .arg(QString::fromUtf8(traits(t.frame).name))
                        .arg(QString::fromUtf8(t.what));
     if (outcome.errorMessage) {

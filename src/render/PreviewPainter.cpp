@@ -231,7 +231,7 @@ void paintTip(Grid& g, const TipTraits& tip, Pt p, bool fourPoint)
 
 void paintLeader(Grid& g, const PreviewInputs& in, const FrameTraits& t)
 {
-    const bool fourPoint = in.mode == SessionMode::fourPoint;
+    const bool fourPoint = traits(in.mode).bendsLeader;
     if (t.drawsOwnLeader) {
         g.pen(Qt::black);
         g.line({32, 48}, {46, 25});
@@ -296,7 +296,7 @@ void paintPreview(QPainter& painter, const PreviewInputs& in, int frameWidth)
     paintFrame(g, t, in.tiltFrame);
     if (t.takesSlide)
         paintSlideBars(g, in.textSlide, in.tiltFrame);
-    if (in.mode == SessionMode::normal || in.mode == SessionMode::fourPoint)
+    if (traits(in.mode).drawsLeader)
         paintLeader(g, in, t);
     painter.restore();
 }

@@ -32,17 +32,15 @@ void disableForExistingText(ControlEnabling& e)
 ControlEnabling updateControlEnabling(FrameType frameType, int extensionLengthMode, SessionMode mode)
 {
     ControlEnabling e;
-    switch (mode) {
-    case SessionMode::normal:
-    case SessionMode::fourPoint: applyFrameRules(e, frameType, extensionLengthMode); break;
-    case SessionMode::importText:
+    switch (traits(mode).disables) {
+    case DisabledControls::byFrame: applyFrameRules(e, frameType, extensionLengthMode); break;
+    case DisabledControls::importedText:
         disableForExistingText(e);
         e.popupLeaderColor = false;
         e.basicSettings = false;
         break;
-    case SessionMode::frameWrite1:
-    case SessionMode::frameWrite2: disableForExistingText(e); break;
-    case SessionMode::textMode:
+    case DisabledControls::existingText: disableForExistingText(e); break;
+    case DisabledControls::leaderlessText:
         // No leader: nothing at its end, nothing to slide along it or extend.
         e.tipSymbol = e.textSlide = false;
         e.extensionLengthMode = e.extensionLength = false;

@@ -22,6 +22,15 @@ constexpr bool tableIsSound()
             return false;
         if ((t.header == HeaderLayout::selection) != t.handsOverSelection)
             return false;
+        // Framing modes are exactly those whose completion frames; only annotations draw a leader.
+        const bool frames = t.completion == Completion::frameAll || t.completion == Completion::frameEach;
+        if (frames != t.framesExistingText || (t.completion == Completion::annotation) == t.handsOverSelection)
+            return false;
+        if ((t.drawsLeader || t.textOnly) != (t.completion == Completion::annotation) ||
+            (t.drawsLeader && t.textOnly) || (t.bendsLeader && !t.drawsLeader) ||
+            t.bendsLeader != (t.header == HeaderLayout::fourPoint) ||
+            t.textOnly != (t.header == HeaderLayout::textMode))
+            return false;
         // The batch asks for exactly the points the header reader takes, each once.
         if (t.points.size() != pointsRead(t.header) || (t.selectionPrompt[0] != '\0') != t.handsOverSelection)
             return false;

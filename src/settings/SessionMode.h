@@ -26,6 +26,22 @@ enum class HeaderLayout {
     selection, // no points: the selected records follow the host's records
 };
 
+// What completion makes of the session.
+enum class Completion {
+    annotation,  // a new annotation from the typed text and the indicated points
+    importTexts, // the selected texts into the input box; nothing is written
+    frameAll,    // one frame around all the selected texts
+    frameEach,   // a frame around each selected text
+};
+
+// Which controls a mode leaves nothing to do for.
+enum class DisabledControls {
+    byFrame,        // only what the chosen frame has no use for
+    existingText,   // everything but the frame's own options: the texts are there already
+    importedText,   // as existingText, and the colours and patterns too
+    leaderlessText, // the tip, the slide and the extension: there is no leader
+};
+
 // A point the host asks the drafter for, as the mode's batch file directs it.
 struct AskedPoint {
     int fills;          // the point it is read as: 1 tip, 2 leader end, 3 direction, 4 bend
@@ -41,6 +57,12 @@ struct SessionModeTraits {
     // Frames are drawn around the texts handed over instead of a new annotation.
     bool framesExistingText;
     HeaderLayout header;
+    Completion completion;
+    DisabledControls disables;
+    bool drawsLeader; // a leader from point 1, with its tip
+    bool bendsLeader; // the leader runs through point 4 before point 2
+    // The text alone stands at point 1: no leader or tip; the attach shift moves the text.
+    bool textOnly;
     // The batch file the host is given for the mode: its name, the description
     // its 外部変形 dialog lists (UTF-8), the points it asks for in order, and
     // the prompt of the range selection where it hands one over.
@@ -53,6 +75,8 @@ struct SessionModeTraits {
 namespace session_modes {
 
 using L = HeaderLayout;
+using C = Completion;
+using D = DisabledControls;
 
 // clang-format off
 inline constexpr AskedPoint kLeaderPoints[] = {
@@ -73,18 +97,18 @@ inline constexpr AskedPoint kBentLeaderPoints[] = {
 };
 
 inline constexpr std::array<SessionModeTraits, kSessionModeCount> kTraits{{
-    // argument caption     selection framing header
-    {"",   "入力完了", false, false, L::points,
+    // argument caption   selection framing header      completion      disables           leader bends textOnly
+    {"",   "入力完了", false, false, L::points,    C::annotation,  D::byFrame,        true,  false, false,
      "TAGLER.BAT",  "タグラー 注釈（引出線・文字枠）",       kLeaderPoints, ""},
-    {"T1", "取込完了", true,  false, L::selection,
+    {"T1", "取込完了", true,  false, L::selection, C::importTexts, D::importedText,   false, false, false,
      "TAGLER1.BAT", "タグラー 文字の取込（T1）",             {}, "取り込む文字を範囲選択してください（終点は右クリック）"},
-    {"T2", "枠書込１", true,  true,  L::selection,
+    {"T2", "枠書込１", true,  true,  L::selection, C::frameAll,    D::existingText,   false, false, false,
      "TAGLER2.BAT", "タグラー 既存文字に枠（T2）",           {}, "枠を付ける文字を範囲選択してください（終点は右クリック）"},
-    {"T3", "枠書込２", true,  true,  L::selection,
+    {"T3", "枠書込２", true,  true,  L::selection, C::frameEach,   D::existingText,   false, false, false,
      "TAGLER3.BAT", "タグラー 既存文字に一つずつ枠（T3）",   {}, "一つずつ枠を付ける文字を範囲選択してください（終点は右クリック）"},
-    {"T4", "入力完了", false, false, L::textMode,
+    {"T4", "入力完了", false, false, L::textMode,  C::annotation,  D::leaderlessText, false, false, true,
      "TAGLER4.BAT", "タグラー 引出線なしの文字（T4）",       kTextPoints, ""},
-    {"T5", "入力完了", false, false, L::fourPoint,
+    {"T5", "入力完了", false, false, L::fourPoint, C::annotation,  D::byFrame,        true,  true,  false,
      "TAGLER5.BAT", "タグラー 折れ線の引出線（T5）",         kBentLeaderPoints, ""},
 }};
 // clang-format on

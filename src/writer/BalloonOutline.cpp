@@ -19,10 +19,7 @@ Point BalloonOutline::mouthEnd() const { return at(alongOf(anchor) + alongSign *
 double BalloonOutline::width() const { return std::fabs(alongOf(farCorner) - alongOf(anchor)); }
 double BalloonOutline::height() const { return std::fabs(acrossOf(farCorner) - acrossOf(anchor)); }
 
-bool drawsTail(const WriterState& s)
-{
-    return s.frame.leaderVisible && (s.mode == SessionMode::normal || s.mode == SessionMode::fourPoint);
-}
+bool drawsTail(const WriterState& s) { return s.frame.leaderVisible && s.modeTraits().drawsLeader; }
 
 float balloonMouth(const WriterState& s)
 {

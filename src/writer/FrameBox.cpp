@@ -49,7 +49,7 @@ double attachOffset(const WriterState& s)
 {
     const double scale = s.scale;
     const double halfLine = s.m.charHeight * 0.5 * scale;
-    if (s.mode == SessionMode::textMode) {
+    if (s.modeTraits().textOnly) {
         const double b = ((s.m.charHeight + s.m.lineSpacing) * s.m.writtenLines() - s.m.lineSpacing) * scale;
         const double table[] = {b, b - halfLine, b / 2, halfLine, 0};
         return table[s.settings.attachPosition];
@@ -62,7 +62,7 @@ double attachOffset(const WriterState& s)
 
 bool takesAttachShift(const WriterState& s)
 {
-    if (s.mode == SessionMode::textMode)
+    if (s.modeTraits().textOnly)
         return true;
     if (s.layout.sidePlacement)
         return false;

@@ -36,7 +36,7 @@ void runFrameStage(WriterState& s)
 {
     s.box = FrameBox(s.layout.p2, computeFarCorner(s));
     std::optional<Point> textOrigin;
-    if (s.mode == SessionMode::textMode)
+    if (s.modeTraits().textOnly)
         textOrigin = placeTextModeBox(s);
     drawFrame(s);
     s.frame.textOrigin = textOrigin;

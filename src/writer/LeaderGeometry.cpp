@@ -10,13 +10,11 @@ namespace tagler {
 
 namespace {
 
-bool drawsLeader(SessionMode mode) { return mode == SessionMode::normal || mode == SessionMode::fourPoint; }
-
 double roundTo10Decimals(double v) { return std::round(v * 1e10) / 1e10; }
 
 void applyFixedLength(const WriterInput& in, LeaderLayout& l)
 {
-    const bool four = in.mode == SessionMode::fourPoint;
+    const bool four = traits(in.mode).bendsLeader;
     Point end = four ? l.p4 : l.p2;
     double vx = double(end.x) - l.p1.x;
     double vy = double(end.y) - l.p1.y;
@@ -72,7 +70,7 @@ void decideLeaderOverText(LeaderLayout& l)
 // Whether the box hangs beside the leader end instead of along the extension.
 bool hangsBesideLeader(SessionMode mode, const LeaderLayout& l)
 {
-    if (mode == SessionMode::textMode)
+    if (traits(mode).textOnly)
         return false;
     const FrameTraits& t = l.frameTraits();
     switch (t.sidePlacement) {
@@ -129,11 +127,12 @@ void computeLeaderLayout(const WriterInput& in, LeaderLayout& l)
 
     // A length of 0 is none remembered (「設定登録」 clears it): fixing the
     // leader to it would pull the whole annotation onto point 1.
-    if (in.settings.fixedLeaderLength && drawsLeader(mode) && parseDecimal(in.settings.rememberedLeaderLength) != 0)
+    if (in.settings.fixedLeaderLength && traits(mode).drawsLeader &&
+        parseDecimal(in.settings.rememberedLeaderLength) != 0)
         applyFixedLength(in, l);
     l.leaderEnd = l.p2;
 
-    if ((drawsLeader(mode) || mode == SessionMode::textMode) && l.p3.x == l.p2.x && l.tilted) {
+    if ((traits(mode).drawsLeader || traits(mode).textOnly) && l.p3.x == l.p2.x && l.tilted) {
         l.tilted = false;
         l.tiltReleased = true;
     }
@@ -143,19 +142,19 @@ void computeLeaderLayout(const WriterInput& in, LeaderLayout& l)
     l.leaderRunsLeft = l.p2.x < l.p1.x;
     l.leaderRunsDown = l.p2.y < l.p1.y;
 
-    if (mode == SessionMode::textMode)
+    if (traits(mode).textOnly)
         l.frame = l.frameTraits().inTextMode;
 
     const FrameTraits& t = l.frameTraits();
     if (l.tilted && t.tiltKeepsHorizontal && !l.verticalFont)
         l.steepExtension = 0;
-    if (mode == SessionMode::textMode && l.tilted && t.tiltKeepsHorizontalInTextMode)
+    if (traits(mode).textOnly && l.tilted && t.tiltKeepsHorizontalInTextMode)
         l.steepExtension = 0;
 
     normalisePoint3(in, l);
     decideLeaderOverText(l);
     l.sidePlacement = hangsBesideLeader(mode, l);
-    if (mode == SessionMode::textMode)
+    if (traits(mode).textOnly)
         orientTextModeBox(l);
 }
 

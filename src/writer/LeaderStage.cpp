@@ -13,7 +13,7 @@ void runLeaderStage(WriterState& s)
     const FrameTraits& frame = s.frameTraits();
     // Text mode has no leader at all; balloons and clouds draw theirs as a tail.
     if (!s.frame.leaderVisible || !traits(tipSymbolAt(s.settings.tipSymbol)).drawsLeader || s.framingExistingText() ||
-        s.mode == SessionMode::textMode || frame.drawsOwnLeader)
+        s.modeTraits().textOnly || frame.drawsOwnLeader)
         return;
     appendLeaderColour(s);
     if (frame.curve != 0) {
@@ -21,7 +21,7 @@ void runLeaderStage(WriterState& s)
         return;
     }
     Point start = s.leaderStart;
-    if (s.mode == SessionMode::fourPoint) {
+    if (s.modeTraits().bendsLeader) {
         s.out.append(lineRecord(start, s.layout.p4));
         start = s.layout.p4;
     }

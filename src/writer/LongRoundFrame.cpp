@@ -10,14 +10,11 @@ namespace tagler {
 
 namespace {
 
-bool placesAwayFromTip(SessionMode mode)
-{
-    return mode == SessionMode::normal || mode == SessionMode::textMode || mode == SessionMode::fourPoint;
-}
+bool placesAwayFromTip(SessionMode mode) { return !traits(mode).handsOverSelection; }
 
 bool keepsFullStraight(const WriterState& s)
 {
-    return s.settings.noFrameGap || s.mode == SessionMode::importText || s.framingExistingText();
+    return s.settings.noFrameGap || s.modeTraits().completion == Completion::importTexts || s.framingExistingText();
 }
 
 // The box goes on the far side of the leader end so the tip never points into it.
@@ -139,7 +136,7 @@ FrameResults writeLongRoundFrame(WriterState& s, FrameResults r)
     if (extended)
         writeExtensionLine(s);
     // The attach position moves a long-round frame only in text mode.
-    if (s.mode == SessionMode::textMode)
+    if (s.modeTraits().textOnly)
         applyAttachShift(s);
 
     placeStraightEnd(s, r);

@@ -50,7 +50,7 @@ struct Box {
 Point ordinaryUntilted(const WriterState& s, const Box& k)
 {
     double hI = k.hI;
-    const bool shapedRound = k.longRound && s.mode != SessionMode::textMode;
+    const bool shapedRound = k.longRound && !s.modeTraits().textOnly;
     if (!s.rotated()) {
         if (shapedRound)
             hI += s.layout.extendsRight ? -k.halfChar : k.halfChar;

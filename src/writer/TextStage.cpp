@@ -102,7 +102,7 @@ void runTextStage(WriterState& s)
     Point origin = s.frame.textOrigin ? *s.frame.textOrigin : computeTextOrigin(s);
     const double pitch = linePitch(s);
     const double unit = (s.m.charSpacing / 2 + s.m.halfCharWidth) * s.scale;
-    const bool centred = s.mode == SessionMode::textMode && set.textCenterBase;
+    const bool centred = s.modeTraits().textOnly && set.textCenterBase;
     const bool topDown = s.layout.verticalFont && (s.rotated() || !s.layout.extendsRight);
     const LineMeasures measures = measureLines(s.in.lines, set.useEmbeddedText);
     const int count = static_cast<int>(s.in.lines.size());

@@ -31,7 +31,7 @@ double directionFromTip(const WriterState& s, Point target)
 // bends or reroutes the leader.
 Point firstLeaderTarget(const WriterState& s)
 {
-    if (s.mode == SessionMode::fourPoint)
+    if (s.modeTraits().bendsLeader)
         return s.layout.p4;
     if (s.family() == FrameFamily::underline && s.frame.leaderOverText)
         return s.frame.connector;
@@ -95,7 +95,7 @@ void runTipStage(WriterState& s)
     const AnnotationSettings& set = s.settings;
     const FrameTraits& frame = s.frameTraits();
     const TipTraits& tip = traits(tipSymbolAt(set.tipSymbol));
-    if (s.framingExistingText() || s.mode == SessionMode::textMode || !s.frame.leaderVisible || !tip.drawsLeader ||
+    if (s.framingExistingText() || s.modeTraits().textOnly || !s.frame.leaderVisible || !tip.drawsLeader ||
         frame.drawsOwnLeader)
         return;
 

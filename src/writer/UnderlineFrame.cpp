@@ -153,7 +153,7 @@ void drawUnderline(WriterState& s, bool horizontal, bool extended)
         horizontal ? Point{s.box.farCorner().x, s.box.anchor().y} : Point{s.box.anchor().x, s.box.farCorner().y};
     if (s.tilted()) {
         far = tiltPoint(s, far);
-        if (s.mode == SessionMode::frameWrite2 || s.mode == SessionMode::textMode)
+        if (s.modeTraits().completion == Completion::frameEach || s.modeTraits().textOnly)
             near = tiltPoint(s, near);
     }
     s.out.append(lineRecord(near, far));
@@ -163,7 +163,7 @@ void drawUnderline(WriterState& s, bool horizontal, bool extended)
 
 FrameResults writeUnderlineFrame(WriterState& s, FrameResults r)
 {
-    if (s.mode == SessionMode::textMode)
+    if (s.modeTraits().textOnly)
         applyAttachShift(s);
 
     const bool extended = s.frameTraits().extended;

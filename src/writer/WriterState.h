@@ -50,6 +50,7 @@ struct WriterState {
     const FrameTraits& frameTraits() const { return layout.frameTraits(); }
     FrameFamily family() const { return layout.frameTraits().family; }
     bool framingExistingText() const { return traits(mode).framesExistingText; }
+    const SessionModeTraits& modeTraits() const { return traits(mode); }
 };
 
 } // namespace tagler
