@@ -139,6 +139,7 @@ CompletionReport Session::complete()
     if (mode_ == SessionMode::importText)
         return report;
     AnnotationOutcome outcome;
+    bool changedElsewhere = false;
     // The records go into the file as they are made; it replaces the old one only when whole,
     // and an error that ends the run before leaves the old one as it was.
     report.written = tryWrite(prompts_, [&] {
@@ -147,10 +148,18 @@ CompletionReport Session::complete()
         out.streamTo([&file](std::string_view bytes) { file.write(bytes); });
         outcome = runAnnotation(exchange_, settings_, inputLines_, clock_, out);
         out.flush();
-        file.commit();
+        // Last, so a change while the records were made counts too; the records are dropped.
+        changedElsewhere = !stillAsRead(exchange_);
+        if (!changedElsewhere)
+            file.commit();
     });
-    outcome.changes.applyTo(settings_);
-    if (outcome.errorMessage)
+    report.written = report.written && !changedElsewhere;
+    report.failed = !report.written;
+    if (report.written)
+        outcome.changes.applyTo(settings_);
+    if (changedElsewhere)
+        prompts_.warning(messages::kExchangeChanged);
+    else if (outcome.errorMessage)
         prompts_.warning(*outcome.errorMessage);
     report.messageShown = outcome.errorMessage.has_value() || !report.written;
     return report;

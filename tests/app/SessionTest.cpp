@@ -8,6 +8,7 @@
 #include "support/RecordingPrompts.h"
 
 #include <QDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tagler {
@@ -169,6 +170,37 @@ TEST(SessionCompletion, AWriterFailureStillWritesTheRecordsBeforeIt)
     EXPECT_TRUE(r.messageShown);
     EXPECT_EQ(s->prompts.shown, Shown{warning(*messages::writerErrorMessage(ErrorKind::FloatDivideByZero))});
     EXPECT_EQ(f.read("jwc_temp.txt"), (Lines{"lg1"}));
+}
+
+TEST(SessionCompletion, AnExchangeFileReplacedSinceStartUpIsNotWrittenOver)
+{
+    const struct {
+        const char* name;
+        std::function<void(const Folder&)> replace;
+    } rows[] = {
+        {"another window completed first",
+         [](const Folder& f) {
+             auto other = start(f);
+             other->session->setInputLines({"AAA"});
+             ASSERT_TRUE(other->session->complete().written);
+         }},
+        {"the host handed over new points of the same size",
+         [](const Folder& f) { f.write("jwc_temp.txt", test::headerLines({.p1 = "1 1"})); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Folder f(Folder::withDataFiles);
+        f.write("jwc_temp.txt", test::headerLines({}));
+        auto s = start(f);
+        row.replace(f);
+        const std::string theirs = f.bytes("jwc_temp.txt");
+        s->session->setInputLines({"BBB"});
+        const CompletionReport r = s->session->complete();
+        EXPECT_FALSE(r.written);
+        EXPECT_TRUE(r.failed);
+        EXPECT_EQ(s->prompts.shown, Shown{warning(messages::kExchangeChanged)});
+        EXPECT_EQ(f.bytes("jwc_temp.txt"), theirs);
+    }
 }
 
 TEST(SessionCompletion, ImportingTextHandsBackNothing)
