@@ -30,6 +30,14 @@ std::string cutToBytes(std::string_view text, std::size_t maxBytes)
 
 QString fromCp932(std::string_view bytes) { return cp932::decode(bytes); }
 
+bool isTextLine(const std::string& line)
+{
+    return std::none_of(line.begin(), line.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\t') || byte == 0x7F;
+    });
+}
+
 std::string toCp932(const QString& text) { return cp932::encode(text); }
 
 std::optional<std::string> toCp932Strict(const QString& text)
