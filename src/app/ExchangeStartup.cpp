@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <limits>
 
 namespace tagler {
 
@@ -64,13 +65,15 @@ bool stillAsRead(const ExchangeState& x)
 
 std::string exchangeFilePath(const std::string& folder) { return folder + "/jwc_temp.txt"; }
 
-ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prompts& prompts, SelectionReading reading)
+namespace {
+
+ExchangeState readExchangeFile(const std::string& folder, SessionMode mode, Prompts& prompts, SelectionReading reading)
 {
     ExchangeState x;
     x.mode = mode;
     const std::string path = exchangeFilePath(folder);
     x.path = path;
-    auto refuse = [&](const char* text, bool warning) {
+    auto refuse = [&](const std::string& text, bool warning) {
         if (warning)
             prompts.warning(text);
         else
@@ -96,7 +99,7 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
         if (x.selectionStreamed) {
             head = readSelectionHead(path);
         } else {
-            head.lines = readLines(path);
+            head.lines = readLeadingLines(path, std::numeric_limits<std::size_t>::max());
             head.lineCount = head.lines.size();
         }
         x.exchangeLines = std::move(head.lines);
@@ -128,6 +131,23 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
     else if (x.header.state == HeaderState::tooShort)
         refuse(messages::kExchangeDataError, false);
     return x;
+}
+
+} // namespace
+
+ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prompts& prompts, SelectionReading reading)
+{
+    try {
+        return readExchangeFile(folder, mode, prompts, reading);
+    } catch (const LineTooLong&) {
+        ExchangeState x;
+        x.mode = mode;
+        x.path = exchangeFilePath(folder);
+        x.completionEnabled = false;
+        x.refusal = messages::exchangeLineTooLong();
+        prompts.warning(x.refusal);
+        return x;
+    }
 }
 
 } // namespace tagler

@@ -26,7 +26,8 @@ inline constexpr const char* kOutOfMemory = "メモリーが足りません\r\n�
 inline constexpr const char* kIoError =
     "[入出力エラー]書込みまたは読込みできません\r\nディスクを確認する必要があります";
 
-std::string patternsMissing(); // composed from its pieces
+std::string patternsMissing();     // composed from its pieces
+std::string exchangeLineTooLong(); // names the bound
 
 // Start-up and data-file actions: the kinds with a message of their own.
 std::optional<std::string> dataErrorMessage(ErrorKind kind);
