@@ -6,14 +6,15 @@
 #include "base/Clock.h"
 #include "base/CodePage.h"
 #include "base/Error.h"
+#include "base/LineReader.h"
 #include "base/NotingPrompts.h"
 #include "base/TextGate.h"
 #include "settings/AnnotationSettings.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QStringDecoder>
 
+#include <limits>
 #include <new>
 
 namespace tagler {
@@ -72,18 +73,21 @@ namespace {
 // The text file's lines as the input box would take them; what the box would cut is noted.
 std::optional<Lines> readTextFile(const std::string& path, std::ostream& notices, std::string& error)
 {
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) {
+    // Each line within the bound every reader keeps.
+    Lines raw;
+    try {
+        raw = readLeadingLines(path, std::numeric_limits<std::size_t>::max());
+    } catch (const LineTooLong& e) {
+        error = e.what();
+        return std::nullopt;
+    } catch (const Error&) {
         error = "cannot read " + path;
         return std::nullopt;
     }
-    const QList<QByteArray> raw = f.readAll().replace("\r\n", "\n").replace('\r', '\n').split('\n');
     Lines lines;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (i == raw.size() - 1 && raw[i].isEmpty())
-            break; // a final line end adds no line
+    for (std::size_t i = 0; i < raw.size(); ++i) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString line = utf8.decode(raw[i]);
+        const QString line = utf8.decode(QByteArrayView(raw[i].data(), qsizetype(raw[i].size())));
         const std::string where = path + " line " + std::to_string(i + 1);
         if (utf8.hasError()) {
             error = where + " is not UTF-8";

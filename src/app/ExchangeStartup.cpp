@@ -4,7 +4,9 @@
 #include "app/Messages.h"
 #include "base/LineReader.h"
 
+#include <QFileInfo>
 #include <algorithm>
+#include <limits>
 
 namespace tagler {
 
@@ -38,17 +40,39 @@ SelectionHead readSelectionHead(const std::string& path)
     return head;
 }
 
+// Taken before the file is read, so a change while it is read counts too.
+ExchangeStamp stampOf(const std::string& path)
+{
+    const QFileInfo info(QString::fromStdString(path));
+    if (!info.isFile())
+        return {};
+    return {info.size(), info.lastModified().toMSecsSinceEpoch(), {}};
+}
+
+// The header, or the selection's first lines: enough to tell one handed-over file from another.
+constexpr std::size_t kStampLines = header_line::kHeaderLinesRead;
+
 } // namespace
+
+bool stillAsRead(const ExchangeState& x)
+{
+    ExchangeStamp now = stampOf(x.path);
+    if (now.size != x.stamp.size || now.modifiedMs != x.stamp.modifiedMs)
+        return false;
+    return readLeadingLines(x.path, x.stamp.head.size()) == x.stamp.head;
+}
 
 std::string exchangeFilePath(const std::string& folder) { return folder + "/jwc_temp.txt"; }
 
-ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prompts& prompts, SelectionReading reading)
+namespace {
+
+ExchangeState readExchangeFile(const std::string& folder, SessionMode mode, Prompts& prompts, SelectionReading reading)
 {
     ExchangeState x;
     x.mode = mode;
     const std::string path = exchangeFilePath(folder);
     x.path = path;
-    auto refuse = [&](const char* text, bool warning) {
+    auto refuse = [&](const std::string& text, bool warning) {
         if (warning)
             prompts.warning(text);
         else
@@ -60,6 +84,11 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
         refuse(messages::kExchangeMissing, false);
         return x;
     }
+    x.stamp = stampOf(path);
+    const auto keepHead = [&x] {
+        x.stamp.head.assign(x.exchangeLines.begin(),
+                            x.exchangeLines.begin() + std::ptrdiff_t(std::min(x.exchangeLines.size(), kStampLines)));
+    };
 
     const SessionModeTraits& traits = tagler::traits(mode);
     if (traits.handsOverSelection) {
@@ -70,10 +99,11 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
         if (x.selectionStreamed) {
             head = readSelectionHead(path);
         } else {
-            head.lines = readLines(path);
+            head.lines = readLeadingLines(path, std::numeric_limits<std::size_t>::max());
             head.lineCount = head.lines.size();
         }
         x.exchangeLines = std::move(head.lines);
+        keepHead();
         // Records written back by an earlier run, or the emptied file an import leaves, are no
         // selection: taking them would replace the host's records with nothing.
         if (x.exchangeLines.empty() || x.exchangeLines[0] != "hq") {
@@ -96,12 +126,30 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
     }
     // Only the header is used: a file of any length costs its header lines.
     x.exchangeLines = readLeadingLines(path, header_line::kHeaderLinesRead);
+    keepHead();
     x.header = parseHostHeader(x.exchangeLines, mode);
     if (x.header.state == HeaderState::transformed)
         refuse(messages::kExchangeTransformed, false);
     else if (x.header.state == HeaderState::tooShort)
         refuse(messages::kExchangeDataError, false);
     return x;
+}
+
+} // namespace
+
+ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prompts& prompts, SelectionReading reading)
+{
+    try {
+        return readExchangeFile(folder, mode, prompts, reading);
+    } catch (const LineTooLong&) {
+        ExchangeState x;
+        x.mode = mode;
+        x.path = exchangeFilePath(folder);
+        x.completionEnabled = false;
+        x.refusal = messages::exchangeLineTooLong();
+        prompts.warning(x.refusal);
+        return x;
+    }
 }
 
 } // namespace tagler

@@ -11,6 +11,14 @@ namespace tagler {
 // a time, so a sheet of texts costs a record, not the sheet.
 enum class SelectionReading { held, streamed };
 
+// The exchange file as start-up found it: another window on the same folder, or the host, may
+// replace it before completion, and their records are not this window's to write over.
+struct ExchangeStamp {
+    long long size = -1;
+    long long modifiedMs = 0;
+    Lines head; // its first lines as read
+};
+
 struct ExchangeState {
     SessionMode mode = SessionMode::normal;
     HostHeader header;
@@ -24,6 +32,7 @@ struct ExchangeState {
     bool importedTextsLeftOut = false; // the selection held more texts than the box takes
     bool completionEnabled = true;
     std::string refusal; // the start-up message that disabled completion
+    ExchangeStamp stamp;
 };
 
 std::string exchangeFilePath(const std::string& folder);
@@ -32,5 +41,8 @@ std::string exchangeFilePath(const std::string& folder);
 // the header's token scans propagate with their kind.
 ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prompts& prompts,
                                SelectionReading reading = SelectionReading::held);
+
+// Whether the exchange file is still the one start-up read: same size, time and first lines.
+bool stillAsRead(const ExchangeState& x);
 
 } // namespace tagler

@@ -4,6 +4,8 @@
 #include "base/CodePage.h"
 #include "base/Error.h"
 
+#include <algorithm>
+
 namespace tagler {
 
 namespace {
@@ -51,9 +53,10 @@ std::string fontNameOf(const std::string& record)
         return sjis("ＭＳ ゴシック");
     if (record.size() <= 5)
         return "";
-    std::string name = record.substr(5, 30);
-    name.pop_back(); // the closing ">"
-    return name;
+    // 30 bytes from the sixth less the last, the closing ">" when the name fits; a longer name
+    // is cut, never in half a character.
+    const std::string_view rest = std::string_view(record).substr(5);
+    return cutToBytes(rest, std::min<std::size_t>(rest.size(), 30) - 1);
 }
 
 } // namespace

@@ -1,11 +1,18 @@
 #include "app/Messages.h"
 
+#include "base/LineFile.h"
+
 namespace tagler::messages {
 
 std::string patternsMissing()
 {
     return std::string("基本設定データ　") + "PKDATA.tx" + "\r\n" + "が見つかりません" + "\r\n" +
            "再度登録してください";
+}
+
+std::string exchangeLineTooLong()
+{
+    return "jwc_temp.txt に長すぎる行があります\r\n（1 行 " + std::to_string(kLineBytesBound) + " バイトまで）";
 }
 
 std::optional<std::string> dataErrorMessage(ErrorKind kind)

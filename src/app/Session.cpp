@@ -6,6 +6,7 @@
 #include "app/Messages.h"
 #include "app/RunAnnotation.h"
 #include "base/Error.h"
+#include "base/LineReader.h"
 #include "base/Number.h"
 #include "base/PortableMath.h"
 #include "base/StreamedFile.h"
@@ -139,18 +140,36 @@ CompletionReport Session::complete()
     if (mode_ == SessionMode::importText)
         return report;
     AnnotationOutcome outcome;
+    bool changedElsewhere = false;
     // The records go into the file as they are made; it replaces the old one only when whole,
     // and an error that ends the run before leaves the old one as it was.
+    bool lineTooLong = false;
     report.written = tryWrite(prompts_, [&] {
         StreamedFile file(exchangeFilePath(startFolder_), StreamedFile::Fallback::inPlace);
         OutputList out;
         out.streamTo([&file](std::string_view bytes) { file.write(bytes); });
-        outcome = runAnnotation(exchange_, settings_, inputLines_, clock_, out);
-        out.flush();
-        file.commit();
+        try {
+            outcome = runAnnotation(exchange_, settings_, inputLines_, clock_, out);
+            out.flush();
+            // Last, so a change while the records were made counts too; the records are dropped.
+            changedElsewhere = !stillAsRead(exchange_);
+        } catch (const LineTooLong&) {
+            // A streamed selection is read again here; its records are not all there to write.
+            lineTooLong = true;
+            return;
+        }
+        if (!changedElsewhere)
+            file.commit();
     });
-    outcome.changes.applyTo(settings_);
-    if (outcome.errorMessage)
+    report.written = report.written && !changedElsewhere && !lineTooLong;
+    report.failed = !report.written;
+    if (report.written)
+        outcome.changes.applyTo(settings_);
+    if (lineTooLong)
+        prompts_.warning(messages::exchangeLineTooLong());
+    else if (changedElsewhere)
+        prompts_.warning(messages::kExchangeChanged);
+    else if (outcome.errorMessage)
         prompts_.warning(*outcome.errorMessage);
     report.messageShown = outcome.errorMessage.has_value() || !report.written;
     return report;

@@ -18,6 +18,9 @@ class Clock;
 struct CompletionReport {
     bool written = false;      // the exchange file was replaced
     bool messageShown = false; // the writer stopped with a message
+    // The exchange file was to be replaced and was not: the host would get nothing, so the
+    // session goes on with its text and settings as they were.
+    bool failed = false;
 };
 
 // The program's life without its window: start-up checks in their order,
@@ -67,7 +70,7 @@ public:
     std::string completionCaption() const;
 
     // 「入力完了」: does nothing when disabled; otherwise writes the exchange file
-    // (not when importing text) and the program should end.
+    // (not when importing text) and the program should end, unless the report says it failed.
     CompletionReport complete();
     // The window closes without completing.
     void close();

@@ -28,6 +28,14 @@ std::string cutToBytes(std::string_view text, std::size_t maxBytes)
 
 QString fromCp932(std::string_view bytes) { return cp932::decode(bytes); }
 
+bool isTextLine(const std::string& line)
+{
+    return std::none_of(line.begin(), line.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\t') || byte == 0x7F;
+    });
+}
+
 std::optional<std::string> toCp932Strict(const QString& text)
 {
     // The replacement character marks text already lost; the code page would keep it as FC FC.

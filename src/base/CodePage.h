@@ -26,6 +26,11 @@ QString fromCp932(std::string_view bytes);
 // name the file system or another program must find again stays as it is.
 std::optional<std::string> toCp932Strict(const QString& text);
 
+// Whether a line read from a file can be text: no control byte but tab (a control byte is never
+// the second byte of a character). Bytes the code page has no character for pass, kept as they
+// are, as the program that wrote them kept them.
+bool isTextLine(const std::string& line);
+
 // A UTF-8 literal as CP932 bytes; for the program's own constants.
 std::string sjis(std::string_view utf8);
 std::string toUtf8(std::string_view cp932);

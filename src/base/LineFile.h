@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,11 @@
 namespace tagler {
 
 using Lines = std::vector<std::string>;
+
+// The longest line any reader takes, in bytes. The host's records and this program's lines are
+// a few hundred bytes at most; a longer line is a damaged or foreign file, and reading it whole
+// could take all memory.
+inline constexpr std::size_t kLineBytesBound = 64 * 1024;
 
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);

@@ -4,8 +4,14 @@
 
 namespace tagler {
 
-LineReader::LineReader(const std::string& path, std::size_t chunkBytes)
-    : path_(path), file_(QString::fromStdString(path)), chunkBytes_(chunkBytes)
+LineTooLong::LineTooLong(const std::string& path, std::size_t lineNumber, std::size_t maxBytes)
+    : std::runtime_error(path + " line " + std::to_string(lineNumber) + " is longer than " + std::to_string(maxBytes) +
+                         " bytes"),
+      lineNumber_(lineNumber)
+{}
+
+LineReader::LineReader(const std::string& path, std::size_t chunkBytes, std::size_t maxLineBytes)
+    : path_(path), file_(QString::fromStdString(path)), chunkBytes_(chunkBytes), maxLineBytes_(maxLineBytes)
 {
     if (!file_.open(QIODevice::ReadOnly))
         fail(ErrorKind::InputOutput, "cannot read " + path + ": " + file_.errorString().toStdString());
@@ -26,6 +32,12 @@ bool LineReader::next(std::string& line)
 {
     line.clear();
     bool started = false;
+    ++lineNumber_;
+    const auto take = [&](std::size_t count) {
+        line.append(chunk_, at_, count);
+        if (line.size() > maxLineBytes_)
+            throw LineTooLong(path_, lineNumber_, maxLineBytes_);
+    };
     for (;;) {
         if (at_ == chunk_.size() && !fill())
             return started;
@@ -38,12 +50,12 @@ bool LineReader::next(std::string& line)
         }
         const std::size_t end = chunk_.find_first_of("\r\n", at_);
         if (end == std::string::npos) {
-            line.append(chunk_, at_, std::string::npos);
+            take(chunk_.size() - at_);
             at_ = chunk_.size();
             started = true;
             continue;
         }
-        line.append(chunk_, at_, end - at_);
+        take(end - at_);
         at_ = end + 1;
         afterCr_ = chunk_[end] == '\r';
         return true;

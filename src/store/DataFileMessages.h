@@ -22,4 +22,15 @@ inline std::string changedElsewhere(const std::string& name)
                   "内容を残します）";
 }
 
+// A file refused whatever its lines: neither read nor written.
+inline std::string linkOutside(const std::string& name)
+{
+    return name + " は起動したフォルダの外を指すリンクです\r\nこのファイルは読み込みも保存もしません";
+}
+
+inline std::string notText(const std::string& name)
+{
+    return name + " はテキストファイルではありません\r\nこのファイルは読み込みも保存もしません";
+}
+
 } // namespace tagler::datafile

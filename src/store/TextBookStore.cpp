@@ -32,8 +32,8 @@ FailureMessage ioMessage(const char* text)
 
 TextBookStore::TextBookStore(std::string startFolder, Prompts& prompts)
     : startFolder_(std::move(startFolder)), prompts_(prompts),
-      table_(startFolder_ + "/" + kTableOfContentsFileName, anyTable, prompts),
-      page_(startFolder_ + "/" + pageFileName(1), wholePage, prompts)
+      table_(startFolder_ + "/" + kTableOfContentsFileName, anyTable, prompts, startFolder_),
+      page_(startFolder_ + "/" + pageFileName(1), wholePage, prompts, startFolder_)
 {}
 
 std::string TextBookStore::folderPath() const
@@ -68,7 +68,7 @@ void TextBookStore::setTitle(int index, std::string title)
 
 void TextBookStore::readTableOfContents()
 {
-    DataFile table(tablePath(), anyTable, prompts_);
+    DataFile table(tablePath(), anyTable, prompts_, startFolder_);
     FileState state = FileState::missing;
     if (!showingFailure(prompts_, ioMessage(textbook::kTocIoError), [&] { state = table.load(Lines(kPageCount)); })) {
         // The titles stay; they go to this folder's file at the next write.
@@ -110,7 +110,7 @@ void TextBookStore::takeTitlesFromTable()
 
 void TextBookStore::clearPage()
 {
-    page_ = DataFile(pagePath(currentPage_), wholePage, prompts_);
+    page_ = DataFile(pagePath(currentPage_), wholePage, prompts_, startFolder_);
     summaries_ = {};
     held_ = false;
     invalid_ = false;

@@ -519,7 +519,10 @@ void MainWindow::complete()
     storeWindowPlace();
     rememberRealSize();
     session_.setInputLines(c_.input->cp932Lines());
-    session_.complete();
+    // A failed write keeps the window: the drafter can mend the folder and press again, or
+    // copy the text.
+    if (session_.complete().failed)
+        return;
     finished_ = true;
     Q_EMIT finished();
 }

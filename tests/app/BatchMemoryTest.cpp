@@ -8,7 +8,8 @@
 #include <gtest/gtest.h>
 
 // Under a memory cap: a line far larger than the cap where the program never reads costs
-// nothing, and one it must read ends it with the message and exit 1, the exchange file whole.
+// nothing, and one it must read is refused at its bound with the message and exit 1, the
+// exchange file whole.
 namespace tagler {
 namespace {
 
@@ -45,7 +46,7 @@ void writeWithHugeLine(const std::string& path, const Lines& lines, std::size_t 
     }
 }
 
-TEST(BatchMemory, OnlyTheLinesUsedAreReadAndRunningOutIsAMessage)
+TEST(BatchMemory, OnlyTheLinesUsedAreReadAndALongOneIsAMessage)
 {
     if (kSanitized)
         GTEST_SKIP() << "a memory cap leaves no room for the sanitizer's shadow memory";
@@ -96,11 +97,27 @@ TEST(BatchMemory, OnlyTheLinesUsedAreReadAndRunningOutIsAMessage)
             EXPECT_EQ(err, "") << name;
             EXPECT_LT(after.size(), 100000) << name;
         } else {
-            EXPECT_EQ(err, "warning: メモリーが足りません\n  タグラーの処理は中断されます\n") << name;
+            EXPECT_EQ(err, "warning: jwc_temp.txt に長すぎる行があります\n  （1 行 65536 バイトまで）\n") << name;
             EXPECT_EQ(after.size(), before.size()) << name;
             EXPECT_EQ(after.lastModified(), before.lastModified()) << name;
         }
     }
+}
+
+TEST(BatchMemory, ATextFileLineBeyondTheBoundIsRefused)
+{
+    if (kSanitized)
+        GTEST_SKIP() << "a memory cap leaves no room for the sanitizer's shadow memory";
+    Folder f(Folder::withDataFiles);
+    f.write("jwc_temp.txt", test::headerLines({}));
+    writeWithHugeLine(f.file("t.txt"), {"first", "third"}, 1);
+    QProcess p;
+    p.setWorkingDirectory(QString::fromStdString(f.path()));
+    p.start("sh", {"-c", QStringLiteral("ulimit -v %1; exec \"$0\" \"$@\"").arg(kCapKiB),
+                   TAGLER_BIN_DIR "/tagler-batch", "--text", "t.txt"});
+    ASSERT_TRUE(p.waitForFinished(120000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_TRUE(p.readAllStandardError().contains("t.txt line 2 is longer than 65536 bytes"));
 }
 
 } // namespace

@@ -108,7 +108,7 @@ TEST(BatchProcess, ADataFileCutAtItsBoundIsAMessage)
     Folder f(Folder::withDataFiles);
     f.write("jwc_temp.txt", test::headerLines({}));
     Lines state = f.read("PLDATA.tx");
-    state[20] = std::string(5000, 'F'); // the chosen font's name
+    state[20] = std::string(kLineBytesBound + 1, 'F'); // the chosen font's name
     f.write("PLDATA.tx", state);
     const Result r = batch(f, {});
     EXPECT_EQ(r.exitCode, 1) << r.err;

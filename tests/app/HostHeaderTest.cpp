@@ -96,11 +96,22 @@ TEST(HostHeader, TooFewTextTypesIsARangeError)
     }
 }
 
-TEST(HostHeader, FontRecordHashMeansTheDefaultFont)
+TEST(HostHeader, TheFontNameIsCutToTwentyNineBytesNeverInHalfACharacter)
 {
-    Lines lines = headerLines({});
-    lines[16] = "#";
-    EXPECT_EQ(parseHostHeader(lines, SessionMode::normal).hostFontName, sjis("ＭＳ ゴシック"));
+    const std::string a28(28, 'a');
+    const std::string wide15 = sjis("あいうえおかきくけこさしすせそ"); // 30 bytes
+    const std::pair<std::string, std::string> cases[] = {
+        {"#", sjis("ＭＳ ゴシック")},
+        {"cn\"$<" + a28 + ">", a28},
+        {"cn\"$<" + a28 + "bc>", a28 + "b"},
+        {"cn\"$<a" + wide15 + ">", "a" + wide15.substr(0, 28)},
+        {"cn\"$<" + wide15 + ">", wide15.substr(0, 28)},
+    };
+    for (const auto& [record, name] : cases) {
+        Lines lines = headerLines({});
+        lines[16] = record;
+        EXPECT_EQ(parseHostHeader(lines, SessionMode::normal).hostFontName, name) << toUtf8(record);
+    }
 }
 
 TEST(HostHeader, CarriesBytesThatAreNotCp932Unchanged)

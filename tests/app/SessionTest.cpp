@@ -171,6 +171,27 @@ TEST(SessionCompletion, AWriterFailureStillWritesTheRecordsBeforeIt)
     EXPECT_EQ(f.read("jwc_temp.txt"), (Lines{"lg1"}));
 }
 
+TEST(SessionCompletion, AnExchangeFileReplacedSinceStartUpIsNotWrittenOver)
+{
+    // Another window completing first, or the host handing over new points of the same size.
+    for (const bool otherWindow : {true, false}) {
+        Folder f(Folder::withDataFiles);
+        f.write("jwc_temp.txt", test::headerLines({}));
+        auto s = start(f);
+        auto other = start(f);
+        other->session->setInputLines({"AAA"});
+        if (otherWindow)
+            other->session->complete();
+        else
+            f.write("jwc_temp.txt", test::headerLines({.p1 = "1 1"}));
+        const std::string theirs = f.bytes("jwc_temp.txt");
+        s->session->setInputLines({"BBB"});
+        EXPECT_TRUE(s->session->complete().failed) << otherWindow;
+        EXPECT_EQ(s->prompts.shown, Shown{warning(messages::kExchangeChanged)}) << otherWindow;
+        EXPECT_EQ(f.bytes("jwc_temp.txt"), theirs) << otherWindow;
+    }
+}
+
 TEST(SessionCompletion, ImportingTextHandsBackNothing)
 {
     Folder f(Folder::withDataFiles);

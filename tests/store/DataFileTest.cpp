@@ -6,6 +6,7 @@
 #include "support/KindRaised.h"
 #include "support/RecordingPrompts.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace tagler {
@@ -103,6 +104,49 @@ TEST(DataFile, AnOversizedFileIsReadOnlyToItsBoundAndSaidSo)
         const std::vector<std::string> said =
             c.cut ? std::vector<std::string>{"warning: " + datafile::cut("PJDATA.tx")} : std::vector<std::string>{};
         EXPECT_EQ(prompts.shown, said);
+    }
+}
+
+TEST(DataFile, OnlyTextInsideTheDataFolderIsReadOrWritten)
+{
+    const test::Folder outside;
+    const std::string text = "1\t\r\n2\x81\xFF\r\n3\r\n"; // a tab, bytes the code page has no character for
+    const struct {
+        const char* what;
+        std::string bytes;   // of the file, or of the link's target
+        const char* link;    // where PJDATA.tx leads, "" for no link
+        std::string refusal; // "" when accepted
+    } cases[] = {
+        {"text", text, "", ""},
+        {"a link inside", text, "inside", ""},
+        {"a link outside", text, "outside", datafile::linkOutside("PJDATA.tx")},
+        {"UTF-16",
+         std::string("\xFF\xFE"
+                     "1\0\r\0\n\0",
+                     8),
+         "", datafile::notText("PJDATA.tx")},
+        {"binary", "1\r\n\x01\x02\r\n3\r\n", "", datafile::notText("PJDATA.tx")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const test::Folder folder;
+        const std::string path = folder.file("PJDATA.tx");
+        const std::string link = c.link;
+        const std::string real = link.empty() ? path : link == "inside" ? folder.file("real.tx") : outside.file("t.tx");
+        QFile f(QString::fromStdString(real));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.bytes.data(), qint64(c.bytes.size())));
+        f.close();
+        ASSERT_TRUE(link.empty() || QFile::link(QString::fromStdString(real), QString::fromStdString(path)));
+        test::RecordingPrompts prompts;
+        DataFile file(path, threeLines, prompts);
+        const bool refused = !c.refusal.empty();
+        EXPECT_EQ(file.load({}), refused ? FileState::refused : FileState::accepted);
+        // Said once; nothing is written through the link or over the file.
+        EXPECT_EQ(file.replaceLines({"a", "b", "c"}), !refused);
+        EXPECT_EQ(file.replaceLines({"d", "e", "f"}), !refused);
+        EXPECT_EQ(prompts.shown,
+                  refused ? std::vector<std::string>{"warning: " + c.refusal} : std::vector<std::string>{});
+        EXPECT_EQ(test::fileBytes(real), refused ? c.bytes : "d\r\ne\r\nf\r\n");
     }
 }
 

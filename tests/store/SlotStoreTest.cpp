@@ -1,16 +1,12 @@
 #include "store/SlotStore.h"
 
 #include "base/CodePage.h"
+#include "support/FileSizeLimit.h"
 #include "support/Folder.h"
 #include "support/KindRaised.h"
 #include "support/RecordingPrompts.h"
 
 #include <gtest/gtest.h>
-
-#ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 namespace tagler {
 namespace {
@@ -173,27 +169,7 @@ TEST(SlotStore, AValueNoControlCanShowIsRefusedAndNothingChanges)
 }
 
 #ifndef _WIN32
-// Lets the process write no more than a few bytes, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old_;
-        small.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
+using test::FileSizeLimit;
 
 TEST(SlotStore, AFailedStoreKeepsTheOldFileAndTheHeldSlot)
 {

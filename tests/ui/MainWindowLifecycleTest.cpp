@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 
 #include "app/Messages.h"
+#include "support/FileSizeLimit.h"
 #include "ui/GridPopupMenu.h"
 #include "ui/InputBox.h"
 #include "ui/RegisterFeedback.h"
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void menuCompletionWritesTheExchangeFile();
     void closingSavesTheStateAndLeavesTheExchangeFile();
     void missingExchangeFileDisablesCompletion();
+    void aFailedCompletionKeepsTheWindowAndItsText();
     void importedTextArrivesInTheBox();
 };
 
@@ -188,6 +190,31 @@ void MainWindowLifecycleTest::missingExchangeFileDisablesCompletion()
     QVERIFY(w.window.close());
     QCOMPARE(folder.read("PLDATA.tx")[24], std::string("1"));
     QVERIFY(!folder.exists("jwc_temp.txt"));
+}
+
+void MainWindowLifecycleTest::aFailedCompletionKeepsTheWindowAndItsText()
+{
+#ifndef _WIN32
+    Folder folder(Folder::withDataFiles);
+    folder.write("jwc_temp.txt", headerLines({}));
+    const std::string exchange = folder.bytes("jwc_temp.txt");
+    WindowUnderTest w(folder);
+    QSignalSpy finished(&w.window, &MainWindow::finished);
+    QVERIFY(w.shown());
+    QTest::keyClicks(w.c().input, QStringLiteral("ABC"));
+    {
+        const test::FileSizeLimit full(0); // nothing can be written
+        QTest::mouseClick(w.c().complete, Qt::LeftButton);
+    }
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(w.prompts.saw(messages::kIoError));
+    QCOMPARE(folder.bytes("jwc_temp.txt"), exchange);
+    QCOMPARE(w.c().input->toPlainText(), QStringLiteral("ABC"));
+    // With room on the disk again, pressing again hands the text over.
+    QTest::mouseClick(w.c().complete, Qt::LeftButton);
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(hasLineStartingWith(folder.read("jwc_temp.txt"), "ch "));
+#endif
 }
 
 void MainWindowLifecycleTest::importedTextArrivesInTheBox()
