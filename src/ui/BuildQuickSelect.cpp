@@ -22,7 +22,7 @@ QCheckBox* check(QWidget* parent, const QString& text, int x, int y, int width)
     return place::at(new QCheckBox(text, parent), x, y, width, kRow);
 }
 
-// Beside the quick select, over the text book; hidden until 保存 is right-clicked.
+// Beside the quick select, over the text book; hidden until 保存's context menu is asked for.
 void buildMemoPanel(QWidget* w, MainControls& c)
 {
     constexpr int kWidth = 190;
@@ -38,6 +38,7 @@ void buildMemoPanel(QWidget* w, MainControls& c)
     c.memoGrid->verticalHeader()->setMinimumSectionSize(19);
     c.memoGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.memoGrid->setItemDelegate(new TextGateDelegate(c.memoGrid));
+    c.memoGrid->setTabKeyNavigation(false); // Tab moves on to the check boxes; the arrows move between memos
     for (int row = 0; row < 10; ++row)
         c.memoGrid->setItem(row, 0, new QTableWidgetItem);
     c.showMemos = place::at(new QCheckBox(QStringLiteral("メモを表示する"), c.memoPanel), 6, 218, kWidth - 12, kRow);
