@@ -62,8 +62,9 @@ void buildQuickSelect(QWidget* w, MainControls& c)
         c.slotButtons[static_cast<std::size_t>(k)] =
             place::button(w, QString::number(k + 1), x, y, kSlotWidth, kRow, true);
     }
-    c.fixedLeaderLength = check(w, QStringLiteral("引出線長固定"), kLeft, kTop + 3 * kRow, 92);
-    c.rememberLength = place::button(w, QStringLiteral("長さ記憶"), 668, kTop + 3 * kRow, kRight - 668, kRow);
+    // Both captions whole: the check box starts a little left of the column.
+    c.fixedLeaderLength = check(w, QStringLiteral("引出線長固定"), kLeft - 2, kTop + 3 * kRow, 91);
+    c.rememberLength = place::button(w, QStringLiteral("長さ記憶"), 665, kTop + 3 * kRow, kRight - 665, kRow);
 
     // Shown for a moment over the label after storing or applying a slot.
     for (QLabel** label : {&c.savedLabel, &c.nothingSavedLabel}) {

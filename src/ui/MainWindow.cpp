@@ -71,6 +71,7 @@ MainWindow::MainWindow(Session& session, ImeControl& ime, Choosers& choosers, QW
     startUp();
     buildRealSizePreview();
     chainTabOrder();
+    fitListsToItems(this); // after start-up has filled the text types
     // The drafter types at once; the IME button's hint says the box takes the text.
     c_.input->setFocus();
 }
