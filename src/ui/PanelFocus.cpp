@@ -23,6 +23,9 @@ void PanelFocus::add(QWidget* panel, QWidget* first)
 {
     panels_.push_back({panel, first, nullptr});
     panel->installEventFilter(this);
+    // Before each control sees the key: a list box would take Esc or Ctrl+Tab as a letter to search for.
+    for (QWidget* w : panel->findChildren<QWidget*>())
+        w->installEventFilter(this);
 }
 
 PanelFocus::Panel* PanelFocus::openPanelHolding(const QWidget* w)
@@ -80,29 +83,29 @@ bool PanelFocus::eventFilter(QObject* watched, QEvent* e)
     auto* widget = qobject_cast<QWidget*>(watched);
     Panel* panel = nullptr;
     for (Panel& p : panels_)
-        if (p.panel == watched)
+        if (p.panel == watched || (widget && p.panel->isAncestorOf(widget)))
             panel = &p;
     if (!panel || !widget)
         return QObject::eventFilter(watched, e);
     switch (e->type()) {
-    case QEvent::Show: {
-        QWidget* focus = QApplication::focusWidget();
-        if (!widget->isAncestorOf(focus))
-            panel->opener = focus;
-        panel->first->setFocus(Qt::OtherFocusReason);
+    case QEvent::Show:
+        if (watched == panel->panel) {
+            QWidget* focus = QApplication::focusWidget();
+            if (!panel->panel->isAncestorOf(focus))
+                panel->opener = focus;
+            panel->first->setFocus(Qt::OtherFocusReason);
+        }
         break;
-    }
     case QEvent::Hide:
         // Before Qt moves a focus left inside to the next control in the chain.
-        if (widget->isAncestorOf(QApplication::focusWidget()) && panel->opener && panel->opener->isVisible() &&
-            panel->opener->isEnabled())
+        if (watched == panel->panel && panel->panel->isAncestorOf(QApplication::focusWidget()) && panel->opener &&
+            panel->opener->isVisible() && panel->opener->isEnabled())
             panel->opener->setFocus(Qt::OtherFocusReason);
         break;
     case QEvent::KeyPress: {
-        // Keys the panel's controls left alone.
         const auto* key = static_cast<QKeyEvent*>(e);
         if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
-            widget->hide();
+            panel->panel->hide();
             return true;
         }
         if (isTabKey(key) && (key->modifiers() & Qt::ControlModifier)) {
