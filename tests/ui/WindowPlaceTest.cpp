@@ -14,6 +14,7 @@ private Q_SLOTS:
     void storedPlaceMustBeNumbers();
     void toolWindowPlace_data();
     void toolWindowPlace();
+    void toolWindowReopensWithinAShrunkScreen();
 };
 
 void WindowPlaceTest::windowPlace_data()
@@ -78,6 +79,28 @@ void WindowPlaceTest::toolWindowPlace()
     QVERIFY(screen.contains(got));
     QVERIFY(!got.intersects(complete));
     QCOMPARE(got.intersects(owner), overOwner);
+}
+
+void WindowPlaceTest::toolWindowReopensWithinAShrunkScreen()
+{
+    const QRect owner(100, 60, 733, 600);
+    const QRect wide(0, 0, 1920, 1080);
+    const auto room = [&](const QRect& screen) {
+        return ToolWindowRoom{owner, QRect(), screen, QSize(530, 430), QSize(250, 210), 8};
+    };
+    const QRect first = reopenToolWindow(std::nullopt, QRect(), room(wide));
+    QCOMPARE(first, placeToolWindow(room(wide)));
+    // The same screen: where it was, and where the drafter moved it, over the window too.
+    QCOMPARE(reopenToolWindow(first, wide, room(wide)), first);
+    QCOMPARE(reopenToolWindow(first.translated(-400, 0), wide, room(wide)), first.translated(-400, 0));
+    // Dragged partly off the screen: back within it.
+    QVERIFY(wide.contains(reopenToolWindow(first.translated(1500, 0), wide, room(wide))));
+    // The screen shrinks between two openings: placed anew within it, beside the window while there is room.
+    for (const QRect& shrunk : {QRect(0, 0, 1280, 1024), QRect(0, 0, 1024, 768)}) {
+        const QRect again = reopenToolWindow(first, wide, room(shrunk));
+        QVERIFY(shrunk.contains(again));
+        QCOMPARE(again.intersects(owner), shrunk.width() < 1280);
+    }
 }
 
 QTEST_GUILESS_MAIN(WindowPlaceTest)
