@@ -115,7 +115,7 @@ void buildColoursAndLayers(QFrame* p, MainControls& c)
 void buildDetectionRange(QFrame* p, MainControls& c)
 {
     const int y = row(8) + 8;
-    place::label(p, QStringLiteral("カーソル移動の 文字帳選択 検知範囲"), 8, y, 200);
+    place::label(p, QStringLiteral("カーソル移動の 文字帳選択 検知範囲"), 8, y, 210);
     c.detectionRange = new QButtonGroup(p);
     const QStringList names{QStringLiteral("無し"), QStringLiteral("狭い"), QStringLiteral("標準"),
                             QStringLiteral("広い")};

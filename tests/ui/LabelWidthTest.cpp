@@ -71,6 +71,11 @@ void LabelWidthTest::captionsFit()
         if (!b->text().isEmpty() && needed > b->width())
             cut << describe(b, b->text(), needed);
     }
+    for (QLabel* label : w_->window.findChildren<QLabel*>()) {
+        const int needed = QFontMetrics(label->font()).size(0, label->text()).width() + 2 * label->margin();
+        if (label != w_->c().statusBar && needed > label->contentsRect().width())
+            cut << describe(label, label->text(), needed);
+    }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("\n"))));
 }
 
