@@ -83,23 +83,17 @@ void WindowPlaceTest::toolWindowPlace()
 
 void WindowPlaceTest::toolWindowReopensWithinAShrunkScreen()
 {
-    const QRect owner(100, 60, 733, 600);
-    const QRect wide(0, 0, 1920, 1080);
-    const auto room = [&](const QRect& screen) {
-        return ToolWindowRoom{owner, QRect(), screen, QSize(530, 430), QSize(250, 210), 8};
-    };
-    const QRect first = reopenToolWindow(std::nullopt, QRect(), room(wide));
-    QCOMPARE(first, placeToolWindow(room(wide)));
-    // The same screen: where it was, and where the drafter moved it, over the window too.
-    QCOMPARE(reopenToolWindow(first, wide, room(wide)), first);
-    QCOMPARE(reopenToolWindow(first.translated(-400, 0), wide, room(wide)), first.translated(-400, 0));
-    // Dragged partly off the screen: back within it.
-    QVERIFY(wide.contains(reopenToolWindow(first.translated(1500, 0), wide, room(wide))));
+    const QRect owner(100, 60, 733, 600), wide(0, 0, 1920, 1080);
+    const auto on = [&](QRect screen) { return ToolWindowRoom{owner, {}, screen, {530, 430}, {250, 210}, 8}; };
+    const QRect first = reopenToolWindow(std::nullopt, {}, on(wide));
+    QCOMPARE(first, placeToolWindow(on(wide)));
+    // The same screen: where it was, even moved over the window by hand; dragged partly off it: back within.
+    QCOMPARE(reopenToolWindow(first.translated(-400, 0), wide, on(wide)), first.translated(-400, 0));
+    QVERIFY(wide.contains(reopenToolWindow(first.translated(1500, 0), wide, on(wide))));
     // The screen shrinks between two openings: placed anew within it, beside the window while there is room.
     for (const QRect& shrunk : {QRect(0, 0, 1280, 1024), QRect(0, 0, 1024, 768)}) {
-        const QRect again = reopenToolWindow(first, wide, room(shrunk));
-        QVERIFY(shrunk.contains(again));
-        QCOMPARE(again.intersects(owner), shrunk.width() < 1280);
+        const QRect again = reopenToolWindow(first, wide, on(shrunk));
+        QVERIFY(shrunk.contains(again) && again.intersects(owner) == (shrunk.width() < 1280));
     }
 }
 
