@@ -90,7 +90,7 @@ void applyHints(MainControls& c)
     hint({c.fillGap}, "「枠内着色」の時文字枠と着色部分の間隔を設定する");
     hint({c.tiltFrame}, "注釈の斜め書き、注釈を指示点２と３の傾斜で書き出す");
     hint({c.slotSave}, "保存ボタンがダウンの時１～１０のボタンは設定を保存、アップの時は保存した設定に切替。右クリック"
-                       "、Shift+F10でメモ表示");
+                       "、Shift+F10でメニュー表示");
     hint({c.dotRadiusOnes}, "先端記号実点、空点の半径指定( 縮尺1/1の時で1mm単位 )");
     hint({c.dotRadiusTenths}, "先端記号実点、空点の半径指定( 縮尺1/1の時で0.1mm単位 )");
     for (QAbstractButton* b : c.detectionRange->buttons())
