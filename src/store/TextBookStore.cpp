@@ -60,10 +60,18 @@ void TextBookStore::startUp(const std::string& textBookFolder, int page)
     started_ = true;
 }
 
+std::string TextBookStore::shownTitle(int index) const
+{
+    const auto i = static_cast<std::size_t>(index);
+    return labels_[i] ? sjis(labels_[i]) : titles_[i];
+}
+
 void TextBookStore::setTitle(int index, std::string title)
 {
-    if (index >= 0 && index < kPageCount)
-        titles_[static_cast<std::size_t>(index)] = std::move(title);
+    if (index < 0 || index >= kPageCount)
+        return;
+    titles_[static_cast<std::size_t>(index)] = std::move(title);
+    labels_[static_cast<std::size_t>(index)] = nullptr;
 }
 
 void TextBookStore::readTableOfContents()
@@ -78,8 +86,9 @@ void TextBookStore::readTableOfContents()
     }
     table_ = std::move(table);
     takeTitlesFromTable();
+    labels_ = {};
     if (state == FileState::missing)
-        titles_[0] = sjis(textbook::kNoTableOfContents);
+        labels_[0] = textbook::kNoTableOfContents;
 }
 
 bool TextBookStore::writeTableOfContents()
@@ -129,6 +138,7 @@ void TextBookStore::createPage()
     summaries_ = {};
     held_ = true;
     titles_[static_cast<std::size_t>(currentPage_ - 1)].clear();
+    labels_[static_cast<std::size_t>(currentPage_ - 1)] = nullptr;
 }
 
 void TextBookStore::loadPage(bool bareNameInQuestion)
@@ -262,7 +272,7 @@ void TextBookStore::chooseFolder()
     readTableOfContents();
     for (int page = 1; page <= kPageCount; ++page)
         if (!fileExists(pagePath(page)))
-            titles_[static_cast<std::size_t>(page - 1)] = sjis(textbook::kNoPageLabel);
+            labels_[static_cast<std::size_t>(page - 1)] = textbook::kNoPageLabel;
 }
 
 bool TextBookStore::saveCurrentPage() { return !held_ || writePage(); }

@@ -32,8 +32,11 @@ public:
     int currentPage() const { return currentPage_; }
     std::string pagePath(int page) const;
 
-    // Table of contents: titles 1..20 as the grid shows and edits them.
+    // Table of contents: titles 1..20 as they are written back. A row without
+    // a title of its own may show a label instead ("no table", "no page"),
+    // which is never written: an empty title stays empty.
     const std::array<std::string, kPageCount>& titles() const { return titles_; }
+    std::string shownTitle(int index) const;
     void setTitle(int index, std::string title);
     void readTableOfContents();
     bool writeTableOfContents();
@@ -74,8 +77,9 @@ private:
     std::string textBookFolder_;
     int currentPage_ = 1;
     std::array<std::string, kPageCount> titles_{};
-    DataFile table_; // as read; lines after the 20th go back unchanged
-    DataFile page_;  // the current page's file; its lines count only while held
+    std::array<const char*, kPageCount> labels_{}; // shown instead of the title; null for none
+    DataFile table_;                               // as read; lines after the 20th go back unchanged
+    DataFile page_;                                // the current page's file; its lines count only while held
     std::array<std::string, kBlocksPerPage> summaries_{};
     bool held_ = false;
     bool invalid_ = false; // the current page's file is there but refused

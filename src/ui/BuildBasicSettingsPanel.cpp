@@ -115,7 +115,7 @@ void buildColoursAndLayers(QFrame* p, MainControls& c)
 void buildDetectionRange(QFrame* p, MainControls& c)
 {
     const int y = row(8) + 8;
-    place::label(p, QStringLiteral("カーソル移動の 文字帳選択 検知範囲"), 8, y, 200);
+    place::label(p, QStringLiteral("カーソル移動の 文字帳選択 検知範囲"), 8, y, 210);
     c.detectionRange = new QButtonGroup(p);
     const QStringList names{QStringLiteral("無し"), QStringLiteral("狭い"), QStringLiteral("標準"),
                             QStringLiteral("広い")};
@@ -127,11 +127,12 @@ void buildPatterns(QFrame* p, MainControls& c)
 {
     constexpr int x = 396;
     constexpr int width = 166;
-    place::label(p, QStringLiteral("ウィンドウ色"), x, row(0) + 4, 76);
-    c.windowColor = place::at(new ColorBox(p), x + 76, row(0), width - 76);
+    // The colour's label above it: beside it, the box could not show ミディアムグレー whole.
+    place::label(p, QStringLiteral("ウィンドウ色"), x, row(0) - 2, width);
+    c.windowColor = place::at(new ColorBox(p), x, row(0) + 12, width);
 
-    place::label(p, QStringLiteral("基本設定切替"), x, row(1) + 4, width);
-    c.patternList = place::at(new QListWidget(p), x, row(1) + 18, width, 88);
+    place::label(p, QStringLiteral("基本設定切替"), x, row(1) + 12, width);
+    c.patternList = place::at(new QListWidget(p), x, row(1) + 26, width, 80);
     c.patternList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     place::label(p, QStringLiteral("選択した設定名称を"), x, row(5) + 6, width);

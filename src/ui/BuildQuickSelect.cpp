@@ -22,7 +22,7 @@ QCheckBox* check(QWidget* parent, const QString& text, int x, int y, int width)
     return place::at(new QCheckBox(text, parent), x, y, width, kRow);
 }
 
-// Beside the quick select, over the text book; hidden until 保存 is right-clicked.
+// Beside the quick select, over the text book; hidden until 保存's context menu is asked for.
 void buildMemoPanel(QWidget* w, MainControls& c)
 {
     constexpr int kWidth = 190;
@@ -38,6 +38,7 @@ void buildMemoPanel(QWidget* w, MainControls& c)
     c.memoGrid->verticalHeader()->setMinimumSectionSize(19);
     c.memoGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.memoGrid->setItemDelegate(new TextGateDelegate(c.memoGrid));
+    c.memoGrid->setTabKeyNavigation(false); // Tab moves on to the check boxes; the arrows move between memos
     for (int row = 0; row < 10; ++row)
         c.memoGrid->setItem(row, 0, new QTableWidgetItem);
     c.showMemos = place::at(new QCheckBox(QStringLiteral("メモを表示する"), c.memoPanel), 6, 218, kWidth - 12, kRow);
@@ -61,8 +62,9 @@ void buildQuickSelect(QWidget* w, MainControls& c)
         c.slotButtons[static_cast<std::size_t>(k)] =
             place::button(w, QString::number(k + 1), x, y, kSlotWidth, kRow, true);
     }
-    c.fixedLeaderLength = check(w, QStringLiteral("引出線長固定"), kLeft, kTop + 3 * kRow, 92);
-    c.rememberLength = place::button(w, QStringLiteral("長さ記憶"), 668, kTop + 3 * kRow, kRight - 668, kRow);
+    // Both captions whole: the check box starts a little left of the column.
+    c.fixedLeaderLength = check(w, QStringLiteral("引出線長固定"), kLeft - 2, kTop + 3 * kRow, 91);
+    c.rememberLength = place::button(w, QStringLiteral("長さ記憶"), 665, kTop + 3 * kRow, kRight - 665, kRow);
 
     // Shown for a moment over the label after storing or applying a slot.
     for (QLabel** label : {&c.savedLabel, &c.nothingSavedLabel}) {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTableWidget>
 
 namespace tagler {
 
@@ -46,7 +47,7 @@ void applyHints(MainControls& c)
     hint({c.textSlide, c.textSlideLabel},
          "文字枠が下線か下線延長線の時行単位で文字をずらす。最大○行の指定は、１行以上を下線の上に残す");
     hint({c.copyMode}, "登録文字帳の選択ブロック内容を注釈文字入力ボックスへのコピー方法の切り替え");
-    hint({c.basicSettings}, "基本設定のウィンドウを表示する");
+    hint({c.basicSettings}, "基本設定のウィンドウを表示する。Escで閉じる");
     hint({c.registerSettings}, "基本設定以外の設定を保存する");
     hint({c.frameGapVertical}, "注釈文字の上下と文字枠の間隔を調整 ( 縮尺1/1の時で0.1mm単位 )");
     hint({c.frameGapHorizontal}, "注釈文字の左右と文字枠の間隔を調整 ( 縮尺1/1の時で0.1mm単位 )");
@@ -71,26 +72,25 @@ void applyHints(MainControls& c)
     hint({c.deleteBlock}, "文字帳の選択されているブロックを削除する　左クリックで確認あり　右クリックで確認なし");
     hint({c.input, c.inputLabel},
          "Jwwに書き込む注釈文字を入力、文字帳に登録できる、クリップボードが使用可能、半角７０文字×５行");
-    hint({c.textBookGrid}, "ダブルクリックで注釈文字入力にコピー、マウスホイールクリックごとに全行表示との切替、ホイー"
-                           "ルで選択ブロック移動");
+    hint({c.textBookGrid}, "ダブルクリック、Enterで注釈文字にコピー。F2、文字入力で編集(Ctrl+Enterで終了)。"
+                           "ホイールクリックで全行表示");
     hint({c.switchTextBook}, "文字帳が保存されているフォルダを切り替える、各フォルダに２～２０ページの登録が出来る");
     hint({c.statusBar}, "「文字帳切替」で選択した文字帳のフォルダ名表示、または項目説明の表示。");
     hint({c.useEmbeddedText}, "注釈文字入力ボックスに埋込文字行があれば埋込文字として書き出す");
-    hint({c.imeStartMode},
-         "起動時に注釈文字入力ボックスの文字を選択した入力モードにする 左クリックでON,OFF  右クリックでモード切替");
+    hint({c.imeStartMode}, "起動時に注釈文字入力ボックスの文字を選択した入力モードにする 左クリックでON,OFF  "
+                           "右クリック、Shift+F10でモード切替");
     hint({c.windowColor}, "タグラーのウィンドウ色を変更する、基本設定パターンごとに登録出来る");
     hint({c.previewFrame, c.settingsPreview, c.slotPreview}, "JWWに書き出す引き出し線と枠の設定をイメージで表示する");
     hint({c.fontName}, "フォント切替するフォント名を表示、クリックにてフォント選択ウィンドウを表示");
     hint({c.fontSwitch}, "クリックごとに注釈文字のフォントを、JWWの文字フォントと選択フォントで切り替え");
     hint({c.tableOfContents, c.pageNumbers},
-         "登録文字帳のページ目次を表示、クリックで編集出来る。クリック、ホイールでページ切替");
+         "登録文字帳のページ目次を表示、クリック、F2で編集出来る。クリック、ホイール、矢印キーでページ切替");
     hint({c.fillInside}, "文字枠内を着色、文字枠と着色部分の間隔は基本設定「枠内着色と枠間隔」にて調整");
     hint({c.fillColor}, "文字枠内を着色する色の選択、カスタムにて任意色を作成できる");
     hint({c.fillGap}, "「枠内着色」の時文字枠と着色部分の間隔を設定する");
     hint({c.tiltFrame}, "注釈の斜め書き、注釈を指示点２と３の傾斜で書き出す");
-    hint(
-        {c.slotSave},
-        "保存ボタンがダウンの時１～１０のボタンは設定を保存、アップの時は保存した設定に切替。右クリックでメニュー表示");
+    hint({c.slotSave}, "保存ボタンがダウンの時１～１０のボタンは設定を保存、アップの時は保存した設定に切替。右クリック"
+                       "、Shift+F10でメニュー表示");
     hint({c.dotRadiusOnes}, "先端記号実点、空点の半径指定( 縮尺1/1の時で1mm単位 )");
     hint({c.dotRadiusTenths}, "先端記号実点、空点の半径指定( 縮尺1/1の時で0.1mm単位 )");
     for (QAbstractButton* b : c.detectionRange->buttons())
@@ -100,6 +100,7 @@ void applyHints(MainControls& c)
     hint({c.fixedLeaderLength}, "「長さ記憶」で保存した引出し線の長さにする。終了時のチェック状態を記憶する");
     hint({c.rememberLength}, "起動時の指示点１－２の長さを記憶する。記憶した長さは「引出線長固定」で反映する");
     hint({c.noFrameGap}, "枠と文字間のスペースを無くす。枠は文字サイズと同じになる");
+    hint({c.memoGrid}, "簡単選択１～１０のメモ。F2、文字入力で編集、Tabで次の項目へ、Escで閉じる");
 }
 
 } // namespace tagler

@@ -8,6 +8,7 @@ namespace tagler {
 // the list at once, for every such box at start; this one draws the closed box
 // at its size and gives the list the size when it first opens.
 class IconSizedCombo : public QComboBox {
+    Q_OBJECT
 public:
     IconSizedCombo(QSize iconSize, QWidget* parent);
 

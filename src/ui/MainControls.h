@@ -66,7 +66,7 @@ struct MainControls {
     QLabel* savedLabel = nullptr;           // 保存完了
     QLabel* nothingSavedLabel = nullptr;    // 保存なし
 
-    // Memo panel, opened by a right click on 保存.
+    // Memo panel, opened by 保存's context menu (right click, menu key, Shift+F10).
     QFrame* memoPanel = nullptr;
     QTableWidget* memoGrid = nullptr;  // one memo per slot
     QCheckBox* showMemos = nullptr;    // メモを表示する

@@ -13,10 +13,12 @@
 #include "ui/Builders.h"
 #include "ui/Choosers.h"
 #include "ui/ColorBox.h"
+#include "ui/ContextMenuKeys.h"
 #include "ui/GridPopupMenu.h"
 #include "ui/Help.h"
 #include "ui/InputBox.h"
 #include "ui/ItemIcons.h"
+#include "ui/PanelFocus.h"
 #include "ui/PreviewBox.h"
 #include "ui/QuickSelectPanel.h"
 #include "ui/RealSizePreviewWindow.h"
@@ -69,6 +71,7 @@ MainWindow::MainWindow(Session& session, ImeControl& ime, Choosers& choosers, QW
     startUp();
     buildRealSizePreview();
     chainTabOrder();
+    fitListsToItems(this); // after start-up has filled the text types
     // The drafter types at once; the IME button's hint says the box takes the text.
     c_.input->setFocus();
 }
@@ -93,6 +96,10 @@ void MainWindow::build()
     quickSelect_ = new QuickSelectPanel(
         c_, session_, *feedback_, [this] { showAfterSlot(); }, [this](const QString& text) { showNote(text); }, this);
     connectRefusals();
+    panelFocus_ = new PanelFocus(this);
+    panelFocus_->add(c_.basicPanel, c_.arrowLength);
+    panelFocus_->add(c_.memoPanel, c_.memoGrid);
+    qApp->installEventFilter(new ContextMenuKeys(this));
     setMouseTracking(true);
     c_.settingsPreview->setSource(
         [this]() -> std::optional<PreviewInputs> { return previewInputs(session_.settings(), session_.mode()); });
@@ -560,6 +567,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e)
         }
     }
     return QWidget::eventFilter(watched, e);
+}
+
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    // Qt's own walk unless a panel is open: then Tab keeps to what the drafter can see.
+    if (panelFocus_ && panelFocus_->anyOpen()) {
+        if (QWidget* to = panelFocus_->tabTarget(QApplication::focusWidget(), next))
+            to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void MainWindow::showEvent(QShowEvent* e)

@@ -8,6 +8,7 @@ namespace tagler {
 
 class Choosers;
 class GridPopupMenu;
+class PanelFocus;
 class ImeControl;
 class QuickSelectPanel;
 class RegisterFeedback;
@@ -43,6 +44,7 @@ Q_SIGNALS:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -91,6 +93,7 @@ private:
     TextBookPanel* textBook_ = nullptr;
     QuickSelectPanel* quickSelect_ = nullptr;
     RealSizePreviewWindow* realSize_ = nullptr;
+    PanelFocus* panelFocus_ = nullptr;
     ImeStartButton imeButton_;
     bool hintsShown_ = false;
     bool finished_ = false;

@@ -5,6 +5,8 @@
 #include "ui/RealSizePreviewWindow.h"
 #include "ui/UserSettings.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
@@ -16,12 +18,21 @@ void MainWindow::buildRealSizePreview()
 {
     realSize_ = new RealSizePreviewWindow(session_, this);
     realSize_->setKeepClear(c_.complete);
-    // F2 works from the preview too, so it closes what it opened. A text-book
-    // cell with the focus keeps F2 for its editor; Ctrl+F2 works everywhere.
-    auto* f2 = new QShortcut(this);
-    f2->setKeys({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_F2)});
+    // F2 works from the preview too, so it closes what it opened. A grid with
+    // the focus keeps F2 for editing its cell; Ctrl+F2 works everywhere.
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
     f2->setContext(Qt::ApplicationShortcut);
-    connect(f2, &QShortcut::activated, realSize_, &RealSizePreviewWindow::toggle);
+    connect(f2, &QShortcut::activated, this, [this] {
+        // While a cell is edited its editor, not the grid, has the focus.
+        auto* grid = qobject_cast<QAbstractItemView*>(QApplication::focusWidget());
+        if (grid && (grid->currentIndex().flags() & Qt::ItemIsEditable))
+            grid->edit(grid->currentIndex());
+        else
+            realSize_->toggle();
+    });
+    auto* ctrlF2 = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this);
+    ctrlF2->setContext(Qt::ApplicationShortcut);
+    connect(ctrlF2, &QShortcut::activated, realSize_, &RealSizePreviewWindow::toggle);
     for (QWidget* w : std::initializer_list<QWidget*>{c_.previewFrame, c_.settingsPreview}) {
         w->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(w, &QWidget::customContextMenuRequested, this,

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -203,6 +204,12 @@ bool QuickSelectPanel::eventFilter(QObject* watched, QEvent* e)
     if (watched == c_.slotSave && e->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
         if (c_.slotSave->isEnabled())
+            toggleMemoPanel();
+        return true;
+    }
+    // The menu key and Shift+F10 open the memos too; the right button has done so at its press.
+    if (watched == c_.slotSave && e->type() == QEvent::ContextMenu) {
+        if (static_cast<QContextMenuEvent*>(e)->reason() != QContextMenuEvent::Mouse && c_.slotSave->isEnabled())
             toggleMemoPanel();
         return true;
     }

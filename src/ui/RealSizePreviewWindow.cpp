@@ -80,8 +80,7 @@ void RealSizePreviewWindow::toggle()
         hide();
         return;
     }
-    if (!placed_)
-        placeBesideOwner();
+    placeOnOpening();
     show();
     raise();
 }
@@ -215,9 +214,8 @@ void RealSizePreviewWindow::contextMenuEvent(QContextMenuEvent* event)
     menu.exec(event->globalPos());
 }
 
-void RealSizePreviewWindow::placeBesideOwner()
+void RealSizePreviewWindow::placeOnOpening()
 {
-    placed_ = true;
     const QWidget* owner = parentWidget();
     const QRect screen = owner ? availableScreen(*owner) : QRect();
     if (!owner || !screen.isValid())
@@ -226,9 +224,13 @@ void RealSizePreviewWindow::placeBesideOwner()
     QRect keepClear;
     if (keepClear_)
         keepClear = QRect(keepClear_->mapToGlobal(QPoint(0, 0)), keepClear_->size());
-    const QRect frame =
-        placeToolWindow({owner->frameGeometry(), keepClear, screen, size().grownBy(m), minimumSize().grownBy(m), 8});
-    setGeometry(frame.marginsRemoved(m));
+    const std::optional<QRect> kept = placed_ ? std::optional<QRect>(geometry().marginsAdded(m)) : std::nullopt;
+    const QRect frame = reopenToolWindow(
+        kept, placedOn_, {owner->frameGeometry(), keepClear, screen, size().grownBy(m), minimumSize().grownBy(m), 8});
+    if (!kept || frame != *kept)
+        setGeometry(frame.marginsRemoved(m));
+    placed_ = true;
+    placedOn_ = screen;
 }
 
 void RealSizePreviewWindow::remember(QSettings& settings) const
@@ -236,7 +238,7 @@ void RealSizePreviewWindow::remember(QSettings& settings) const
     settings.setValue(kOpenKey, isVisible());
     if (placed_) {
         settings.setValue(kGeometryKey, saveGeometry());
-        settings.setValue(kScreenKey, availableScreen(*this));
+        settings.setValue(kScreenKey, placedOn_);
     }
 }
 
@@ -245,11 +247,7 @@ void RealSizePreviewWindow::restore(QSettings& settings)
     const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
     if (!geometry.isEmpty())
         placed_ = restoreGeometry(geometry);
-    // On a screen of another size a place beside the window may have come to lie over it.
-    const QWidget* owner = parentWidget();
-    if (placed_ && owner && settings.value(kScreenKey).toRect() != availableScreen(*owner) &&
-        frameGeometry().intersects(owner->frameGeometry()))
-        placed_ = false;
+    placedOn_ = settings.value(kScreenKey).toRect();
     if (settings.value(kOpenKey, false).toBool() && !isVisible())
         toggle();
 }

@@ -58,7 +58,8 @@ private:
     struct Made;
     void makePicture();
     void pictureMade(const std::shared_ptr<Made>& made);
-    void placeBesideOwner();
+    // Within the owner's screen every time it opens; beside the owner unless kept (reopenToolWindow).
+    void placeOnOpening();
     void moveTo(const render::ViewPlace& place);
     void viewChanged();
 
@@ -76,6 +77,7 @@ private:
     int viewChanges_ = 0;
     bool making_ = false;
     bool placed_ = false;
+    QRect placedOn_; // the available screen it was placed on
     int refreshes_ = 0;
     // Last: it is destroyed first, and waits for a picture being made.
     QThreadPool pictures_;

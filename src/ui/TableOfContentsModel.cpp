@@ -18,7 +18,10 @@ QVariant TableOfContentsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || !checkIndex(index) || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    return fromCp932(store_.titles()[static_cast<std::size_t>(index.row())]);
+    // The editor starts from the title itself: a label shown in its place is no text to keep.
+    if (role == Qt::EditRole)
+        return fromCp932(store_.titles()[static_cast<std::size_t>(index.row())]);
+    return fromCp932(store_.shownTitle(index.row()));
 }
 
 bool TableOfContentsModel::setData(const QModelIndex& index, const QVariant& value, int role)

@@ -117,8 +117,8 @@ void TextBookGrid::mousePressEvent(QMouseEvent* e)
 
 void TextBookGrid::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton)
-        Q_EMIT copyRequested();
+    if (e->button() == Qt::LeftButton && currentIndex().isValid())
+        Q_EMIT activated(currentIndex());
 }
 
 void TextBookGrid::mouseMoveEvent(QMouseEvent* e)
@@ -166,8 +166,10 @@ void TextBookGrid::keyPressEvent(QKeyEvent* e)
     const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
     if (arrow && !pick_.cellSelectAllowed)
         return;
+    // Enter does what a double click does; F2 or typing edits.
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && state() != QAbstractItemView::EditingState) {
-        edit(currentIndex());
+        if (currentIndex().isValid())
+            Q_EMIT activated(currentIndex());
         return;
     }
     QTableView::keyPressEvent(e);

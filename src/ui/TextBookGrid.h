@@ -10,7 +10,8 @@ class TextBookModel;
 
 // The text-book grid: two columns of 18 blocks, the selected row expanded.
 // Picks a block by click, arrow keys, the wheel or the mouse along an edge;
-// the middle button toggles the block view, a double click copies.
+// the middle button toggles the block view; a double click or Enter
+// activates the block (copies it).
 class TextBookGrid final : public QTableView {
     Q_OBJECT
 public:
@@ -30,7 +31,6 @@ Q_SIGNALS:
     // The cell editor kept a character out; the message names it and says why.
     void refused(const QString& message);
     void blockPicked();      // the block view shows it by rule B
-    void copyRequested();    // double click
     void blockViewToggled(); // middle button
 
 protected:

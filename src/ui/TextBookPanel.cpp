@@ -41,7 +41,7 @@ void TextBookPanel::connectControls()
         if (blockViewOpen())
             showBlock(BlockViewRule::markAll);
     });
-    connect(grid, &TextBookGrid::copyRequested, this, &TextBookPanel::copySelectedBlock);
+    connect(grid, &QAbstractItemView::activated, this, &TextBookPanel::copySelectedBlock);
     connect(grid, &TextBookGrid::blockViewToggled, this, &TextBookPanel::toggleBlockView);
     connect(c_.tableOfContents->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {

@@ -87,4 +87,11 @@ QRect placeToolWindow(const ToolWindowRoom& r)
     return *best;
 }
 
+QRect reopenToolWindow(const std::optional<QRect>& kept, const QRect& keptScreen, const ToolWindowRoom& room)
+{
+    if (kept && keptScreen == room.screen && room.screen.contains(*kept))
+        return *kept;
+    return placeToolWindow(room);
+}
+
 } // namespace tagler

@@ -2,6 +2,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
+
 namespace tagler {
 
 struct ToolWindowRoom {
@@ -19,5 +21,10 @@ struct ToolWindowRoom {
 // has that much room does it overlap the owner, as little as it can, and
 // never over keepClear while any place on the screen avoids it.
 QRect placeToolWindow(const ToolWindowRoom& room);
+
+// Where a tool window opens again: where it was (placed or moved by hand)
+// while the screen is the one it was placed on and holds it whole; anew
+// by placeToolWindow once the screen has changed or lost part of it.
+QRect reopenToolWindow(const std::optional<QRect>& kept, const QRect& keptScreen, const ToolWindowRoom& room);
 
 } // namespace tagler

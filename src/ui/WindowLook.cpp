@@ -1,13 +1,17 @@
 #include "ui/WindowLook.h"
 
 #include "settings/ColourItems.h"
+#include "ui/IconSizedCombo.h"
 #include "ui/WindowStyle.h"
 
 #include <algorithm>
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QPushButton>
+#include <QStyle>
 
 namespace tagler {
 
@@ -76,6 +80,26 @@ void showDownPlainly(QPushButton* toggle)
     QObject::connect(toggle, &QPushButton::toggled, toggle, [toggle] { followCheckedState(toggle); });
     // The window often sets a toggle with its signals blocked; painting catches up then.
     toggle->installEventFilter(new BoldWhileDown(toggle));
+}
+
+void fitListsToItems(QWidget* window)
+{
+    for (QComboBox* box : window->findChildren<QComboBox*>()) {
+        const QFontMetrics metrics(box->font());
+        int text = 0;
+        bool icons = false;
+        for (int i = 0; i < box->count(); ++i) {
+            text = std::max(text, metrics.horizontalAdvance(box->itemText(i)));
+            icons = icons || !box->itemIcon(i).isNull();
+        }
+        const auto* sized = qobject_cast<IconSizedCombo*>(box);
+        const int icon = icons ? (sized ? sized->itemIconSize() : box->iconSize()).width() + 8 : 0;
+        const QStyle* style = box->style();
+        const int scrollBar =
+            box->count() > box->maxVisibleItems() ? style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box) : 0;
+        box->view()->setMinimumWidth(text + icon + scrollBar + 4 * style->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                                     12);
+    }
 }
 
 QColor toQColor(std::int32_t c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }

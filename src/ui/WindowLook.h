@@ -21,6 +21,10 @@ QFont namedFont(const QString& family);
 // A toggle button that is down looks plainly so: sunken, darker, bold.
 void showDownPlainly(QPushButton* toggle);
 
+// Every drop-down's list wide enough for its longest item, whatever the
+// platform style makes of a list narrower than its items (some cut them short).
+void fitListsToItems(QWidget* window);
+
 QColor toQColor(std::int32_t platformColour);
 std::int32_t fromQColor(const QColor& colour);
 

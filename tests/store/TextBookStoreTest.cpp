@@ -249,10 +249,11 @@ TEST(TextBookStore, TableOfContentsMissingOrShortIsMadeWhole)
         std::size_t lines; // 0: no file
         std::string first;
         std::string last;
+        std::string shownFirst;
     } cases[] = {
-        {"missing", 0, sjis("　目次データなし"), ""},
-        {"three titles", 3, sjis("ページ1"), ""},
-        {"twenty", 20, sjis("ページ1"), sjis("ページ20")},
+        {"missing: the label shows, the empty title is written", 0, "", "", sjis("　目次データなし")},
+        {"three titles", 3, sjis("ページ1"), "", sjis("ページ1")},
+        {"twenty", 20, sjis("ページ1"), sjis("ページ20"), sjis("ページ1")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -262,6 +263,7 @@ TEST(TextBookStore, TableOfContentsMissingOrShortIsMadeWhole)
             b.folder.write("PJDATA.tx", titles(static_cast<int>(c.lines)));
         b.store.startUp("", 1);
         EXPECT_EQ(b.store.titles()[0], c.first);
+        EXPECT_EQ(b.store.shownTitle(0), c.shownFirst);
         EXPECT_EQ(b.store.titles()[19], c.last);
         ASSERT_TRUE(b.store.writeTableOfContents());
         const Lines written = b.folder.read("PJDATA.tx");
@@ -473,9 +475,14 @@ TEST(TextBookStore, ChoosingAFolderStaysInsideTheStartFolderAndMarksMissingPages
         EXPECT_EQ(b.store.textBookFolder(), c.folder);
         EXPECT_EQ(b.prompts.saw(textbook::kFolderOutside), c.chosen == "^"); // refused, and said so
         const std::string noPage = sjis(textbook::kNoPageLabel);
-        EXPECT_EQ(b.store.titles()[1], noPage);
-        EXPECT_EQ(b.store.titles()[2], c.folder == "\\sub" ? "" : noPage);
-        EXPECT_NE(b.store.titles()[0], noPage);
+        EXPECT_EQ(b.store.shownTitle(1), noPage);
+        EXPECT_EQ(b.store.shownTitle(2), c.folder == "\\sub" ? "" : noPage);
+        EXPECT_NE(b.store.shownTitle(0), noPage);
+        // A label is shown, never written: the page's own title goes back to the file.
+        EXPECT_NE(b.store.titles()[1], noPage);
+        ASSERT_TRUE(b.store.writeTableOfContents());
+        const std::string& in = b.store.textBookFolder();
+        EXPECT_EQ(b.folder.read((in.empty() ? "" : in.substr(1) + "/") + "PJDATA.tx")[1], b.store.titles()[1]);
     }
 }
 

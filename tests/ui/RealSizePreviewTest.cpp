@@ -398,6 +398,14 @@ void RealSizePreviewTest::opensWhereItCoversNoPartOfTheWindow()
     w.window.show();
     QTRY_VERIFY(w.window.realSizePreview().isVisible());
     QVERIFY(clear(w));
+    // Dragged half off the screen, it opens within it again.
+    RealSizePreviewWindow& preview = w.window.realSizePreview();
+    preview.move(w.window.screen()->availableGeometry().bottomRight() - QPoint(60, 60));
+    QTest::keyClick(w.c().input, Qt::Key_F2);
+    QVERIFY(!preview.isVisible());
+    QTest::keyClick(w.c().input, Qt::Key_F2);
+    QTRY_VERIFY(preview.isVisible());
+    QVERIFY(w.window.screen()->availableGeometry().contains(preview.frameGeometry()));
 }
 
 namespace {

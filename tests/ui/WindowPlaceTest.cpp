@@ -14,6 +14,7 @@ private Q_SLOTS:
     void storedPlaceMustBeNumbers();
     void toolWindowPlace_data();
     void toolWindowPlace();
+    void toolWindowReopensWithinAShrunkScreen();
 };
 
 void WindowPlaceTest::windowPlace_data()
@@ -78,6 +79,22 @@ void WindowPlaceTest::toolWindowPlace()
     QVERIFY(screen.contains(got));
     QVERIFY(!got.intersects(complete));
     QCOMPARE(got.intersects(owner), overOwner);
+}
+
+void WindowPlaceTest::toolWindowReopensWithinAShrunkScreen()
+{
+    const QRect owner(100, 60, 733, 600), wide(0, 0, 1920, 1080);
+    const auto on = [&](QRect screen) { return ToolWindowRoom{owner, {}, screen, {530, 430}, {250, 210}, 8}; };
+    const QRect first = reopenToolWindow(std::nullopt, {}, on(wide));
+    QCOMPARE(first, placeToolWindow(on(wide)));
+    // The same screen: where it was, even moved over the window by hand; dragged partly off it: back within.
+    QCOMPARE(reopenToolWindow(first.translated(-400, 0), wide, on(wide)), first.translated(-400, 0));
+    QVERIFY(wide.contains(reopenToolWindow(first.translated(1500, 0), wide, on(wide))));
+    // The screen shrinks between two openings: placed anew within it, beside the window while there is room.
+    for (const QRect& shrunk : {QRect(0, 0, 1280, 1024), QRect(0, 0, 1024, 768)}) {
+        const QRect again = reopenToolWindow(first, wide, on(shrunk));
+        QVERIFY(shrunk.contains(again) && again.intersects(owner) == (shrunk.width() < 1280));
+    }
 }
 
 QTEST_GUILESS_MAIN(WindowPlaceTest)
