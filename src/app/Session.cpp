@@ -20,9 +20,9 @@ namespace tagler {
 Session::Session(std::string startFolder, SessionMode mode, Prompts& prompts, const Clock& clock, DataFiles dataFiles,
                  SelectionReading selection)
     : startFolder_(std::move(startFolder)), mode_(mode), prompts_(prompts), clock_(clock), dataFiles_(dataFiles),
-      selection_(selection), state_(startFolder_, prompts), patterns_(startFolder_, prompts),
-      textBook_(startFolder_, prompts),
-      quickSelect_(startFolder_, prompts, settings_, extras_, [this] { revertToPersistentState(); })
+      selection_(selection), state_(startFolder_, prompts_), patterns_(startFolder_, prompts_),
+      textBook_(startFolder_, prompts_),
+      quickSelect_(startFolder_, prompts_, settings_, extras_, [this] { revertToPersistentState(); })
 {
     exchange_.mode = mode;
 }
@@ -135,8 +135,7 @@ CompletionReport Session::complete()
     CompletionReport report;
     if (!completionEnabled_)
         return report;
-    saveState();
-    saveTextBook();
+    saveDataFiles();
     if (mode_ == SessionMode::importText)
         return report;
     AnnotationOutcome outcome;
@@ -175,10 +174,14 @@ CompletionReport Session::complete()
     return report;
 }
 
-void Session::close()
+void Session::close() { saveDataFiles(); }
+
+void Session::saveDataFiles()
 {
+    prompts_.hold();
     saveState();
     saveTextBook();
+    prompts_.release(startFolder_);
 }
 
 void Session::revertToPersistentState()

@@ -2,6 +2,7 @@
 #include "app/ExchangeStartup.h"
 #include "app/QuickSelect.h"
 #include "base/Error.h"
+#include "base/HeldPrompts.h"
 #include "base/Prompts.h"
 #include "settings/AnnotationSettings.h"
 #include "store/PatternStore.h"
@@ -82,10 +83,12 @@ private:
     void saveState();
     void revertToPersistentState();
     void saveTextBook();
+    // The state and the text book at completion or close: one box for what failed.
+    void saveDataFiles();
 
     std::string startFolder_;
     SessionMode mode_;
-    Prompts& prompts_;
+    HeldPrompts prompts_;
     const Clock& clock_;
     AnnotationSettings settings_;
     ExchangeState exchange_;

@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "base/Clock.h"
 #include "base/CodePage.h"
+#include "store/TextBookMessages.h"
 #include "support/ExchangeFixture.h"
 #include "support/Folder.h"
 #include "support/RecordingPrompts.h"
@@ -218,18 +219,33 @@ TEST(SessionCompletion, DisabledCompletionDoesNothing)
     EXPECT_FALSE(f.exists("jwc_temp.txt"));
 }
 
-TEST(SessionCompletion, AFailedStateSaveIsReportedAndCompletionGoesOn)
+TEST(SessionCompletion, FailedDataFileSavesAreReportedOnceAndCompletionGoesOn)
 {
-    Folder f(Folder::withDataFiles);
-    f.write("jwc_temp.txt", test::headerLines({}));
-    auto s = start(f);
-    // The state file's place turns into a folder: it can no longer be replaced.
-    f.remove("PLDATA.tx");
-    QDir().mkdir(QString::fromStdString(f.file("PLDATA.tx")));
-    s->session->setInputLines({"a"});
-    const CompletionReport r = s->session->complete();
-    EXPECT_EQ(s->prompts.shown, Shown{warning(messages::kIoError)});
-    EXPECT_TRUE(r.written);
+    // Each named file's place turns into a folder: it can no longer be replaced. The state and
+    // the page fail with the same words, said once; the table of contents has its own.
+    const std::string io = messages::kIoError;
+    const struct {
+        std::vector<std::string> unwritable;
+        std::string said;
+    } cases[] = {
+        {{"PLDATA.tx"}, io},
+        {{"PLDATA.tx", "PJDATA.tx", "PMDATA1.tx"}, io + "\r\n" + textbook::kTocIoError},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unwritable.size());
+        Folder f(Folder::withDataFiles);
+        f.write("jwc_temp.txt", test::headerLines({}));
+        auto s = start(f);
+        for (const std::string& name : c.unwritable) {
+            f.remove(name);
+            QDir().mkdir(QString::fromStdString(f.file(name)));
+        }
+        s->session->setInputLines({"a"});
+        const CompletionReport r = s->session->complete();
+        const std::string folder = QDir::toNativeSeparators(QString::fromStdString(f.path())).toStdString();
+        EXPECT_EQ(s->prompts.shown, Shown{warning(c.said + "\r\nフォルダー: " + folder)});
+        EXPECT_TRUE(r.written);
+    }
 }
 
 TEST(SessionRegistering, AFailedRegisterShowsItsMessageAndWritesNothing)
