@@ -63,8 +63,7 @@ ExchangeState loadExchangeFile(const std::string& folder, SessionMode mode, Prom
 
     const SessionModeTraits& traits = tagler::traits(mode);
     if (traits.handsOverSelection) {
-        // One frame around all needs every text at once.
-        x.selectionStreamed = reading == SelectionReading::streamed && mode != SessionMode::frameWrite1;
+        x.selectionStreamed = reading == SelectionReading::streamed;
         SelectionHead head;
         if (x.selectionStreamed) {
             head = readSelectionHead(path);
