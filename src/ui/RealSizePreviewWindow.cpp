@@ -102,16 +102,18 @@ void RealSizePreviewWindow::makePicture()
     // A new view of the same records draws the scene on show again; only new records run the writer.
     std::optional<CompletionInputs> inputs;
     std::optional<RealSizePicture> kept;
+    std::shared_ptr<const render::Drawing> dropped; // let go of on the pictures' thread: a sheet takes a while
     if (recordsStale_ || image_.isNull()) {
         inputs = completionInputs(session_);
-        scene_.records.reset();
+        dropped = std::move(scene_.records);
     } else {
         kept = RealSizePicture{scene_, handOver_};
         made->annotation = annotation_;
     }
     recordsStale_ = false;
     pictures_.start([this, made, ratio, size, view, inputs = std::move(inputs), kept = std::move(kept),
-                     handOver = handOver_, cache = selectionPixels_] {
+                     handOver = handOver_, cache = selectionPixels_, dropped = std::move(dropped)]() mutable {
+        dropped.reset();
         made->picture = kept ? *kept : makeRealSizePicture(*inputs, handOver);
         if (!kept)
             made->annotation = render::drawingExtent(*made->picture.scene.records);
