@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace tagler::render {
 namespace {
@@ -78,6 +79,39 @@ TEST(DrawingModel, FlatTiltedArcUsesItsOwnAxes)
     expectNear(p.front(), {5, 15});
     expectNear(p[p.size() / 2], {0, 5});
     expectNear(p.back(), {5, -5});
+}
+
+TEST(DrawingModel, AnArcsExtentIsThatOfItsPoints)
+{
+    // The extent fits the view, so it must hold every point drawn and reach no farther than the
+    // finest points do (their chords cut inside the curve by at most r (1 - cos(1°))).
+    const char* arcs[] = {
+        "ci 0 0 10 30 300 0.4 25",            // flat, tilted, most of a turn
+        "ci 5 5 10 350 10 1 0",               // across 0°: reaches its rightmost point
+        "ci 0 0 10 180 0 0.5 -90",            // start past the end
+        "ci 1 2 3",                           // a whole circle
+        "sc 0 0 10 0.3 0.7 2.5 -1.2 0",       // clockwise, segment
+        "sc 3 -4 10 1 0 0 1.5707963267949 0", // sector: the centre too
+    };
+    for (const char* record : arcs) {
+        SCOPED_TRACE(record);
+        const Drawing d = buildDrawing({record}, defaultHostSheet());
+        ASSERT_EQ(d.shapes.size(), 1u);
+        const Outline& outline = std::holds_alternative<Stroke>(d.shapes[0]) ? std::get<Stroke>(d.shapes[0]).points
+                                                                             : std::get<Fill>(d.shapes[0]).outline;
+        Extent points;
+        for (const Point& p : outlinePoints(outline))
+            points.add(p);
+        const Extent e = drawingExtent(d);
+        const double slack = 10 * (1 - std::cos(std::numbers::pi / 180)) + eps;
+        for (const auto& [exact, fine] : {std::pair{e.left, points.left},
+                                          {-e.right, -points.right},
+                                          {e.bottom, points.bottom},
+                                          {-e.top, -points.top}}) {
+            EXPECT_LE(exact, fine + eps);
+            EXPECT_GE(exact, fine - slack);
+        }
+    }
 }
 
 TEST(DrawingModel, ReadInScaleMultipliesWhatFollows)

@@ -177,6 +177,7 @@ private Q_SLOTS:
     void zoomsAndPansAndKeepsTheViewWhileTyping();
     void wheelTurnsWhileAPictureIsMadeAllCount();
     void holdsASheetOfCloudsInAboutTheBytesOfItsRecords();
+    void textsKeptAsPixelsLookAsIfPaintedAfresh();
 };
 
 void RealSizePreviewTest::drawsTheSamePixelsAsTheStandInHost()
@@ -548,6 +549,33 @@ void RealSizePreviewTest::holdsASheetOfCloudsInAboutTheBytesOfItsRecords()
         render::storedBytes(*picture.scene.records) + render::storedBytes(*picture.scene.selection);
     QVERIFY2(held <= 4 * recordBytes,
              qPrintable(QStringLiteral("%1 bytes held for %2 bytes of records").arg(held).arg(recordBytes)));
+}
+
+void RealSizePreviewTest::textsKeptAsPixelsLookAsIfPaintedAfresh()
+{
+    Lines texts = {"cn3"};
+    for (int i = 0; i < 60; ++i)
+        texts.push_back("ch " + std::to_string(i % 6 * 30) + " " + std::to_string(i / 6 * 9) + " 24 " +
+                        (i % 4 ? "0" : "6") + " \"FD-" + std::to_string(i));
+    render::RealSizeScene scene;
+    scene.selection = std::make_shared<const render::Drawing>(render::buildDrawing(texts, render::defaultHostSheet()));
+    scene.records = std::make_shared<const render::Drawing>(render::buildDrawing(
+        {"lc5", "ci 40 20 6 0 180 0.6 20", " 0 0 150 80", "ci 100 60 4"}, render::defaultHostSheet()));
+    auto paint = [&](const render::RealSizeView& view, render::LayerCache* cache) {
+        QImage image(300, 200, QImage::Format_RGB32);
+        QPainter painter(&image);
+        render::paintRealSize(painter, QRectF(image.rect()), scene, view, cache);
+        return image;
+    };
+    render::LayerCache cache;
+    const render::RealSizeView whole;
+    const QImage afresh = paint(whole, nullptr);
+    QCOMPARE(paint(whole, &cache), afresh);
+    QCOMPARE(paint(whole, &cache), afresh); // from the kept pixels
+    render::RealSizeView zoomed;
+    zoomed.zoomed = render::ViewPlace{6, {60, 30}};
+    QCOMPARE(paint(zoomed, &cache), paint(zoomed, nullptr)); // a new view paints them again
+    QVERIFY(paint(zoomed, nullptr) != afresh);
 }
 
 int main(int argc, char** argv)
