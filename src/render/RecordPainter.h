@@ -57,8 +57,8 @@ void paintDrawing(QPainter& painter, const QRectF& target, const Drawing& drawin
 
 // A first layer that stays while the ones over it change (the texts the host handed over, under
 // the frames being made): painted once with the white and the caption under it, and kept as
-// pixels for as long as the view, the picture's size and the pen stay. Strokes of the layer
-// stroke count as before, so the pixels are the same as painted afresh.
+// pixels for as long as the view, the picture's size and the pen (thin past so many strokes in
+// all layers) stay, so they are the pixels painting it afresh would give.
 struct LayerCache {
     std::shared_ptr<const Drawing> layer;
     // Kept by paintLayers.
