@@ -1,7 +1,9 @@
 #include "BenchSelection.h"
+#include "app/CompletionPreview.h"
 #include "app/Session.h"
 #include "app/StderrPrompts.h"
 #include "base/Clock.h"
+#include "render/HostRecord.h"
 #include "render/RealSizePicture.h"
 #include "ui/RealSizeSource.h"
 
@@ -14,7 +16,9 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
+#include <cmath>
 #include <memory>
 
 // What the real-size preview costs per change: the records completion would
@@ -63,6 +67,7 @@ void typeAndDraw(benchmark::State& state, PreviewFolder& folder)
     Lines text = {sjis("防火戸 FD-"), "W=1200 H=2000"};
     double refreshMs = 0, paintMs = 0;
     QElapsedTimer clock;
+    render::LayerCache selectionPixels; // as the preview window keeps it
     for (auto _ : state) {
         text[0].push_back(static_cast<char>('0' + text[0].size() % 10));
         if (text[0].size() > 40)
@@ -74,7 +79,7 @@ void typeAndDraw(benchmark::State& state, PreviewFolder& folder)
         clock.start();
         image.fill(Qt::white);
         QPainter painter(&image);
-        render::paintRealSize(painter, QRectF(image.rect()), folder.source().scene(), {});
+        render::paintRealSize(painter, QRectF(image.rect()), folder.source().scene(), {}, &selectionPixels);
         painter.end();
         paintMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
         benchmark::DoNotOptimize(image.constBits());
@@ -83,7 +88,65 @@ void typeAndDraw(benchmark::State& state, PreviewFolder& folder)
         state.SkipWithError("the preview shows a message instead of a drawing");
     state.counters["refresh_ms"] = benchmark::Counter(refreshMs, benchmark::Counter::kAvgIterations);
     state.counters["paint_ms"] = benchmark::Counter(paintMs, benchmark::Counter::kAvgIterations);
-    state.counters["shapes"] = static_cast<double>(folder.source().scene().records.shapes.size());
+    const render::RealSizeScene& scene = folder.source().scene();
+    state.counters["shapes"] = static_cast<double>(scene.records->shapes.size());
+    state.counters["scene_KiB"] = static_cast<double>(render::storedBytes(*scene.records) +
+                                                      (scene.selection ? render::storedBytes(*scene.selection) : 0)) /
+                                  1024;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_RSS_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024;
+}
+
+// The floor: the same records, handed-over and written, each drawn by one QPainter call as it is
+// read, with the thin pen, into the same picture. A text is its direction, an arc Qt's own.
+void plainPaint(QPainter& painter, const Lines& records, const QRectF& area, const render::Extent& extent)
+{
+    const double scale =
+        std::min(area.width() / (extent.right - extent.left), area.height() / (extent.top - extent.bottom));
+    auto map = [&](const render::Point& p) {
+        return QPointF(area.left() + (p.x - extent.left) * scale, area.bottom() - (p.y - extent.bottom) * scale);
+    };
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    for (const std::string& line : records) {
+        const render::HostRecord r = render::parseRecord(line);
+        if (const auto* l = std::get_if<render::LineRecord>(&r)) {
+            painter.drawLine(map(l->from), map(l->to));
+        } else if (const auto* a = std::get_if<render::ArcRecord>(&r)) {
+            const double rx = a->radius * scale, ry = rx * a->flatness;
+            painter.translate(map(a->centre));
+            painter.rotate(-a->tiltDeg);
+            painter.drawArc(QRectF(-rx, -ry, 2 * rx, 2 * ry), static_cast<int>(a->startDeg * 16),
+                            static_cast<int>(render::arcSweepDegrees(a->startDeg, a->endDeg) * 16));
+            painter.resetTransform();
+        } else if (const auto* t = std::get_if<render::TextRecord>(&r)) {
+            painter.drawLine(map(t->origin), map({t->origin.x + t->direction.x, t->origin.y + t->direction.y}));
+        }
+    }
+}
+
+void framingFloor(benchmark::State& state)
+{
+    PreviewFolder folder(bench::selectionLines(static_cast<int>(state.range(0))), SessionMode::frameWrite2);
+    folder.session().settings().frameType = static_cast<int>(state.range(1));
+    const CompletionPreview preview = previewCompletion(folder.session());
+    Lines records(folder.session().exchange().exchangeLines.begin() + 11,
+                  folder.session().exchange().exchangeLines.end());
+    records.insert(records.end(), preview.records.begin(), preview.records.end());
+    folder.source().refresh();
+    const render::RealSizeScene& scene = folder.source().scene();
+    render::Extent extent = render::drawingExtent(*scene.records);
+    extent.add(render::drawingExtent(*scene.selection));
+    QImage image(kWindowSize, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        plainPaint(painter, records, render::drawingArea(QRectF(image.rect())), extent);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["records"] = static_cast<double>(records.size());
 }
 
 void oneAnnotation(benchmark::State& state)
@@ -106,6 +169,10 @@ void framingEach(benchmark::State& state)
 BENCHMARK(oneAnnotation)->Unit(benchmark::kMicrosecond);
 // 四角 and 雲 around each of 1,000 and 10,000 handed-over texts.
 BENCHMARK(framingEach)->Args({1000, 2})->Args({10000, 2})->Args({10000, 11})->Unit(benchmark::kMillisecond);
+// What painting them cannot go below.
+BENCHMARK(framingFloor)->Args({10000, 2})->Args({10000, 11})->Unit(benchmark::kMillisecond);
+// A sheet ten times larger: memory and time grow with it, no faster.
+BENCHMARK(framingEach)->Args({100000, 11})->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

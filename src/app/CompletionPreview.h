@@ -3,7 +3,9 @@
 #include "settings/AnnotationSettings.h"
 #include "settings/SessionMode.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace tagler {
 
@@ -31,9 +33,12 @@ struct CompletionInputs {
 
 CompletionInputs completionInputs(const Session& session);
 
+using RecordSink = std::function<void(std::string_view record)>;
+
 // Runs the writer as completion would, without writing or changing anything.
-// Never throws: a failure is its message.
-CompletionPreview previewCompletion(const CompletionInputs& inputs);
+// Never throws: a failure is its message. With a sink the records go there as they are
+// made, and those before a failure have gone too.
+CompletionPreview previewCompletion(const CompletionInputs& inputs, const RecordSink& takeRecord = {});
 inline CompletionPreview previewCompletion(const Session& session)
 {
     return previewCompletion(completionInputs(session));

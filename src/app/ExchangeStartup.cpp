@@ -92,9 +92,7 @@ ExchangeState readExchangeFile(const std::string& folder, SessionMode mode, Prom
 
     const SessionModeTraits& traits = tagler::traits(mode);
     if (traits.handsOverSelection) {
-        // One frame around all needs every text at once.
-        x.selectionStreamed =
-            reading == SelectionReading::streamed && tagler::traits(mode).completion != Completion::frameAll;
+        x.selectionStreamed = reading == SelectionReading::streamed;
         SelectionHead head;
         if (x.selectionStreamed) {
             head = readSelectionHead(path);

@@ -52,18 +52,18 @@ private:
 // The first line of the handed-over records in the exchange file.
 constexpr std::size_t kFirstRecordLine = header_line::kFirstSelectedRecord;
 
-// Each handed-over record in turn: from the held lines, or read again from the file.
-template <typename Take> void forEachRecord(const ExchangeState& x, Take&& take)
+// Each handed-over record from line `first` on: from the held lines, or read again from the file.
+template <typename Take> void forEachRecord(const ExchangeState& x, std::size_t first, Take&& take)
 {
     if (!x.selectionStreamed) {
-        for (std::size_t i = kFirstRecordLine; i < x.exchangeLines.size(); ++i)
+        for (std::size_t i = first; i < x.exchangeLines.size(); ++i)
             take(x.exchangeLines[i]);
         return;
     }
     LineReader reader(x.path);
     std::string record;
     for (std::size_t i = 0; reader.next(record); ++i)
-        if (i >= kFirstRecordLine)
+        if (i >= first)
             take(record);
 }
 
@@ -80,10 +80,10 @@ void runAroundAll(const ExchangeState& x, RunSettings& settings, const Lines& li
     settings.setTilt(false);
     FramingContext framing{x.header.hostGroupRecord, x.exchangeLines};
     const WriterInput in = deriveSession(x.header, x.mode, settings.current(), lines, out, &framing);
-    const std::span<const std::string> records(x.exchangeLines);
     // The host's text-type record on the line before the selection sizes the texts that follow it.
-    const std::size_t first = std::min(records.size(), kFirstRecordLine + 1);
-    settings.apply(writeFrameAroundAll(in, records.subspan(first), clock, out));
+    FrameAroundAll frame(in);
+    forEachRecord(x, kFirstRecordLine + 1, [&](const std::string& record) { frame.take(record); });
+    settings.apply(frame.write(clock, out));
 }
 
 void runPerText(const ExchangeState& x, RunSettings& settings, const Lines& lines, const Clock& clock, OutputList& out)
@@ -95,7 +95,7 @@ void runPerText(const ExchangeState& x, RunSettings& settings, const Lines& line
     settings.setTilt(true);
     in.settings = settings.current();
     ExistingTextState text; // sizes and base point carry from one record to the next
-    forEachRecord(x, [&](const std::string& record) {
+    forEachRecord(x, kFirstRecordLine, [&](const std::string& record) {
         if (record.rfind("lg", 0) == 0) {
             framing.currentRecord = record;
             in = deriveSession(x.header, x.mode, settings.current(), lines, out, &framing);

@@ -18,54 +18,40 @@ public:
           textType_(sheet.textType), freeText_(sheet.freeText), font_(sheet.font)
     {}
 
-    void read(const HostRecord& record, int lineNumber, const std::string& line)
+    void read(const HostRecord& record, int lineNumber, std::string_view line)
     {
         lineNumber_ = lineNumber;
-        line_ = &line;
+        line_ = line;
         std::visit([this](const auto& r) { apply(r); }, record);
     }
 
 private:
     Point scaled(const Point& p) const { return {p.x * factor_, p.y * factor_}; }
 
-    void stroke(std::vector<Point> points, bool closed = false)
+    void stroke(Outline points, bool closed = false)
     {
         out_.shapes.push_back(Stroke{std::move(points), closed, color_, lineType_});
     }
-    void fill(std::vector<Point> outline) { out_.shapes.push_back(Fill{std::move(outline), color_}); }
-    void skip(const std::string& reason) { out_.skipped.push_back({lineNumber_, *line_, reason}); }
+    void fill(Outline outline) { out_.shapes.push_back(Fill{std::move(outline), color_}); }
+    void skip(const std::string& reason) { out_.skipped.push_back({lineNumber_, std::string(line_), reason}); }
 
-    void apply(const LineRecord& r) { stroke({scaled(r.from), scaled(r.to)}); }
+    void apply(const LineRecord& r) { stroke(std::vector<Point>{scaled(r.from), scaled(r.to)}); }
     void apply(const CircleRecord& r)
     {
-        std::vector<Point> ring = ellipseArc({scaled(r.centre), r.radius * factor_}, 0, 2 * std::numbers::pi);
-        ring.pop_back();
-        stroke(std::move(ring), true);
+        stroke(EllipseArc{{scaled(r.centre), r.radius * factor_}, 0, 2 * std::numbers::pi}, true);
     }
     void apply(const ArcRecord& r)
     {
         Ellipse e{scaled(r.centre), r.radius * factor_, r.flatness, r.tiltDeg * degree};
-        stroke(ellipseArc(e, r.startDeg * degree, arcSweepDegrees(r.startDeg, r.endDeg) * degree));
+        stroke(EllipseArc{e, r.startDeg * degree, arcSweepDegrees(r.startDeg, r.endDeg) * degree});
     }
     void apply(const SolidCircleRecord& r)
     {
         Ellipse e{scaled(r.centre), r.radius * factor_, r.flatness, r.tiltRad};
         switch (r.kind) {
-        case SolidKind::Disc: {
-            std::vector<Point> ring = ellipseArc(e, 0, 2 * std::numbers::pi);
-            ring.pop_back();
-            fill(std::move(ring));
-            break;
-        }
-        case SolidKind::Segment:
-            fill(ellipseArc(e, r.startRad, r.sweepRad)); // the chord closes it
-            break;
-        case SolidKind::Sector: {
-            std::vector<Point> outline = ellipseArc(e, r.startRad, r.sweepRad);
-            outline.push_back(e.centre);
-            fill(std::move(outline));
-            break;
-        }
+        case SolidKind::Disc: fill(EllipseArc{e, 0, 2 * std::numbers::pi}); break;
+        case SolidKind::Segment: fill(EllipseArc{e, r.startRad, r.sweepRad}); break; // the chord closes it
+        case SolidKind::Sector: fill(EllipseArc{e, r.startRad, r.sweepRad, true}); break;
         case SolidKind::Outside: skip("outside solid is not drawn"); break;
         }
     }
@@ -128,7 +114,7 @@ private:
     const HostSheet& sheet_;
     Drawing& out_;
     int lineNumber_ = 0;
-    const std::string* line_ = nullptr;
+    std::string_view line_;
 
     int group_;
     double factor_ = 1;
@@ -188,13 +174,32 @@ QColor hostFreeColor(unsigned value)
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
+struct DrawingBuilder::Reading {
+    Reading(const HostSheet& sheet, int firstLineNumber) : interpreter(sheet, drawing), lineNumber(firstLineNumber) {}
+    Drawing drawing;
+    Interpreter interpreter;
+    int lineNumber;
+};
+
+DrawingBuilder::DrawingBuilder(const HostSheet& sheet, int firstLineNumber)
+    : reading_(std::make_unique<Reading>(sheet, firstLineNumber))
+{}
+
+DrawingBuilder::~DrawingBuilder() = default;
+
+void DrawingBuilder::read(std::string_view record)
+{
+    reading_->interpreter.read(parseRecord(record), reading_->lineNumber++, record);
+}
+
+Drawing DrawingBuilder::take() { return std::move(reading_->drawing); }
+
 Drawing buildDrawing(const Lines& records, const HostSheet& sheet, int firstLineNumber)
 {
-    Drawing drawing;
-    Interpreter interpreter(sheet, drawing);
-    for (std::size_t i = 0; i < records.size(); ++i)
-        interpreter.read(parseRecord(records[i]), firstLineNumber + static_cast<int>(i), records[i]);
-    return drawing;
+    DrawingBuilder builder(sheet, firstLineNumber);
+    for (const std::string& record : records)
+        builder.read(record);
+    return builder.take();
 }
 
 std::vector<Point> textBox(const TextItem& t)
@@ -209,21 +214,86 @@ std::vector<Point> textBox(const TextItem& t)
             {c.x + across.x, c.y + across.y}};
 }
 
+std::vector<Point> outlinePoints(const Outline& outline)
+{
+    if (const auto* corners = std::get_if<std::vector<Point>>(&outline))
+        return *corners;
+    const EllipseArc& arc = std::get<EllipseArc>(outline);
+    std::vector<Point> points = ellipseArc(arc.ellipse, arc.startRad, arc.sweepRad);
+    if (arc.throughCentre)
+        points.push_back(arc.ellipse.centre);
+    return points;
+}
+
+namespace {
+
+void addOutline(Extent& extent, const Outline& outline)
+{
+    if (const auto* corners = std::get_if<std::vector<Point>>(&outline)) {
+        for (const Point& p : *corners)
+            extent.add(p);
+        return;
+    }
+    const EllipseArc& arc = std::get<EllipseArc>(outline);
+    if (!extent.empty) {
+        // Most arcs of a sheet lie well inside what is already in: the whole ellipse's box says so
+        // without finding the arc's own.
+        const Ellipse& e = arc.ellipse;
+        const double r = std::fabs(e.radius) * std::max(1.0, std::fabs(e.flatness));
+        if (e.centre.x - r >= extent.left && e.centre.x + r <= extent.right && e.centre.y - r >= extent.bottom &&
+            e.centre.y + r <= extent.top)
+            return;
+    }
+    Point low, high;
+    arcBounds(arc, low, high);
+    extent.add(low);
+    extent.add(high);
+}
+
+std::size_t heapBytes(const Outline& outline)
+{
+    const auto* corners = std::get_if<std::vector<Point>>(&outline);
+    return corners ? corners->capacity() * sizeof(Point) : 0;
+}
+
+std::size_t heapBytes(const std::string& text)
+{
+    // Short strings live inside the string itself.
+    return text.capacity() > std::string().capacity() ? text.capacity() + 1 : 0;
+}
+
+} // namespace
+
 Extent drawingExtent(const Drawing& drawing)
 {
     Extent extent;
     for (const Shape& shape : drawing.shapes) {
         if (const auto* s = std::get_if<Stroke>(&shape))
-            for (const Point& p : s->points)
-                extent.add(p);
+            addOutline(extent, s->points);
         else if (const auto* f = std::get_if<Fill>(&shape))
-            for (const Point& p : f->outline)
-                extent.add(p);
+            addOutline(extent, f->outline);
         else
             for (const Point& p : textBox(std::get<TextItem>(shape)))
                 extent.add(p);
     }
     return extent;
+}
+
+std::size_t storedBytes(const Drawing& drawing)
+{
+    std::size_t bytes = drawing.shapes.size() * sizeof(Shape);
+    for (const Shape& shape : drawing.shapes) {
+        if (const auto* s = std::get_if<Stroke>(&shape))
+            bytes += heapBytes(s->points);
+        else if (const auto* f = std::get_if<Fill>(&shape))
+            bytes += heapBytes(f->outline);
+        else
+            bytes += heapBytes(std::get<TextItem>(shape).text) + heapBytes(std::get<TextItem>(shape).font);
+    }
+    bytes += drawing.skipped.capacity() * sizeof(SkippedRecord);
+    for (const SkippedRecord& s : drawing.skipped)
+        bytes += heapBytes(s.line) + heapBytes(s.reason);
+    return bytes;
 }
 
 } // namespace tagler::render

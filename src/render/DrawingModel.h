@@ -1,11 +1,15 @@
 #pragma once
 #include "base/LineFile.h"
+#include "render/CurveGeometry.h"
 #include "render/HostRecord.h"
 #include "render/HostSheet.h"
 
 #include <QColor>
 
+#include <deque>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -14,15 +18,19 @@
 // group scale of text).
 namespace tagler::render {
 
+// Corners joined by straight lines, or an arc kept as its numbers and turned into points
+// only when drawn, as finely as the picture needs.
+using Outline = std::variant<std::vector<Point>, EllipseArc>;
+
 struct Stroke {
-    std::vector<Point> points;
+    Outline points;
     bool closed = false;
     QColor color;
     int lineType = 1; // 1 solid .. 8
 };
 
 struct Fill {
-    std::vector<Point> outline;
+    Outline outline;
     QColor color;
 };
 
@@ -46,7 +54,9 @@ struct SkippedRecord {
 };
 
 struct Drawing {
-    std::vector<Shape> shapes; // in record order
+    // In record order. In blocks, not one array: a sheet of frames is read a record at a time,
+    // and an array would be copied as it grows, three times its size at once.
+    std::deque<Shape> shapes;
     std::vector<SkippedRecord> skipped;
 };
 
@@ -66,10 +76,31 @@ QColor hostFreeColor(unsigned value);
 // that follow a header in their file.
 Drawing buildDrawing(const Lines& records, const HostSheet& sheet, int firstLineNumber = 1);
 
+// The same a record at a time, so the records need not be held as lines.
+class DrawingBuilder final {
+public:
+    explicit DrawingBuilder(const HostSheet& sheet, int firstLineNumber = 1);
+    ~DrawingBuilder();
+    DrawingBuilder(const DrawingBuilder&) = delete;
+    DrawingBuilder& operator=(const DrawingBuilder&) = delete;
+    void read(std::string_view record);
+    Drawing take();
+
+private:
+    struct Reading;
+    std::unique_ptr<Reading> reading_;
+};
+
 // Everything drawn, text boxes included.
 Extent drawingExtent(const Drawing& drawing);
 
 // The four corners of a text's box, counter-clockwise from the lower left.
 std::vector<Point> textBox(const TextItem& text);
+
+// The outline as points, an arc at the finest steps the picture takes.
+std::vector<Point> outlinePoints(const Outline& outline);
+
+// What the drawing holds in memory, its own size left out: the shapes, their points and texts.
+std::size_t storedBytes(const Drawing& drawing);
 
 } // namespace tagler::render

@@ -90,14 +90,20 @@ ViewPlace panBy(const DrawingView& view, const QPointF& delta)
 
 std::optional<ViewPlace> annotationPlace(const RealSizeScene& scene, const QRectF& target)
 {
-    const Extent extent = drawingExtent(scene.records);
+    if (!scene.records)
+        return std::nullopt;
+    return annotationPlace(drawingExtent(*scene.records), target);
+}
+
+std::optional<ViewPlace> annotationPlace(const Extent& extent, const QRectF& target)
+{
     if (extent.empty)
         return std::nullopt;
     return DrawingView(extent, drawingArea(target)).place();
 }
 
 std::optional<DrawingView> paintRealSize(QPainter& painter, const QRectF& target, const RealSizeScene& scene,
-                                         const RealSizeView& view)
+                                         const RealSizeView& view, LayerCache* cache)
 {
     if (!scene.message.isEmpty()) {
         paintMessage(painter, target, scene.message);
@@ -108,8 +114,14 @@ std::optional<DrawingView> paintRealSize(QPainter& painter, const QRectF& target
         for (const PointMark& p : scene.points)
             points.add(p.at);
     const Drawing none;
-    const Drawing* layers[] = {scene.selection ? scene.selection.get() : &none, &scene.records};
-    const std::optional<DrawingView> drawn = paintLayers(painter, target, layers, view.caption, points, view.zoomed);
+    const Drawing* layers[] = {scene.selection ? scene.selection.get() : &none,
+                               scene.records ? scene.records.get() : &none};
+    if (cache && cache->layer != scene.selection) {
+        *cache = LayerCache();
+        cache->layer = scene.selection;
+    }
+    const std::optional<DrawingView> drawn =
+        paintLayers(painter, target, layers, view.caption, points, view.zoomed, scene.selection ? cache : nullptr);
     if (!drawn)
         return drawn;
     painter.save();

@@ -22,7 +22,7 @@ struct PointMark {
 
 struct RealSizeScene {
     std::shared_ptr<const Drawing> selection; // the handed-over records, still in the host's drawing; may be none
-    Drawing records;                          // what completion would write
+    std::shared_ptr<const Drawing> records;   // what completion would write; may be none
     std::vector<PointMark> points;
     QString message; // shown in place of the drawing when not empty
 };
@@ -36,8 +36,9 @@ struct RealSizeView {
 
 // The same pixels as the stand-in host's picture of the same records when
 // neither points nor scale bar are asked for. The view used, none when nothing was drawn.
+// A cache keeps the handed-over texts as pixels from one picture to the next.
 std::optional<DrawingView> paintRealSize(QPainter& painter, const QRectF& target, const RealSizeScene& scene,
-                                         const RealSizeView& view);
+                                         const RealSizeView& view, LayerCache* cache = nullptr);
 
 // The wheel about a device point: the drawing point under it stays there.
 ViewPlace zoomAbout(const DrawingView& view, const QPointF& device, double factor);
@@ -45,6 +46,8 @@ ViewPlace zoomAbout(const DrawingView& view, const QPointF& device, double facto
 ViewPlace panBy(const DrawingView& view, const QPointF& delta);
 // The records completion would write (in T2/T3 the frames), filling target.
 std::optional<ViewPlace> annotationPlace(const RealSizeScene& scene, const QRectF& target);
+// The same from their extent.
+std::optional<ViewPlace> annotationPlace(const Extent& records, const QRectF& target);
 
 // 1, 2 or 5 times a power of ten, the longest not over `longest` (> 0).
 double scaleBarLength(double longest);

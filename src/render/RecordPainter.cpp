@@ -1,6 +1,7 @@
 #include "render/RecordPainter.h"
 
 #include "base/CodePage.h"
+#include "render/CurveGeometry.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -80,9 +81,9 @@ QList<qreal> dashPattern(int lineType)
     }
 }
 
-QPen strokePen(const Stroke& s)
+QPen strokePen(const Stroke& s, bool thin)
 {
-    QPen pen(s.color, penWidth);
+    QPen pen(s.color, thin ? 1 : penWidth);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::BevelJoin); // a round join costs a small arc at every vertex of a curve
     QList<qreal> dashes = dashPattern(s.lineType);
@@ -91,24 +92,84 @@ QPen strokePen(const Stroke& s)
     return pen;
 }
 
+// Chords of an arc stand off it by at most this many pixels.
+constexpr double arcTolerance = 0.2;
+
+// The outline on the device, into `points` (kept from shape to shape so a sheet of thousands
+// allocates once). An arc gets as many points as its size on the device needs.
+void mapOutline(const DrawingView& view, const Outline& outline, bool closed, QPolygonF& points)
+{
+    points.clear();
+    if (const auto* corners = std::get_if<std::vector<Point>>(&outline)) {
+        for (const Point& p : *corners)
+            points << view.map(p);
+        return;
+    }
+    const EllipseArc& arc = std::get<EllipseArc>(outline);
+    const Ellipse& e = arc.ellipse;
+    const double radiusPixels = std::fabs(e.radius) * std::max(1.0, std::fabs(e.flatness)) * view.scale();
+    for (const Point& p : ellipseArc(e, arc.startRad, arc.sweepRad, stepsPerTurnFor(radiusPixels, arcTolerance)))
+        points << view.map(p);
+    if (arc.throughCentre)
+        points << view.map(e.centre);
+    else if (closed && points.size() > 2)
+        points.removeLast(); // a whole ring ends where it began
+}
+
 // Points closer than a fraction of a pixel to the last one kept add nothing
 // to the picture but the pen's joins between them are costly: a sheet of
 // clouds seen whole is mostly such points. The ends are always kept.
-QPolygonF withoutCrowdedPoints(const QPolygonF& points)
+void dropCrowdedPoints(QPolygonF& points)
 {
     constexpr double minimumStep = 0.75;
     if (points.size() < 3)
-        return points;
-    QPolygonF kept;
-    kept.reserve(points.size());
-    kept << points.front();
+        return;
+    qsizetype kept = 1;
     for (qsizetype i = 1; i + 1 < points.size(); ++i) {
-        const QPointF d = points[i] - kept.back();
+        const QPointF d = points[i] - points[kept - 1];
         if (std::fabs(d.x()) + std::fabs(d.y()) >= minimumStep)
-            kept << points[i];
+            points[kept++] = points[i];
     }
-    kept << points.back();
-    return kept;
+    points[kept++] = points.back();
+    points.resize(kept);
+}
+
+// The part of the drawing a view shows, in drawing units, with room for what a shape draws
+// beyond its outline (the pen, a text's descent).
+struct Visible {
+    double left, bottom, right, top;
+    bool meets(const Point& low, const Point& high) const
+    {
+        return high.x >= left && low.x <= right && high.y >= bottom && low.y <= top;
+    }
+};
+
+Visible visibleArea(const DrawingView& view, const QRectF& area)
+{
+    const double room = 4 / view.scale();
+    const Point a = view.unmap(area.topLeft()), b = view.unmap(area.bottomRight());
+    return {std::min(a.x, b.x) - room, std::min(a.y, b.y) - room, std::max(a.x, b.x) + room, std::max(a.y, b.y) + room};
+}
+
+bool inView(const Visible& visible, const Outline& outline)
+{
+    Point low, high;
+    if (const auto* corners = std::get_if<std::vector<Point>>(&outline)) {
+        if (corners->empty())
+            return false;
+        low = high = corners->front();
+        for (const Point& p : *corners) {
+            low = {std::min(low.x, p.x), std::min(low.y, p.y)};
+            high = {std::max(high.x, p.x), std::max(high.y, p.y)};
+        }
+    } else {
+        // The whole ellipse's box: quicker than the arc's, and as good for leaving it out.
+        const Ellipse& e = std::get<EllipseArc>(outline).ellipse;
+        const double r = std::fabs(e.radius) * std::max(1.0, std::fabs(e.flatness));
+        low = {e.centre.x - r, e.centre.y - r};
+        high = {e.centre.x + r, e.centre.y + r};
+    }
+    return visible.meets(low, high);
 }
 
 // Fonts looked up once a picture: finding a font costs more than drawing
@@ -135,18 +196,7 @@ private:
 
 void paintText(QPainter& painter, const DrawingView& view, const TextItem& t, TextFonts& fonts)
 {
-    double length = t.length * view.scale(), height = t.height * view.scale();
-    if (height < 0.5 || t.text.empty())
-        return;
-    if (height < greekedPixels) {
-        // Too small to read: the text's box in its colour, as drawings show far-off text.
-        QColor shade = t.color;
-        shade.setAlpha(110);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(shade);
-        painter.drawPolygon(view.map(textBox(t)));
-        return;
-    }
+    const double length = t.length * view.scale(), height = t.height * view.scale();
     const QString text = fromCp932(t.text);
     const TextFonts::Entry& font = fonts.at(t.font, t.italic);
     double advance = font.metrics.horizontalAdvance(text);
@@ -182,31 +232,105 @@ void paintCaption(QPainter& painter, const QRectF& strip, const QString& caption
     painter.drawText(strip.adjusted(4, 0, -4, 0), Qt::AlignCenter, shown);
 }
 
-void paintShapes(QPainter& painter, const DrawingView& view, const std::vector<Shape>& shapes, TextFonts& fonts,
-                 bool thinPens)
-{
-    for (const Shape& shape : shapes) {
-        if (const auto* s = std::get_if<Stroke>(&shape)) {
-            const QPolygonF points = withoutCrowdedPoints(view.map(s->points));
-            QPen pen = strokePen(*s);
-            if (thinPens)
-                pen.setWidthF(1);
-            painter.setPen(pen);
-            painter.setBrush(Qt::NoBrush);
-            if (s->closed)
-                painter.drawPolygon(points);
+// Only what lies in view is drawn, and a pen is made only when the style changes: a sheet of
+// framed texts is thousands of strokes in a handful of styles.
+class ShapePainter {
+public:
+    ShapePainter(QPainter& painter, const DrawingView& view, const QRectF& area, bool thinPens)
+        : painter_(painter), view_(view), visible_(visibleArea(view, area)), thin_(thinPens)
+    {}
+
+    void paint(const std::deque<Shape>& shapes)
+    {
+        for (const Shape& shape : shapes) {
+            if (const auto* s = std::get_if<Stroke>(&shape))
+                paint(*s);
+            else if (const auto* f = std::get_if<Fill>(&shape))
+                paint(*f);
             else
-                painter.drawPolyline(points);
-        } else if (const auto* f = std::get_if<Fill>(&shape)) {
-            // A hairline of the fill's own colour closes the seams between adjoining solids.
-            painter.setPen(QPen(f->color, 0.8));
-            painter.setBrush(f->color);
-            painter.drawPolygon(withoutCrowdedPoints(view.map(f->outline)));
-        } else {
-            paintText(painter, view, std::get<TextItem>(shape), fonts);
+                paint(std::get<TextItem>(shape));
         }
     }
-}
+
+private:
+    void paint(const Stroke& s)
+    {
+        if (!inView(visible_, s.points))
+            return;
+        mapOutline(view_, s.points, s.closed, points_);
+        dropCrowdedPoints(points_);
+        if (!pen_ || penColor_ != s.color || penLineType_ != s.lineType) {
+            painter_.setPen(strokePen(s, thin_));
+            pen_ = true;
+            penColor_ = s.color;
+            penLineType_ = s.lineType;
+        }
+        if (brush_) {
+            painter_.setBrush(Qt::NoBrush);
+            brush_ = false;
+        }
+        if (s.closed)
+            painter_.drawPolygon(points_);
+        else
+            painter_.drawPolyline(points_);
+    }
+
+    void paint(const Fill& f)
+    {
+        if (!inView(visible_, f.outline))
+            return;
+        mapOutline(view_, f.outline, true, points_);
+        dropCrowdedPoints(points_);
+        // A hairline of the fill's own colour closes the seams between adjoining solids.
+        painter_.setPen(QPen(f.color, 0.8));
+        painter_.setBrush(f.color);
+        pen_ = false;
+        brush_ = true;
+        brushColor_ = QColor(); // with the hairline pen: no text's box may take it as its own
+        painter_.drawPolygon(points_);
+    }
+
+    void paint(const TextItem& t)
+    {
+        const double height = t.height * view_.scale();
+        if (height < 0.5 || t.text.empty())
+            return;
+        const double reach = std::fabs(t.length) + std::fabs(t.height) * 2; // the box turned any way, and a slant
+        if (!visible_.meets({t.corner.x - reach, t.corner.y - reach}, {t.corner.x + reach, t.corner.y + reach}))
+            return;
+        if (height >= greekedPixels) {
+            paintText(painter_, view_, t, fonts_);
+            pen_ = false;
+            return;
+        }
+        // Too small to read: the text's box in its colour, as drawings show far-off text.
+        QColor shade = t.color;
+        shade.setAlpha(110);
+        if (pen_ || !brush_ || brushColor_ != shade) {
+            painter_.setPen(Qt::NoPen);
+            painter_.setBrush(shade);
+            pen_ = false;
+            brush_ = true;
+            brushColor_ = shade;
+        }
+        points_.clear();
+        for (const Point& p : textBox(t))
+            points_ << view_.map(p);
+        painter_.drawPolygon(points_);
+    }
+
+    QPainter& painter_;
+    const DrawingView& view_;
+    const Visible visible_;
+    const bool thin_;
+    TextFonts fonts_;
+    QPolygonF points_;
+    bool pen_ = false;  // whether the painter's pen is a stroke's, of the colour and type below
+    bool brush_ = true; // whether the painter may hold a brush, then of the colour below
+    QColor penColor_;
+    QColor brushColor_;
+    int penLineType_ = 0;
+};
 
 } // namespace
 
@@ -244,41 +368,109 @@ QRectF drawingArea(const QRectF& target, const QString& caption)
     return area.adjusted(4, 4, -4, -4);
 }
 
-std::optional<DrawingView> paintLayers(QPainter& painter, const QRectF& target, std::span<const Drawing* const> layers,
-                                       const QString& caption, const Extent& alsoInView,
-                                       const std::optional<ViewPlace>& place)
-{
-    painter.save();
-    painter.setClipRect(target);
-    painter.fillRect(target, Qt::white);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
+namespace {
 
-    const QRectF area = drawingArea(target, caption);
+std::size_t strokeCount(const Drawing& drawing)
+{
+    return static_cast<std::size_t>(std::count_if(drawing.shapes.begin(), drawing.shapes.end(),
+                                                  [](const Shape& s) { return std::holds_alternative<Stroke>(s); }));
+}
+
+// White, the caption, the origin cross, and a layer when one is given.
+void paintBase(QPainter& painter, const QRectF& target, const QString& caption, const DrawingView& view,
+               const Drawing* layer, bool thinPens)
+{
+    painter.fillRect(target, Qt::white);
     if (!caption.isEmpty())
         paintCaption(painter,
                      QRectF(target.left(), target.bottom() - captionStripHeight, target.width(), captionStripHeight),
                      caption);
+    const QRectF area = drawingArea(target, caption);
+    paintOriginCross(painter, view, area);
+    if (layer)
+        ShapePainter(painter, view, area, thinPens).paint(layer->shapes);
+}
 
+void setHints(QPainter& painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+}
+
+// The base and the cache's layer from the cache's pixels, painted again only when what they
+// show has moved.
+void paintCachedBase(QPainter& painter, LayerCache& cache, const QRectF& target, const QString& caption,
+                     const DrawingView& view, bool thinPens)
+{
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    const ViewPlace place = view.place();
+    const bool same = !cache.pixels.isNull() && cache.target == target && cache.caption == caption &&
+                      cache.thinPens == thinPens && cache.place.scale == place.scale &&
+                      cache.place.centre == place.centre && cache.pixels.devicePixelRatio() == ratio;
+    if (!same) {
+        const QSize size(static_cast<int>(std::ceil(target.width() * ratio)),
+                         static_cast<int>(std::ceil(target.height() * ratio)));
+        cache.pixels = QImage(size, QImage::Format_RGB32);
+        cache.pixels.setDevicePixelRatio(ratio);
+        QPainter pixels(&cache.pixels);
+        setHints(pixels);
+        pixels.translate(-target.topLeft());
+        paintBase(pixels, target, caption, view, cache.layer.get(), thinPens);
+        pixels.end();
+        cache.target = target;
+        cache.caption = caption;
+        cache.thinPens = thinPens;
+        cache.place = place;
+    }
+    painter.drawImage(target.topLeft(), cache.pixels);
+}
+
+} // namespace
+
+std::optional<DrawingView> paintLayers(QPainter& painter, const QRectF& target, std::span<const Drawing* const> layers,
+                                       const QString& caption, const Extent& alsoInView,
+                                       const std::optional<ViewPlace>& place, LayerCache* cache)
+{
+    const bool cached = cache && cache->layer && !layers.empty() && layers.front() == cache->layer.get();
+    painter.save();
+    painter.setClipRect(target);
+    setHints(painter);
+
+    const QRectF area = drawingArea(target, caption);
     Extent extent = alsoInView;
-    for (const Drawing* layer : layers)
-        extent.add(drawingExtent(*layer));
+    for (const Drawing* layer : layers) {
+        if (cached && layer == cache->layer.get()) {
+            if (!cache->extent)
+                cache->extent = drawingExtent(*layer);
+            extent.add(*cache->extent);
+        } else {
+            extent.add(drawingExtent(*layer));
+        }
+    }
     if (extent.empty) {
+        painter.fillRect(target, Qt::white);
+        if (!caption.isEmpty())
+            paintCaption(
+                painter,
+                QRectF(target.left(), target.bottom() - captionStripHeight, target.width(), captionStripHeight),
+                caption);
         painter.setPen(QColor(150, 150, 150));
         painter.drawText(area, Qt::AlignCenter, QStringLiteral("(nothing drawn)"));
         painter.restore();
         return std::nullopt;
     }
     const DrawingView view = place ? DrawingView(*place, area) : DrawingView(extent, area);
-    paintOriginCross(painter, view, area);
-    TextFonts fonts;
     std::size_t strokes = 0;
     for (const Drawing* layer : layers)
-        strokes +=
-            static_cast<std::size_t>(std::count_if(layer->shapes.begin(), layer->shapes.end(),
-                                                   [](const Shape& s) { return std::holds_alternative<Stroke>(s); }));
-    for (const Drawing* layer : layers)
-        paintShapes(painter, view, layer->shapes, fonts, strokes > thinPenStrokes);
+        strokes += strokeCount(*layer);
+    const bool thinPens = strokes > thinPenStrokes;
+    if (cached)
+        paintCachedBase(painter, *cache, target, caption, view, thinPens);
+    else
+        paintBase(painter, target, caption, view, nullptr, thinPens);
+    ShapePainter shapes(painter, view, area, thinPens);
+    for (const Drawing* layer : layers.subspan(cached ? 1 : 0))
+        shapes.paint(layer->shapes);
     painter.restore();
     return view;
 }

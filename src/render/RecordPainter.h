@@ -4,11 +4,13 @@
 #include "render/HostSheet.h"
 
 #include <QFont>
+#include <QImage>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -53,12 +55,27 @@ private:
 // bottom of target.
 void paintDrawing(QPainter& painter, const QRectF& target, const Drawing& drawing, const QString& caption = {});
 
+// A first layer that stays while the ones over it change (the texts the host handed over, under
+// the frames being made): painted once with the white and the caption under it, and kept as
+// pixels for as long as the view, the picture's size and the pen (thin past so many strokes in
+// all layers) stay, so they are the pixels painting it afresh would give.
+struct LayerCache {
+    std::shared_ptr<const Drawing> layer;
+    // Kept by paintLayers.
+    std::optional<Extent> extent;
+    QImage pixels;
+    QRectF target;
+    QString caption;
+    bool thinPens = false;
+    ViewPlace place;
+};
+
 // Several drawings in one view, each over the ones before, fitted with
 // whatever else must stay in view, or at a place of their own. The view
-// used, none when nothing was drawn.
+// used, none when nothing was drawn. A cache holding the first layer paints it from its pixels.
 std::optional<DrawingView> paintLayers(QPainter& painter, const QRectF& target, std::span<const Drawing* const> layers,
                                        const QString& caption = {}, const Extent& alsoInView = {},
-                                       const std::optional<ViewPlace>& place = {});
+                                       const std::optional<ViewPlace>& place = {}, LayerCache* cache = nullptr);
 
 // The area of target the drawing takes, without the caption strip and the margin.
 QRectF drawingArea(const QRectF& target, const QString& caption = {});

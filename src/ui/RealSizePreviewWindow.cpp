@@ -41,6 +41,7 @@ struct RealSizePreviewWindow::Made {
     RealSizePicture picture;
     QImage image;
     std::optional<render::DrawingView> view;
+    render::Extent annotation;
     int viewChange = 0; // the view it was made for
 };
 
@@ -100,22 +101,30 @@ void RealSizePreviewWindow::makePicture()
     // A new view of the same records draws the scene on show again; only new records run the writer.
     std::optional<CompletionInputs> inputs;
     std::optional<RealSizePicture> kept;
-    if (recordsStale_ || image_.isNull())
+    std::shared_ptr<const render::Drawing> dropped; // let go of on the pictures' thread: a sheet takes a while
+    if (recordsStale_ || image_.isNull()) {
         inputs = completionInputs(session_);
-    else
+        dropped = std::move(scene_.records);
+    } else {
         kept = RealSizePicture{scene_, handOver_};
+        made->annotation = annotation_;
+    }
     recordsStale_ = false;
-    pictures_.start(
-        [this, made, ratio, size, view, inputs = std::move(inputs), kept = std::move(kept), handOver = handOver_] {
-            made->picture = kept ? *kept : makeRealSizePicture(*inputs, handOver);
-            made->image = QImage(size * ratio, QImage::Format_RGB32);
-            made->image.setDevicePixelRatio(ratio);
-            QPainter painter(&made->image);
-            made->view = render::paintRealSize(painter, QRectF(QPointF(0, 0), QSizeF(size)), made->picture.scene, view);
-            painter.end();
-            QMetaObject::invokeMethod(
-                this, [this, made] { pictureMade(made); }, Qt::QueuedConnection);
-        });
+    pictures_.start([this, made, ratio, size, view, inputs = std::move(inputs), kept = std::move(kept),
+                     handOver = handOver_, cache = selectionPixels_, dropped = std::move(dropped)]() mutable {
+        dropped.reset();
+        made->picture = kept ? *kept : makeRealSizePicture(*inputs, handOver);
+        if (!kept)
+            made->annotation = render::drawingExtent(*made->picture.scene.records);
+        made->image = QImage(size * ratio, QImage::Format_RGB32);
+        made->image.setDevicePixelRatio(ratio);
+        QPainter painter(&made->image);
+        made->view =
+            render::paintRealSize(painter, QRectF(QPointF(0, 0), QSizeF(size)), made->picture.scene, view, cache.get());
+        painter.end();
+        QMetaObject::invokeMethod(
+            this, [this, made] { pictureMade(made); }, Qt::QueuedConnection);
+    });
 }
 
 void RealSizePreviewWindow::pictureMade(const std::shared_ptr<Made>& made)
@@ -123,6 +132,7 @@ void RealSizePreviewWindow::pictureMade(const std::shared_ptr<Made>& made)
     making_ = false;
     handOver_ = made->picture.handOver;
     scene_ = std::move(made->picture.scene);
+    annotation_ = made->annotation;
     image_ = std::move(made->image);
     // Wheel turns and drags made meanwhile have moved on from the view it was made for.
     if (made->viewChange == viewChanges_)
@@ -176,7 +186,7 @@ void RealSizePreviewWindow::showWhole()
 
 void RealSizePreviewWindow::fitAnnotation()
 {
-    if (const auto place = render::annotationPlace(scene_, QRectF(rect())))
+    if (const auto place = render::annotationPlace(annotation_, QRectF(rect())))
         moveTo(*place);
 }
 

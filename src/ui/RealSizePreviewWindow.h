@@ -40,7 +40,7 @@ public:
     void showWhole();
     void fitAnnotation();
 
-    // The picture on show and how many have been made.
+    // The picture on show (without records while the next is made) and how many have been made.
     const render::RealSizeScene& scene() const { return scene_; }
     int refreshCount() const { return refreshes_; }
 
@@ -66,8 +66,11 @@ private:
     const Session& session_;
     const QWidget* keepClear_ = nullptr;
     std::shared_ptr<const HandOverPicture> handOver_;
-    render::RealSizeScene scene_;
+    render::RealSizeScene scene_; // without records while new ones are made: one sheet's records at a time
+    render::Extent annotation_;   // of the records last made, for 「注記に合わせる」
     QImage image_;
+    // Used by one picture at a time, on the pictures' thread.
+    std::shared_ptr<render::LayerCache> selectionPixels_ = std::make_shared<render::LayerCache>();
     std::optional<render::ViewPlace> zoomed_;
     std::optional<render::DrawingView> shownView_; // how the picture on show maps the drawing
     QPoint dragFrom_;

@@ -33,18 +33,22 @@ RealSizePicture makeRealSizePicture(const CompletionInputs& inputs, std::shared_
 {
     if (!handOver)
         handOver = std::make_shared<const HandOverPicture>(readHandOverPicture(*inputs.exchange, inputs.mode));
-    const CompletionPreview preview = previewCompletion(inputs);
+    render::DrawingBuilder records(handOver->sheet);
+    const CompletionPreview preview = previewCompletion(inputs, [&](std::string_view r) { records.read(r); });
     RealSizePicture picture;
     picture.scene.selection = handOver->selection;
     picture.scene.points = handOver->points;
     picture.scene.message = QString::fromUtf8(preview.message);
-    picture.scene.records = render::buildDrawing(preview.records, handOver->sheet);
+    // A failed run shows its message; what it wrote before is not the annotation.
+    picture.scene.records =
+        std::make_shared<const render::Drawing>(preview.message.empty() ? records.take() : render::Drawing());
     picture.handOver = std::move(handOver);
     return picture;
 }
 
 void RealSizeSource::refresh()
 {
+    scene_.records.reset(); // one picture's records alive at a time
     RealSizePicture picture = makeRealSizePicture(completionInputs(session_), handOver_);
     handOver_ = std::move(picture.handOver);
     scene_ = std::move(picture.scene);

@@ -12,9 +12,7 @@ namespace tagler {
 
 namespace {
 
-struct Span {
-    double lo, hi;
-};
+using Span = LayoutSpan;
 
 // A text running backwards spans the same ground as one running forwards.
 Span ordered(double a, double b) { return a <= b ? Span{a, b} : Span{b, a}; }
@@ -40,9 +38,7 @@ Span acrossText(double origin, double height, double extra, int basePoint)
 }
 
 // A box in the layout's own terms: `along` the text and `across` it.
-struct TextBox {
-    Span along, across;
-};
+using TextBox = LayoutBox;
 
 // The ground a text's characters cover: its rectangle laid out from the base point along its own
 // direction, as one frame per text lays it out, then the axis-parallel box of the four corners.
@@ -164,44 +160,44 @@ void drawFramed(const WriterInput& in, const LeaderLayout& layout, const TextBlo
 
 } // namespace
 
-WriterResult writeFrameAroundAll(const WriterInput& in, std::span<const std::string> records, const Clock& clock,
-                                 OutputList& out)
+FrameAroundAll::FrameAroundAll(const WriterInput& in) : in_(in), layout_(framingLayout(in))
 {
-    LeaderLayout layout = framingLayout(in);
-    layout.tilted = false; // one frame around several texts cannot follow any one text's direction
-    const WriterResult result{false, layout.frame};
-    const bool longRound = layout.frameTraits().family == FrameFamily::longRound;
-    const double scale = in.scale;
+    layout_.tilted = false; // one frame around several texts cannot follow any one text's direction
+    longRound_ = layout_.frameTraits().family == FrameFamily::longRound;
+}
 
-    ExistingTextState text;
+void FrameAroundAll::take(std::string_view record)
+{
     TextPlacement p;
-    int count = 0;
-    int widest = 1;
-    TextBox whole{};
-    TextBox merged{};
-    for (const std::string& record : records) {
-        if (readHandedOverRecord(record, in.hostTextSizes, text, p) != HandedOverKind::text)
-            continue;
-        if (count == 0) // as the values are held between steps: in single precision
-            layout.steepExtension = finite(p.dx) < finite(p.dy) ? 1 : 0;
-        const TextBox box = textBox(p, text.charHeight * scale, text.basePoint, layout.rotated());
-        TextBox shortened = box;
-        if (longRound)
-            shortenForLongRound(shortened, text, float(scale));
-        // A text's characters are as many whichever way it runs.
-        widest = std::max(widest, bytesAcross(std::sqrt(p.dx * p.dx + p.dy * p.dy), text, float(scale)));
-        whole = count == 0 ? box : unite(whole, box);
-        merged = count == 0 ? shortened : unite(merged, shortened);
-        ++count;
-    }
-    if (count == 0)
-        return result;
+    if (readHandedOverRecord(record, in_.hostTextSizes, text_, p) != HandedOverKind::text)
+        return;
+    const double scale = in_.scale;
+    if (count_ == 0) // as the values are held between steps: in single precision
+        layout_.steepExtension = finite(p.dx) < finite(p.dy) ? 1 : 0;
+    const TextBox box = textBox(p, text_.charHeight * scale, text_.basePoint, layout_.rotated());
+    TextBox shortened = box;
+    if (longRound_)
+        shortenForLongRound(shortened, text_, float(scale));
+    // A text's characters are as many whichever way it runs.
+    widest_ = std::max(widest_, bytesAcross(std::sqrt(p.dx * p.dx + p.dy * p.dy), text_, float(scale)));
+    whole_ = count_ == 0 ? box : unite(whole_, box);
+    merged_ = count_ == 0 ? shortened : unite(merged_, shortened);
+    ++count_;
+}
 
-    const Gaps g = frameGaps(in.settings, text, longRound, float(scale));
-    if (longRound)
-        keepCornersInsideRoundEnds(merged, whole, g.across);
+WriterResult FrameAroundAll::write(const Clock& clock, OutputList& out)
+{
+    const WriterResult result{false, layout_.frame};
+    if (count_ == 0)
+        return result;
+    const double scale = in_.scale;
+    TextBox merged = merged_;
+    const Gaps g = frameGaps(in_.settings, text_, longRound_, float(scale));
+    if (longRound_)
+        keepCornersInsideRoundEnds(merged, whole_, g.across);
     const Span along{merged.along.lo - g.along / 2, merged.along.hi + g.along / 2};
     const Span across{merged.across.lo - g.across / 2, merged.across.hi + g.across / 2};
+    LeaderLayout layout = layout_;
     FrameBox box({}, {});
     if (!layout.rotated()) {
         box = FrameBox(makePoint(along.lo, across.lo), makePoint(along.hi, across.hi));
@@ -209,8 +205,17 @@ WriterResult writeFrameAroundAll(const WriterInput& in, std::span<const std::str
         box = FrameBox(makePoint(across.hi, along.lo), makePoint(across.lo, along.hi));
         layout.leaderRunsLeft = true;
     }
-    drawFramed(in, layout, framedMetrics(text, count, widest), box, clock, out);
+    drawFramed(in_, layout, framedMetrics(text_, count_, widest_), box, clock, out);
     return result;
+}
+
+WriterResult writeFrameAroundAll(const WriterInput& in, std::span<const std::string> records, const Clock& clock,
+                                 OutputList& out)
+{
+    FrameAroundAll frame(in);
+    for (const std::string& record : records)
+        frame.take(record);
+    return frame.write(clock, out);
 }
 
 WriterResult writeFrameAroundText(const WriterInput& in, std::string_view record, ExistingTextState& text,

@@ -1,6 +1,7 @@
 #pragma once
 #include "base/Clock.h"
 #include "writer/HandedOverRecord.h"
+#include "writer/LeaderLayout.h"
 #include "writer/OutputList.h"
 #include "writer/WriterInput.h"
 
@@ -10,8 +11,34 @@
 
 namespace tagler {
 
-// 枠書込１: one frame, untilted, around every text handed over in `records`. No text record
-// draws no frame.
+// A box in a text layout's own terms: along the text and across it.
+struct LayoutSpan {
+    double lo, hi;
+};
+struct LayoutBox {
+    LayoutSpan along, across;
+};
+
+// 枠書込１: one frame, untilted, around every text handed over. The records are taken one at a
+// time and only their running box is kept, so a selection of a whole sheet costs one record.
+class FrameAroundAll final {
+public:
+    explicit FrameAroundAll(const WriterInput& in);
+    void take(std::string_view record);
+    // No text record draws no frame.
+    WriterResult write(const Clock& clock, OutputList& out);
+
+private:
+    const WriterInput& in_;
+    LeaderLayout layout_;
+    bool longRound_ = false;
+    ExistingTextState text_;
+    int count_ = 0;
+    int widest_ = 1;
+    LayoutBox whole_{};
+    LayoutBox merged_{};
+};
+
 WriterResult writeFrameAroundAll(const WriterInput& in, std::span<const std::string> records, const Clock& clock,
                                  OutputList& out);
 

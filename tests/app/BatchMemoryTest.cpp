@@ -63,7 +63,7 @@ TEST(BatchMemory, OnlyTheLinesUsedAreReadAndALongOneIsAMessage)
         {"T5", 20, 0}, //
         {"", 2, 1},    // the layer groups' scales
         {"T1", 2, 1},  //
-        {"T2", 17, 1}, // after the texts: the one frame needs them all
+        {"T2", 17, 1}, // after the texts: read at completion, as T3 reads them
         {"T3", 17, 1}, // after the texts: read at completion, after those for the box
     };
     for (const auto& row : rows) {

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace tagler::render {
 namespace {
@@ -59,7 +60,7 @@ TEST(DrawingModel, FrameHalfCirclesLieOnTheirSide)
         SCOPED_TRACE(c.record);
         std::vector<Stroke> strokes = shapesOf<Stroke>(buildDrawing({c.record}, defaultHostSheet()));
         ASSERT_EQ(strokes.size(), 1u);
-        const std::vector<Point>& p = strokes[0].points;
+        const std::vector<Point> p = outlinePoints(strokes[0].points);
         ASSERT_EQ(p.size() % 2, 1u); // an odd count puts a point on the middle
         expectNear(p.front(), c.start);
         expectNear(p[p.size() / 2], c.middle);
@@ -74,10 +75,43 @@ TEST(DrawingModel, FlatTiltedArcUsesItsOwnAxes)
     // Half an ellipse 10 by 5, its first axis turned to point up, centred at (5, 5).
     std::vector<Stroke> strokes = shapesOf<Stroke>(buildDrawing({"ci 5 5 10 0 180 0.5 90"}, defaultHostSheet()));
     ASSERT_EQ(strokes.size(), 1u);
-    const std::vector<Point>& p = strokes[0].points;
+    const std::vector<Point> p = outlinePoints(strokes[0].points);
     expectNear(p.front(), {5, 15});
     expectNear(p[p.size() / 2], {0, 5});
     expectNear(p.back(), {5, -5});
+}
+
+TEST(DrawingModel, AnArcsExtentIsThatOfItsPoints)
+{
+    // The extent fits the view, so it must hold every point drawn and reach no farther than the
+    // finest points do (their chords cut inside the curve by at most r (1 - cos(1°))).
+    const char* arcs[] = {
+        "ci 0 0 10 30 300 0.4 25",            // flat, tilted, most of a turn
+        "ci 5 5 10 350 10 1 0",               // across 0°: reaches its rightmost point
+        "ci 0 0 10 180 0 0.5 -90",            // start past the end
+        "ci 1 2 3",                           // a whole circle
+        "sc 0 0 10 0.3 0.7 2.5 -1.2 0",       // clockwise, segment
+        "sc 3 -4 10 1 0 0 1.5707963267949 0", // sector: the centre too
+    };
+    for (const char* record : arcs) {
+        SCOPED_TRACE(record);
+        const Drawing d = buildDrawing({record}, defaultHostSheet());
+        ASSERT_EQ(d.shapes.size(), 1u);
+        const Outline& outline = std::holds_alternative<Stroke>(d.shapes[0]) ? std::get<Stroke>(d.shapes[0]).points
+                                                                             : std::get<Fill>(d.shapes[0]).outline;
+        Extent points;
+        for (const Point& p : outlinePoints(outline))
+            points.add(p);
+        const Extent e = drawingExtent(d);
+        const double slack = 10 * (1 - std::cos(std::numbers::pi / 180)) + eps;
+        for (const auto& [exact, fine] : {std::pair{e.left, points.left},
+                                          {-e.right, -points.right},
+                                          {e.bottom, points.bottom},
+                                          {-e.top, -points.top}}) {
+            EXPECT_LE(exact, fine + eps);
+            EXPECT_GE(exact, fine - slack);
+        }
+    }
 }
 
 TEST(DrawingModel, ReadInScaleMultipliesWhatFollows)
@@ -86,14 +120,14 @@ TEST(DrawingModel, ReadInScaleMultipliesWhatFollows)
                              defaultHostSheet());
     std::vector<Stroke> strokes = shapesOf<Stroke>(d);
     ASSERT_EQ(strokes.size(), 3u);
-    expectNear(strokes[0].points.front(), {1, 1}); // before "by": as written
-    expectNear(strokes[0].points.back(), {3, 1});
-    expectNear(strokes[1].points.front(), {2, 2});
-    expectNear(strokes[1].points.back(), {6, 2});
-    expectNear(strokes[2].points.front(), {4, 2}); // circle centre (2, 2), radius 2
+    expectNear(outlinePoints(strokes[0].points).front(), {1, 1}); // before "by": as written
+    expectNear(outlinePoints(strokes[0].points).back(), {3, 1});
+    expectNear(outlinePoints(strokes[1].points).front(), {2, 2});
+    expectNear(outlinePoints(strokes[1].points).back(), {6, 2});
+    expectNear(outlinePoints(strokes[2].points).front(), {4, 2}); // circle centre (2, 2), radius 2
     std::vector<Fill> fills = shapesOf<Fill>(d);
     ASSERT_EQ(fills.size(), 1u);
-    expectNear(fills[0].outline[1], {2, 0});
+    expectNear(outlinePoints(fills[0].outline)[1], {2, 0});
     std::vector<TextItem> texts = shapesOf<TextItem>(d);
     ASSERT_EQ(texts.size(), 1u);
     expectNear(texts[0].corner, {2, 2});
@@ -158,7 +192,7 @@ TEST(DrawingModel, SolidCirclesCoverTheirShape)
     auto outlineOf = [&](const std::string& record) {
         std::vector<Fill> fills = shapesOf<Fill>(buildDrawing({record}, sheet));
         EXPECT_EQ(fills.size(), 1u) << record;
-        return fills.empty() ? std::vector<Point>{} : fills[0].outline;
+        return fills.empty() ? std::vector<Point>{} : outlinePoints(fills[0].outline);
     };
     auto extentOf = [](const std::vector<Point>& points) {
         Extent e;

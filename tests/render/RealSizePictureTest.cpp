@@ -46,7 +46,9 @@ TEST(ZoomAndPan, TheAnnotationFillsThePictureAndNothingFitsNoAnnotation)
 {
     RealSizeScene scene;
     EXPECT_FALSE(annotationPlace(scene, QRectF(0, 0, 520, 400)));
-    scene.records.shapes.push_back(Stroke{{{10, 10}, {30, 20}}, false, Qt::black, 1});
+    Drawing records;
+    records.shapes.push_back(Stroke{std::vector<Point>{{10, 10}, {30, 20}}, false, Qt::black, 1});
+    scene.records = std::make_shared<const Drawing>(std::move(records));
     const auto place = annotationPlace(scene, QRectF(0, 0, 520, 400));
     ASSERT_TRUE(place);
     EXPECT_DOUBLE_EQ(place->centre.x, 20);

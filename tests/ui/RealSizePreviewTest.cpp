@@ -1,6 +1,7 @@
 // The real-size preview: the stand-in host's pixels, live changes, messages and what it remembers.
 #include "UiTestSupport.h"
 
+#include "app/CompletionPreview.h"
 #include "app/InputText.h"
 #include "app/Messages.h"
 #include "base/Error.h"
@@ -113,7 +114,9 @@ int inkPixels(const QImage& image)
 
 bool hasRecordStartingWith(const render::RealSizeScene& scene, const QString& text)
 {
-    for (const render::Shape& s : scene.records.shapes)
+    if (!scene.records) // the next picture is being made
+        return false;
+    for (const render::Shape& s : scene.records->shapes)
         if (const auto* t = std::get_if<render::TextItem>(&s); t && fromCp932(t->text).startsWith(text))
             return true;
     return false;
@@ -173,6 +176,8 @@ private Q_SLOTS:
     void opensWhereItCoversNoPartOfTheWindow();
     void zoomsAndPansAndKeepsTheViewWhileTyping();
     void wheelTurnsWhileAPictureIsMadeAllCount();
+    void holdsASheetOfCloudsInAboutTheBytesOfItsRecords();
+    void textsKeptAsPixelsLookAsIfPaintedAfresh();
 };
 
 void RealSizePreviewTest::drawsTheSamePixelsAsTheStandInHost()
@@ -265,8 +270,10 @@ void RealSizePreviewTest::redrawsOnEveryKindOfChange()
     QTRY_VERIFY(hasRecordStartingWith(preview.scene(), "AB"));
 
     auto strokes = [&] {
-        return std::count_if(preview.scene().records.shapes.begin(), preview.scene().records.shapes.end(),
-                             [](const render::Shape& s) { return std::holds_alternative<render::Stroke>(s); });
+        const auto& records = preview.scene().records;
+        return records ? std::count_if(records->shapes.begin(), records->shapes.end(),
+                                       [](const render::Shape& s) { return std::holds_alternative<render::Stroke>(s); })
+                       : -1;
     };
     w.c().frameType->setCurrentIndex(0); // 枠無
     QTRY_VERIFY(preview.refreshCount() >= 3 && strokes() > 0);
@@ -510,6 +517,73 @@ void RealSizePreviewTest::wheelTurnsWhileAPictureIsMadeAllCount()
     // It arrives; the next turn goes on from the first, not from the view the picture had.
     turn();
     QVERIFY(std::abs(preview.zoomed()->scale - once * 1.25) < once * 1e-9);
+}
+
+void RealSizePreviewTest::holdsASheetOfCloudsInAboutTheBytesOfItsRecords()
+{
+    // 10,000 texts in rows, some turned, each to get a cloud: the picture may hold about what the
+    // records it draws take as text (an outline kept as points takes a hundred times that).
+    Folder folder(Folder::withDataFiles);
+    QByteArray selection = "cn3\n";
+    for (int i = 0; i < 10000; ++i)
+        selection += QStringLiteral("ch %1 %2 24 %3 \"防火戸 FD-%4\n")
+                         .arg((i % 100) * 40)
+                         .arg((i / 100) * 12)
+                         .arg(i % 3 == 0 ? 8 : 0)
+                         .arg(i)
+                         .toUtf8();
+    writeUtf8(QString::fromStdString(folder.file("selection.txt")), selection);
+    QCOMPARE(runProgram("tagler-host", {"select", QString::fromStdString(folder.path()), "--mode", "T3",
+                                        QString::fromStdString(folder.file("selection.txt"))}),
+             0);
+    RecordingPrompts prompts;
+    FixedClock clock{kTestTime};
+    Session session(folder.path(), SessionMode::frameWrite2, prompts, clock);
+    session.startUp();
+    session.settings().frameType = 11; // 雲 等片
+
+    std::size_t recordBytes = 0;
+    for (const std::string& line : readLines(folder.file("jwc_temp.txt")))
+        recordBytes += line.size() + 2;
+    const CompletionPreview written = previewCompletion(session);
+    QVERIFY(written.message.empty());
+    for (const std::string& line : written.records)
+        recordBytes += line.size() + 2;
+
+    const RealSizePicture picture = makeRealSizePicture(completionInputs(session), nullptr);
+    QVERIFY(picture.scene.records && picture.scene.selection);
+    QVERIFY(picture.scene.records->shapes.size() > 10000); // a cloud is several arcs
+    const std::size_t held =
+        render::storedBytes(*picture.scene.records) + render::storedBytes(*picture.scene.selection);
+    QVERIFY2(held <= 4 * recordBytes,
+             qPrintable(QStringLiteral("%1 bytes held for %2 bytes of records").arg(held).arg(recordBytes)));
+}
+
+void RealSizePreviewTest::textsKeptAsPixelsLookAsIfPaintedAfresh()
+{
+    Lines texts = {"cn3"};
+    for (int i = 0; i < 60; ++i)
+        texts.push_back("ch " + std::to_string(i % 6 * 30) + " " + std::to_string(i / 6 * 9) + " 24 " +
+                        (i % 4 ? "0" : "6") + " \"FD-" + std::to_string(i));
+    render::RealSizeScene scene;
+    scene.selection = std::make_shared<const render::Drawing>(render::buildDrawing(texts, render::defaultHostSheet()));
+    scene.records = std::make_shared<const render::Drawing>(render::buildDrawing(
+        {"lc5", "ci 40 20 6 0 180 0.6 20", " 0 0 150 80", "ci 100 60 4"}, render::defaultHostSheet()));
+    auto paint = [&](const render::RealSizeView& view, render::LayerCache* cache) {
+        QImage image(300, 200, QImage::Format_RGB32);
+        QPainter painter(&image);
+        render::paintRealSize(painter, QRectF(image.rect()), scene, view, cache);
+        return image;
+    };
+    render::LayerCache cache;
+    const render::RealSizeView whole;
+    const QImage afresh = paint(whole, nullptr);
+    QCOMPARE(paint(whole, &cache), afresh);
+    QCOMPARE(paint(whole, &cache), afresh); // from the kept pixels
+    render::RealSizeView zoomed;
+    zoomed.zoomed = render::ViewPlace{6, {60, 30}};
+    QCOMPARE(paint(zoomed, &cache), paint(zoomed, nullptr)); // a new view paints them again
+    QVERIFY(paint(zoomed, nullptr) != afresh);
 }
 
 int main(int argc, char** argv)
