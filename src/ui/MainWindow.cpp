@@ -255,6 +255,15 @@ void MainWindow::connectRefusals()
 
 void MainWindow::connectActions()
 {
+    connectSettingsButtons();
+    connectInput();
+    connectTextBookMenu();
+    connect(c_.hintMode, &QPushButton::toggled, this, &MainWindow::setHintsShown);
+    connect(c_.help, &QPushButton::clicked, this, [this] { showHelp(this, session_.startFolder()); });
+}
+
+void MainWindow::connectSettingsButtons()
+{
     AnnotationSettings& s = session_.settings();
     connect(c_.registerSettings, &QPushButton::clicked, this, [this] {
         feedback_->flash(c_.registerSettings);
@@ -292,7 +301,10 @@ void MainWindow::connectActions()
         showDerived();
     });
     c_.fontName->installEventFilter(this);
+}
 
+void MainWindow::connectInput()
+{
     connect(c_.clear, &QPushButton::clicked, c_.input, &QPlainTextEdit::clear);
     connect(c_.input, &QPlainTextEdit::textChanged, this, [this] {
         session_.setInputLines(c_.input->cp932Lines());
@@ -304,7 +316,12 @@ void MainWindow::connectActions()
             complete();
     });
     connect(c_.complete, &QPushButton::clicked, this, &MainWindow::complete);
+}
 
+// The text book's own menu: copy and complete, clear, and the leader's colour and dot size.
+void MainWindow::connectTextBookMenu()
+{
+    AnnotationSettings& s = session_.settings();
     connect(c_.textBookGrid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (!textBook_->blockViewOpen())
             gridMenu_->popup(c_.textBookGrid->viewport()->mapToGlobal(at));
@@ -332,9 +349,6 @@ void MainWindow::connectActions()
         chooseDotRadiusTenths(s, digit);
         showSettings();
     });
-
-    connect(c_.hintMode, &QPushButton::toggled, this, &MainWindow::setHintsShown);
-    connect(c_.help, &QPushButton::clicked, this, [this] { showHelp(this, session_.startFolder()); });
 }
 
 void MainWindow::startUp()

@@ -53,6 +53,9 @@ private:
     void build();
     void bindSettings();
     void connectActions();
+    void connectSettingsButtons();
+    void connectInput();
+    void connectTextBookMenu();
     void connectRefusals();
     void connectColourBoxes();
     void chainTabOrder();
