@@ -266,10 +266,13 @@ def writer_seeds(bin_dir):
     def writer_seed(**kwargs):
         return make_writer_seed(table, **kwargs)
 
+    # How many frames, tips and attach points there are, from their fields' ranges.
+    count = {name: high + 1 for name, low, high in table[0] if name in ("frameType", "tipSymbol", "attachPosition")}
+    frames, tips, attaches = count["frameType"], count["tipSymbol"], count["attachPosition"]
     seeds = {"default": writer_seed()}
-    for frame in range(15):
-        seeds[f"frame{frame}"] = writer_seed(frameType=frame, tipSymbol=frame % 8, attachPosition=frame % 5)
-    for tip in range(8):
+    for frame in range(frames):
+        seeds[f"frame{frame}"] = writer_seed(frameType=frame, tipSymbol=frame % tips, attachPosition=frame % attaches)
+    for tip in range(tips):
         seeds[f"tip{tip}"] = writer_seed(tipSymbol=tip, arrowAngle=tip, arrowLength=5 + tip * 7)
     seeds["t4"] = writer_seed(mode=1, frameType=2, textCenterBase=1)
     seeds["t4_vertical"] = writer_seed(mode=1, points=((0, 0), (0, 0), (0, 40), (0, 0)), frameType=3)
