@@ -76,8 +76,14 @@ MainWindow::MainWindow(Session& session, ImeControl& ime, Choosers& choosers, QW
     c_.input->setFocus();
 }
 
-// The panel's event filter must not outlive the buttons it watches.
-MainWindow::~MainWindow() { delete quickSelect_; }
+// Event filters go before the widgets they watch: the children are destroyed in the order they were
+// made, and a filter made after a panel would still be asked about its siblings' last events.
+MainWindow::~MainWindow()
+{
+    delete panelFocus_;
+    panelFocus_ = nullptr;
+    delete quickSelect_;
+}
 
 void MainWindow::build()
 {
