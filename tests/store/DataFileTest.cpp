@@ -132,6 +132,11 @@ TEST(DataFile, OnlyTextInsideTheDataFolderIsReadOrWritten)
         const test::Folder folder;
         const std::string path = folder.file("PJDATA.tx");
         const std::string link = c.link;
+#ifdef _WIN32
+        // QFile::link makes a shortcut file there, which the file system does not follow.
+        if (!link.empty())
+            continue;
+#endif
         const std::string real = link.empty() ? path : link == "inside" ? folder.file("real.tx") : outside.file("t.tx");
         QFile f(QString::fromStdString(real));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.bytes.data(), qint64(c.bytes.size())));
