@@ -117,7 +117,8 @@ std::vector<std::string> checkBatch(std::string_view bytes)
         faults.push_back(at(b.programLine, "does not start tagler.exe: " + toUtf8(b.program)));
     if (b.arguments.size() > 1)
         faults.push_back(at(b.programLine, "Tagler takes at most one argument"));
-    if (!b.arguments.empty() && batchMode(b) == SessionMode::normal)
+    // Only the normal row has no argument: a word that selects it is no mode.
+    if (!b.arguments.empty() && traits(batchMode(b)).argument[0] == '\0')
         faults.push_back(at(b.programLine, "'" + toUtf8(b.arguments.front()) + "' is no mode (T1..T5)"));
     checkPoints(b, batchMode(b), faults);
     return faults;

@@ -362,7 +362,7 @@ void MainWindow::startUp()
     session_.startUp();
     const QString caption = QString::fromStdString(session_.completionCaption());
     c_.complete->setText(caption);
-    if (session_.mode() == SessionMode::importText)
+    if (traits(session_.mode()).completion == Completion::importTexts)
         gridMenu_->setCompletionCaption(caption);
     c_.characterModePanel->setVisible(session_.mode() == SessionMode::textMode);
     for (const HostTextType& type : session_.exchange().header.textTypes)
@@ -381,7 +381,7 @@ void MainWindow::startUp()
                                                       c_.deleteBlock, c_.switchTextBook})
         w->setEnabled(bookOpen);
     showStatusLine();
-    if (session_.mode() == SessionMode::importText && session_.exchange().importedTextsLeftOut)
+    if (traits(session_.mode()).completion == Completion::importTexts && session_.exchange().importedTextsLeftOut)
         showNote(QStringLiteral("選択した文字が %1 件を超えています。最初の %1 件だけを取り込みました。")
                      .arg(kInputMaxLines));
     placeWindow();
