@@ -31,12 +31,13 @@ std::string readBytes(const std::string& path)
 
 BatchFile readRunnableBatch(const std::string& path)
 {
-    const BatchFile b = readBatch(readBytes(path));
+    const std::string bytes = readBytes(path);
+    const BatchFile b = readBatch(bytes);
     if (!hasDirective(b, "jww"))
         fail(ErrorKind::Range, path + ": no #jww; the host does not run it as an external transformation");
     if (b.programLine == 0)
         fail(ErrorKind::Range, path + ": no program line");
-    for (const std::string& fault : checkBatch(readBytes(path)))
+    for (const std::string& fault : checkBatch(bytes))
         std::cerr << "tagler-host: note: " << path << ": " << fault << "\n";
     return b;
 }
